@@ -1,0 +1,217 @@
+#include "session/LineDispatcher.h"
+
+#include "session/BoardSink.h"
+#include "session/ChatSink.h"
+#include "session/CommandSender.h"
+#include "session/LineAssembler.h"
+#include "session/LoginSink.h"
+#include "session/ServerText.h"
+#include "session/SoundSink.h"
+#include "session/TParsing.h"
+
+namespace {
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+QByteArray bytes(QByteArrayView view)
+{
+    return view.toByteArray();
+}
+
+const QByteArrayView GameWord = "game ";
+
+} // namespace
+
+LineDispatcher::LineDispatcher(const SessionReceivers& receivers)
+    : m_receivers(receivers), m_capture(receivers.listPane)
+{
+}
+
+bool LineDispatcher::dispatch(LineAssembler& assembler, Pass pass)
+{
+    const QByteArrayView line = assembler.line();
+    if (m_receivers.login.loginState() != LoginState::Ready)
+        m_receivers.login.loginLine(bytes(line), bytes(assembler.word(0)), assembler.promptSeen());
+
+    if (pass == Pass::First && captureMarker(line))
+        return true;
+
+    const QByteArrayView firstWord = assembler.word(0);
+    if (firstWord.isEmpty())
+        return false;
+    const int lineClass = TParsing::classify(line, firstWord);
+    if (lineClass == TParsing::NoClass)
+        return false;
+    return act(lineClass, assembler);
+}
+
+// "capt%%" followed by the capture number; the server echoes it back as an
+// unknown command ("capt%%2: Command not found.").
+bool LineDispatcher::captureMarker(QByteArrayView line)
+{
+    const qsizetype at = line.indexOf(CaptureMarker);
+    if (at < 0 || line.size() - at < 7)
+        return false;
+    qsizetype digit = at + CaptureMarker.size();
+    if (!isDigit(line[digit]))
+        return true;
+    int n = line[digit] - '0';
+    ++digit;
+    if (digit < line.size() && isDigit(line[digit]))
+        n = n * 10 + (line[digit] - '0');
+    m_capture.marker(n);
+    return true;
+}
+
+bool LineDispatcher::act(int lineClass, LineAssembler& assembler)
+{
+    const QByteArray line = bytes(assembler.line());
+    BoardSink& boards = m_receivers.boards;
+    SoundSink& sounds = m_receivers.sounds;
+    switch (lineClass) {
+    case 1:
+        boards.applyHoldings(ServerText::readInteger(assembler.word(2)), line);
+        return true;
+    case 2:
+        boards.style12Line(line);
+        return true;
+    case 3:
+        assembler.setKind(TextKind::GameInfo);
+        m_receivers.chat.fanOut(line, {}, TextKind::GameInfo, {}, true);
+        sounds.playSound(QStringLiteral("Game Start"));
+        return false;
+    case 4:
+        boards.refreshBoards();
+        sounds.playSound(QStringLiteral("Illegal Move"));
+        return false;
+    case 5:
+    case 8:
+        return true;
+    case 6: {
+        const int game = ServerText::numberAfter(line, GameWord);
+        if (game >= 0)
+            boards.gameLeft(game);
+        return false;
+    }
+    case 7: {
+        const int game = ServerText::numberAfter(line, GameWord);
+        if (game > 0) {
+            m_receivers.commands.sendCommand(QStringLiteral("Observe %1").arg(game));
+            boards.setPartnerGame(game);
+        }
+        return false;
+    }
+    case 12:
+        return false;
+    case 19:
+        request(assembler, "Draw Request");
+        return false;
+    case 20:
+        request(assembler, "Abort Request");
+        return false;
+    case 21:
+        request(assembler, "Adjourn Request");
+        return false;
+    case 22:
+        request(assembler, "TakeBack Request");
+        return false;
+    case 23:
+        request(assembler, "Pause Request");
+        return false;
+    case 24:
+        request(assembler, "More Time Added");
+        boards.refreshBoards();
+        return false;
+    case 25:
+        sounds.playSound(QStringLiteral("Arrival Notification"));
+        m_receivers.chat.fanOut(line, {}, TextKind::Normal, {}, true);
+        return false;
+    case 26:
+        request(assembler, "Challenge");
+        return false;
+    case 27:
+        boards.gameEnded(line, ServerText::readInteger(assembler.word(1)));
+        return false;
+    case 28:
+        assembler.setKind(TextKind::GameInfo);
+        boards.setPendingGameInfo(line);
+        return false;
+    default:
+        actOnChat(lineClass, assembler);
+        return false;
+    }
+}
+
+void LineDispatcher::request(LineAssembler& assembler, const char* sound)
+{
+    assembler.setKind(TextKind::Requests);
+    m_receivers.chat.fanOut(bytes(assembler.line()), {}, TextKind::Requests, {}, true);
+    m_receivers.sounds.playSound(QString::fromLatin1(sound));
+}
+
+// Classes 9 to 18: continuation lines, shouts, says, tells, kibitzes, whispers,
+// partner tells and channel tells.
+void LineDispatcher::actOnChat(int lineClass, LineAssembler& assembler)
+{
+    ChatSink& chat = m_receivers.chat;
+    const QByteArray line = bytes(assembler.line());
+    const QByteArray first = bytes(assembler.word(0));
+    const QByteArray second = bytes(assembler.word(1));
+    const auto fanOut = [&](TextKind kind, bool includeMain) {
+        assembler.setKind(kind);
+        chat.fanOut(line, first, kind, second, includeMain);
+    };
+    const auto tellSound = [&] { m_receivers.sounds.playSound(QStringLiteral("Tells")); };
+
+    switch (lineClass) {
+    case 9: {
+        const TextKind previous = assembler.previousKind();
+        if (previous == TextKind::Normal)
+            return;
+        const bool shout = previous == TextKind::Shout || previous == TextKind::CShout;
+        const bool channelTell = previous == TextKind::ChannelTell;
+        if (!(shout && !chat.includeShouts()) && !(channelTell && !chat.includeChannelTells()))
+            chat.direct(line, first, previous, second);
+        fanOut(previous, false);
+        return;
+    }
+    case 10:
+        if (chat.includeShouts()) {
+            if (first.startsWith('-'))
+                chat.direct(line, second, TextKind::Shout, first);
+            else
+                chat.direct(line, first, TextKind::Shout, second);
+        }
+        fanOut(TextKind::Shout, false);
+        return;
+    case 11:
+        if (chat.includeShouts())
+            chat.direct(line, first, TextKind::CShout, second);
+        fanOut(TextKind::CShout, false);
+        return;
+    case 13:
+    case 14:
+        fanOut(TextKind::Tell, true);
+        tellSound();
+        return;
+    case 15:
+    case 17:
+        fanOut(TextKind::Kibitz, true);
+        return;
+    case 16:
+        fanOut(TextKind::PTell, true);
+        tellSound();
+        return;
+    case TParsing::ChannelTellClass:
+        assembler.setKind(TextKind::ChannelTell);
+        if (chat.includeChannelTells())
+            chat.channel(line, first);
+        fanOut(TextKind::ChannelTell, false);
+        return;
+    default:
+        return;
+    }
+}

@@ -1,0 +1,345 @@
+#include "session/ServerSocket.h"
+
+#include "session/SocketErrorText.h"
+#include "session/SocksNegotiator.h"
+
+#include <QHostAddress>
+#include <QHostInfo>
+#include <QTcpSocket>
+
+#include <exception>
+
+#ifdef Q_OS_LINUX
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+constexpr int InvalidPort = 10049;
+
+std::optional<quint16> parsePort(const QString& text)
+{
+    bool ok = false;
+    const quint16 port = text.trimmed().toUShort(&ok);
+    if (!ok || port == 0)
+        return std::nullopt;
+    return port;
+}
+
+} // namespace
+
+ServerSocket::ServerSocket(QObject* parent) : QObject(parent), m_socket(new QTcpSocket(this))
+{
+    connect(m_socket, &QTcpSocket::connected, this, &ServerSocket::onTcpConnected);
+    connect(m_socket, &QTcpSocket::readyRead, this, &ServerSocket::onReadyRead);
+    connect(m_socket, &QTcpSocket::errorOccurred, this, &ServerSocket::onSocketError);
+    connect(m_socket, &QTcpSocket::disconnected, this, &ServerSocket::onDisconnected);
+}
+
+ServerSocket::~ServerSocket()
+{
+    m_phase = Phase::Closed;
+    resetTransport();
+}
+
+bool ServerSocket::setSocks(const SocksSettings& settings)
+{
+    if (m_phase != Phase::Closed)
+        return false;
+    m_socks = settings;
+    return true;
+}
+
+bool ServerSocket::setSocksLevel(const QString& level)
+{
+    const auto parsed = SocksSettings::parseLevel(level);
+    if (!parsed || m_phase != Phase::Closed)
+        return false;
+    m_socks.level = *parsed;
+    return true;
+}
+
+ServerSocket::State ServerSocket::state() const
+{
+    switch (m_phase) {
+    case Phase::Closed:
+        return State::Closed;
+    case Phase::Connected:
+    case Phase::Closing:
+        return State::Connected;
+    default:
+        return State::Connecting;
+    }
+}
+
+void ServerSocket::connectToServer()
+{
+    if (m_phase != Phase::Closed) {
+        m_phase = Phase::Closed;
+        resetTransport();
+    }
+    m_received.clear();
+    m_lastError = 0;
+    m_closeCode = 0;
+    m_resolved.clear();
+
+    const auto serverPort = parsePort(m_port);
+    const auto proxyPort = parsePort(m_socks.port);
+    if (!serverPort || (m_socks.isEnabled() && !proxyPort)) {
+        m_phase = Phase::Connecting;
+        reportSocketFailure(InvalidPort, tr("Invalid port number"));
+        return;
+    }
+    if (!m_socks.isEnabled()) {
+        openTcp(m_address.trimmed(), *serverPort);
+        return;
+    }
+    const QHostAddress literal(m_address.trimmed());
+    if (m_socks.level != SocksLevel::Four ||
+        literal.protocol() == QAbstractSocket::IPv4Protocol) {
+        m_resolved = literal;
+        openTcp(m_socks.server.trimmed(), *proxyPort);
+        return;
+    }
+    // SOCKS 4 carries an IPv4 address: the client resolves the server name itself.
+    m_phase = Phase::Resolving;
+    m_lookupId = QHostInfo::lookupHost(m_address.trimmed(), this, &ServerSocket::onHostResolved);
+}
+
+void ServerSocket::onHostResolved(const QHostInfo& info)
+{
+    m_lookupId = -1;
+    if (m_phase != Phase::Resolving)
+        return;
+    for (const QHostAddress& candidate : info.addresses()) {
+        if (candidate.protocol() == QAbstractSocket::IPv4Protocol) {
+            m_resolved = candidate;
+            openTcp(m_socks.server.trimmed(), *parsePort(m_socks.port));
+            return;
+        }
+    }
+    reportSocketFailure(SocketErrorText::HostNotFound, info.errorString());
+}
+
+void ServerSocket::openTcp(const QString& host, quint16 port)
+{
+    m_phase = Phase::Connecting;
+    m_socket->connectToHost(host, port);
+}
+
+void ServerSocket::onTcpConnected()
+{
+    if (m_phase != Phase::Connecting)
+        return;
+#ifdef Q_OS_LINUX
+    m_watchDescriptor = ::dup(int(m_socket->socketDescriptor()));
+#endif
+    if (!m_socks.isEnabled()) {
+        becomeConnected({});
+        return;
+    }
+    m_phase = Phase::Negotiating;
+    m_negotiator = std::make_unique<SocksNegotiator>(m_socks, m_address.trimmed(),
+                                                     *parsePort(m_port), m_resolved);
+    applyNegotiation(m_negotiator->start());
+}
+
+void ServerSocket::onReadyRead()
+{
+    if (m_phase == Phase::Negotiating)
+        applyNegotiation(m_negotiator->feed(m_socket->readAll()));
+    else if (m_phase == Phase::Connected)
+        deliver([this] { Q_EMIT dataAvailable(0); });
+}
+
+void ServerSocket::applyNegotiation(const SocksNegotiator::Step& step)
+{
+    switch (step.outcome) {
+    case SocksNegotiator::Outcome::Continue:
+        if (!step.toSend.isEmpty())
+            m_socket->write(step.toSend);
+        return;
+    case SocksNegotiator::Outcome::Connected:
+        m_negotiator.reset();
+        becomeConnected(step.leftover);
+        return;
+    case SocksNegotiator::Outcome::Failed:
+        reportSocksFailure(step.errorCode, step.message);
+        return;
+    }
+}
+
+void ServerSocket::becomeConnected(const QByteArray& leftover)
+{
+    m_phase = Phase::Connected;
+    m_received += leftover;
+    if (m_socks.isEnabled())
+        deliver([this] { Q_EMIT socksConnected(); });
+    if (m_phase != Phase::Connected)
+        return;
+    deliver([this] { Q_EMIT sessionConnected(0); });
+    if (m_phase == Phase::Connected && (!m_received.isEmpty() || m_socket->bytesAvailable() > 0))
+        deliver([this] { Q_EMIT dataAvailable(0); });
+}
+
+void ServerSocket::onSocketError(QAbstractSocket::SocketError error)
+{
+    const QString platformText = m_socket->errorString();
+    const int code = SocketErrorText::code(error, platformText);
+    switch (m_phase) {
+    case Phase::Connecting:
+        reportSocketFailure(code, platformText);
+        return;
+    case Phase::Negotiating:
+        reportSocksFailure(code, QStringLiteral("data receive error"));
+        return;
+    case Phase::Connected:
+        m_lastError = code;
+        if (error == QAbstractSocket::RemoteHostClosedError && !peerResetConnection())
+            m_closeCode = 0;
+        else
+            m_closeCode = code;
+        if (m_socket->state() == QAbstractSocket::ConnectedState)
+            deliver([&] {
+                Q_EMIT errorOccurred(code, SocketErrorText::describe(code, platformText));
+            });
+        else if (m_socket->state() == QAbstractSocket::UnconnectedState)
+            finishClosed(m_closeCode);
+        return;
+    default:
+        return;
+    }
+}
+
+void ServerSocket::onDisconnected()
+{
+    if (m_phase == Phase::Connected || m_phase == Phase::Closing)
+        finishClosed(m_closeCode);
+}
+
+void ServerSocket::reportSocketFailure(int code, const QString& platformText)
+{
+    m_lastError = code;
+    deliver([&] { Q_EMIT errorOccurred(code, SocketErrorText::describe(code, platformText)); });
+    endAttempt(code);
+}
+
+void ServerSocket::reportSocksFailure(int code, const QString& message)
+{
+    m_lastError = code;
+    deliver([&] { Q_EMIT socksError(code, message); });
+    endAttempt(code);
+}
+
+void ServerSocket::endAttempt(int code)
+{
+    m_phase = Phase::Closed;
+    resetTransport();
+    deliver([&] { Q_EMIT sessionConnected(code); });
+    deliver([this] { Q_EMIT sessionClosed(0); });
+}
+
+void ServerSocket::close()
+{
+    switch (m_phase) {
+    case Phase::Closed:
+    case Phase::Closing:
+        return;
+    case Phase::Connected:
+        m_phase = Phase::Closing;
+        m_closeCode = 0;
+        m_socket->disconnectFromHost();
+        if (m_phase == Phase::Closing && m_socket->state() == QAbstractSocket::UnconnectedState)
+            finishClosed(0);
+        return;
+    default:
+        abort();
+    }
+}
+
+void ServerSocket::abort()
+{
+    if (m_phase == Phase::Closed)
+        return;
+    m_phase = Phase::Closed;
+    resetTransport();
+    deliver([this] { Q_EMIT sessionClosed(0); });
+}
+
+void ServerSocket::send(const QByteArray& bytes)
+{
+    if (m_phase != Phase::Connected || bytes.isEmpty())
+        return;
+    if (m_socket->write(bytes) < 0) {
+        const QString platformText = m_socket->errorString();
+        const int code = SocketErrorText::code(m_socket->error(), platformText);
+        m_lastError = code;
+        deliver([&] {
+            Q_EMIT errorOccurred(code, SocketErrorText::describe(code, platformText));
+        });
+    }
+}
+
+QByteArray ServerSocket::receiveAll()
+{
+    QByteArray bytes = m_received;
+    m_received.clear();
+    if (m_phase == Phase::Connected || m_phase == Phase::Closing)
+        bytes += m_socket->readAll();
+    return bytes;
+}
+
+void ServerSocket::finishClosed(int code)
+{
+    // Bytes that arrived together with the close stay readable for the closed handler.
+    m_received += m_socket->readAll();
+    m_phase = Phase::Closed;
+    resetTransport();
+    deliver([&] { Q_EMIT sessionClosed(code); });
+}
+
+void ServerSocket::resetTransport()
+{
+    if (m_lookupId != -1) {
+        QHostInfo::abortHostLookup(m_lookupId);
+        m_lookupId = -1;
+    }
+    m_negotiator.reset();
+#ifdef Q_OS_LINUX
+    if (m_watchDescriptor != -1) {
+        ::close(m_watchDescriptor);
+        m_watchDescriptor = -1;
+    }
+#endif
+    m_socket->abort();
+}
+
+bool ServerSocket::peerResetConnection() const
+{
+#ifdef Q_OS_LINUX
+    if (m_watchDescriptor == -1)
+        return false;
+    tcp_info info{};
+    socklen_t length = sizeof(info);
+    if (::getsockopt(m_watchDescriptor, IPPROTO_TCP, TCP_INFO, &info, &length) != 0)
+        return false;
+    // An orderly close leaves our side waiting to close; a reset ends the connection.
+    return info.tcpi_state == TCP_CLOSE;
+#else
+    return false;
+#endif
+}
+
+template <typename Event> void ServerSocket::deliver(Event&& event)
+{
+    try {
+        event();
+    } catch (const std::exception& failure) {
+        Q_EMIT backgroundException(QString::fromLocal8Bit(failure.what()));
+    } catch (...) {
+        Q_EMIT backgroundException(tr("unknown failure"));
+    }
+}
