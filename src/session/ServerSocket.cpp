@@ -98,8 +98,7 @@ void ServerSocket::connectToServer()
         return;
     }
     const QHostAddress literal(m_address.trimmed());
-    if (m_socks.level != SocksLevel::Four ||
-        literal.protocol() == QAbstractSocket::IPv4Protocol) {
+    if (m_socks.level != SocksLevel::Four || literal.protocol() == QAbstractSocket::IPv4Protocol) {
         m_resolved = literal;
         openTcp(m_socks.server.trimmed(), *proxyPort);
         return;
@@ -202,12 +201,24 @@ void ServerSocket::onSocketError(QAbstractSocket::SocketError error)
             m_closeCode = 0;
         else
             m_closeCode = code;
-        if (m_socket->state() == QAbstractSocket::ConnectedState)
-            deliver([&] {
-                Q_EMIT errorOccurred(code, SocketErrorText::describe(code, platformText));
-            });
-        else if (m_socket->state() == QAbstractSocket::UnconnectedState)
-            finishClosed(m_closeCode);
+        if (error == QAbstractSocket::RemoteHostClosedError)
+            return;
+        // Qt reports the error before it drops the connection: an error that ends the
+        // connection reaches the user through the closed event alone.
+        QMetaObject::invokeMethod(
+            this,
+            [this, code, platformText] {
+                if (m_phase != Phase::Connected)
+                    return;
+                if (m_socket->state() == QAbstractSocket::UnconnectedState) {
+                    finishClosed(m_closeCode);
+                    return;
+                }
+                deliver([&] {
+                    Q_EMIT errorOccurred(code, SocketErrorText::describe(code, platformText));
+                });
+            },
+            Qt::QueuedConnection);
         return;
     default:
         return;
@@ -277,9 +288,7 @@ void ServerSocket::send(const QByteArray& bytes)
         const QString platformText = m_socket->errorString();
         const int code = SocketErrorText::code(m_socket->error(), platformText);
         m_lastError = code;
-        deliver([&] {
-            Q_EMIT errorOccurred(code, SocketErrorText::describe(code, platformText));
-        });
+        deliver([&] { Q_EMIT errorOccurred(code, SocketErrorText::describe(code, platformText)); });
     }
 }
 

@@ -28,7 +28,12 @@ class ServerSocket : public QObject
     Q_OBJECT
 
 public:
-    enum class State { Closed, Connecting, Connected };
+    enum class State
+    {
+        Closed,
+        Connecting,
+        Connected
+    };
 
     explicit ServerSocket(QObject* parent = nullptr);
     ~ServerSocket() override;
@@ -64,7 +69,15 @@ Q_SIGNALS:
     void backgroundException(const QString& message);
 
 private:
-    enum class Phase { Closed, Resolving, Connecting, Negotiating, Connected, Closing };
+    enum class Phase
+    {
+        Closed,
+        Resolving,
+        Connecting,
+        Negotiating,
+        Connected,
+        Closing
+    };
 
     void onTcpConnected();
     void onReadyRead();

@@ -36,8 +36,8 @@ bool appendCounted(QByteArray& out, const QByteArray& field)
 
 } // namespace
 
-SocksNegotiator::SocksNegotiator(const SocksSettings& settings, const QString& host,
-                                 quint16 port, const QHostAddress& resolvedAddress)
+SocksNegotiator::SocksNegotiator(const SocksSettings& settings, const QString& host, quint16 port,
+                                 const QHostAddress& resolvedAddress)
     : m_settings(settings), m_host(host.toUtf8()), m_port(port), m_address(resolvedAddress)
 {
 }

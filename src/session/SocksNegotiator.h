@@ -19,7 +19,12 @@
 class SocksNegotiator
 {
 public:
-    enum class Outcome { Continue, Connected, Failed };
+    enum class Outcome
+    {
+        Continue,
+        Connected,
+        Failed
+    };
 
     struct Step
     {
@@ -31,7 +36,8 @@ public:
     };
 
     // Numbers and messages of the negotiation failures.
-    enum ErrorCode {
+    enum ErrorCode
+    {
         LogicError = 20001,
         VersionError = 20002,
         MethodNotAcceptable = 20003,
@@ -52,7 +58,15 @@ public:
     Step feed(const QByteArray& data);
 
 private:
-    enum class Phase { Idle, Socks4Reply, MethodReply, AuthReply, Socks5Reply, Done };
+    enum class Phase
+    {
+        Idle,
+        Socks4Reply,
+        MethodReply,
+        AuthReply,
+        Socks5Reply,
+        Done
+    };
 
     Step socks4Request() const;
     Step socks5Greeting() const;

@@ -4,7 +4,12 @@
 
 #include <optional>
 
-enum class SocksLevel { Four, FourA, Five };
+enum class SocksLevel
+{
+    Four,
+    FourA,
+    Five
+};
 
 // How to reach the server through a SOCKS proxy; an empty server means a direct connection.
 struct SocksSettings

@@ -1,0 +1,399 @@
+#include "session/ServerSocket.h"
+
+#include "support/DantedProxy.h"
+#include "support/LocalPorts.h"
+#include "support/SshSocksProxy.h"
+
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+#include <memory>
+#include <stdexcept>
+#include <sys/socket.h>
+
+namespace {
+
+// The far end: greets each client and keeps what it receives.
+class TargetServer : public QObject
+{
+public:
+    TargetServer()
+    {
+        m_server.listen(QHostAddress::LocalHost, 0);
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            m_client = m_server.nextPendingConnection();
+            connect(m_client, &QTcpSocket::readyRead, this,
+                    [this] { m_received += m_client->readAll(); });
+            m_client->write("welcome\n\r");
+        });
+    }
+    quint16 port() const { return m_server.serverPort(); }
+    QTcpSocket* client() const { return m_client; }
+    QByteArray received() const { return m_received; }
+
+    // Ends the connection with a TCP reset instead of an orderly close.
+    void reset()
+    {
+        const linger hard{1, 0};
+        ::setsockopt(int(m_client->socketDescriptor()), SOL_SOCKET, SO_LINGER, &hard, sizeof(hard));
+        m_client->abort();
+    }
+
+private:
+    QTcpServer m_server;
+    QPointer<QTcpSocket> m_client;
+    QByteArray m_received;
+};
+
+// Writes every event of the socket into one list, in order.
+class EventLog : public QObject
+{
+public:
+    explicit EventLog(ServerSocket& socket)
+    {
+        connect(&socket, &ServerSocket::sessionConnected, this,
+                [this](int code) { m_events << QStringLiteral("connected %1").arg(code); });
+        connect(&socket, &ServerSocket::sessionClosed, this,
+                [this](int code) { m_events << QStringLiteral("closed %1").arg(code); });
+        connect(&socket, &ServerSocket::dataAvailable, this,
+                [this, &socket] { m_data += socket.receiveAll(); });
+        connect(&socket, &ServerSocket::errorOccurred, this, [this](int code, const QString& text) {
+            m_events << QStringLiteral("error %1 %2").arg(code).arg(text);
+        });
+        connect(&socket, &ServerSocket::socksConnected, this,
+                [this] { m_events << QStringLiteral("socks connected"); });
+        connect(&socket, &ServerSocket::socksError, this, [this](int code, const QString& text) {
+            m_events << QStringLiteral("socks error %1 %2").arg(code).arg(text);
+        });
+    }
+    QStringList events() const { return m_events; }
+    QByteArray data() const { return m_data; }
+    bool closed() const { return !m_events.isEmpty() && m_events.last().startsWith("closed"); }
+
+private:
+    QStringList m_events;
+    QByteArray m_data;
+};
+
+enum class Proxy
+{
+    Dante,
+    DanteWithPassword,
+    Ssh
+};
+
+struct RunningProxy
+{
+    std::unique_ptr<DantedProxy> dante;
+    std::unique_ptr<SshSocksProxy> ssh;
+    quint16 port = 0;
+};
+
+} // namespace
+
+class ServerSocketTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void directSessionSendsReceivesAndCloses();
+    void failedAttemptEndsWithClosed_data();
+    void failedAttemptEndsWithClosed();
+    void serverEndsTheConnection_data();
+    void serverEndsTheConnection();
+    void abortWhileConnectingReportsClosed();
+    void failingHandlerIsReportedAndSocketStaysUsable();
+    void socksSettingsOnlyWhileClosed();
+    void throughProxy_data();
+    void throughProxy();
+    void proxyFailures_data();
+    void proxyFailures();
+
+private:
+    RunningProxy startProxy(Proxy kind);
+};
+
+RunningProxy ServerSocketTest::startProxy(Proxy kind)
+{
+    RunningProxy running;
+    QString error;
+    if (kind == Proxy::Ssh) {
+        if (SshSocksProxy::sshBinary().isEmpty())
+            return running;
+        running.ssh = std::make_unique<SshSocksProxy>();
+        if (running.ssh->start(&error))
+            running.port = running.ssh->port();
+    } else {
+        if (DantedProxy::binary().isEmpty())
+            return running;
+        running.dante = std::make_unique<DantedProxy>();
+        const auto authentication = kind == Proxy::Dante
+                                        ? DantedProxy::Authentication::None
+                                        : DantedProxy::Authentication::UserPassword;
+        if (running.dante->start(authentication, &error))
+            running.port = running.dante->port();
+    }
+    if (running.port == 0)
+        qWarning("proxy did not start: %s", qPrintable(error));
+    return running;
+}
+
+void ServerSocketTest::directSessionSendsReceivesAndCloses()
+{
+    TargetServer target;
+    ServerSocket socket;
+    EventLog log(socket);
+    socket.setAddress(QStringLiteral("127.0.0.1"));
+    socket.setPort(QString::number(target.port()));
+    socket.connectToServer();
+    QCOMPARE(int(socket.state()), int(ServerSocket::State::Connecting));
+    QTRY_COMPARE(log.data(), QByteArray("welcome\n\r"));
+    QCOMPARE(log.events(), QStringList{"connected 0"});
+    QVERIFY(socket.isConnected());
+
+    socket.send("tell bob hi\n");
+    QTRY_COMPARE(target.received(), QByteArray("tell bob hi\n"));
+
+    socket.close();
+    QTRY_VERIFY(log.closed());
+    QCOMPARE(log.events(), (QStringList{"connected 0", "closed 0"}));
+    QCOMPARE(int(socket.state()), int(ServerSocket::State::Closed));
+    QTRY_COMPARE(int(target.client()->state()), int(QAbstractSocket::UnconnectedState));
+}
+
+void ServerSocketTest::failedAttemptEndsWithClosed_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("nobody listens")
+        << "127.0.0.1" << QString::number(LocalPorts::freePort()) << 10061 << "Connection refused";
+    QTest::newRow("unknown host name") << "no-such-host.invalid"
+                                       << "5000" << 11001 << "Host not found";
+    QTest::newRow("port that is no number") << "127.0.0.1"
+                                            << "fics" << 10049 << "Invalid port number";
+}
+
+void ServerSocketTest::failedAttemptEndsWithClosed()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, port);
+    QFETCH(int, code);
+    QFETCH(QString, description);
+    ServerSocket socket;
+    EventLog log(socket);
+    socket.setAddress(address);
+    socket.setPort(port);
+    socket.connectToServer();
+    QTRY_VERIFY_WITH_TIMEOUT(log.closed(), 15000);
+    QCOMPARE(log.events(), (QStringList{QStringLiteral("error %1 %2").arg(code).arg(description),
+                                        QStringLiteral("connected %1").arg(code), "closed 0"}));
+    QCOMPARE(socket.lastError(), code);
+    socket.send("dropped\n");
+    QCOMPARE(int(socket.state()), int(ServerSocket::State::Closed));
+}
+
+void ServerSocketTest::serverEndsTheConnection_data()
+{
+    QTest::addColumn<bool>("reset");
+    QTest::addColumn<QString>("closedEvent");
+    QTest::newRow("orderly close, as after exit") << false << "closed 0";
+    QTest::newRow("reset, a lost connection") << true << "closed 10054";
+}
+
+void ServerSocketTest::serverEndsTheConnection()
+{
+    QFETCH(bool, reset);
+    QFETCH(QString, closedEvent);
+    TargetServer target;
+    ServerSocket socket;
+    EventLog log(socket);
+    socket.setAddress(QStringLiteral("localhost"));
+    socket.setPort(QString::number(target.port()));
+    socket.connectToServer();
+    QTRY_COMPARE(log.data(), QByteArray("welcome\n\r"));
+    if (reset) {
+        target.reset();
+    } else {
+        target.client()->write("bye\n\r");
+        target.client()->disconnectFromHost();
+    }
+    QTRY_VERIFY(log.closed());
+    QCOMPARE(log.events(), (QStringList{"connected 0", closedEvent}));
+    if (!reset)
+        QCOMPARE(log.data(), QByteArray("welcome\n\rbye\n\r"));
+}
+
+void ServerSocketTest::abortWhileConnectingReportsClosed()
+{
+    TargetServer target;
+    ServerSocket socket;
+    EventLog log(socket);
+    socket.setAddress(QStringLiteral("127.0.0.1"));
+    socket.setPort(QString::number(target.port()));
+    socket.connectToServer();
+    socket.abort();
+    QCOMPARE(log.events(), QStringList{"closed 0"});
+    QTest::qWait(100); // nothing may follow once aborted
+    QCOMPARE(log.events(), QStringList{"closed 0"});
+}
+
+void ServerSocketTest::failingHandlerIsReportedAndSocketStaysUsable()
+{
+    TargetServer target;
+    ServerSocket socket;
+    EventLog log(socket);
+    QSignalSpy failures(&socket, &ServerSocket::backgroundException);
+    bool failOnce = true;
+    connect(&socket, &ServerSocket::dataAvailable, this, [&failOnce] {
+        if (std::exchange(failOnce, false))
+            throw std::runtime_error("handler broke");
+    });
+    socket.setAddress(QStringLiteral("127.0.0.1"));
+    socket.setPort(QString::number(target.port()));
+    socket.connectToServer();
+    QTRY_COMPARE(failures.count(), 1);
+    QCOMPARE(failures.first().first().toString(), QStringLiteral("handler broke"));
+
+    target.client()->write("more\n\r");
+    QTRY_VERIFY(log.data().endsWith("more\n\r"));
+    socket.send("still here\n");
+    QTRY_COMPARE(target.received(), QByteArray("still here\n"));
+    QCOMPARE(failures.count(), 1);
+}
+
+void ServerSocketTest::socksSettingsOnlyWhileClosed()
+{
+    TargetServer target;
+    ServerSocket socket;
+    QVERIFY(socket.setSocksLevel(QStringLiteral("4a")));
+    QCOMPARE(int(socket.socks().level), int(SocksLevel::FourA));
+    QVERIFY(!socket.setSocksLevel(QStringLiteral("6")));
+    QCOMPARE(int(socket.socks().level), int(SocksLevel::FourA));
+    QCOMPARE(SocksSettings::InvalidLevelMessage,
+             QStringLiteral("Invalid socks level. Must be 4, 4A or 5."));
+
+    socket.setAddress(QStringLiteral("127.0.0.1"));
+    socket.setPort(QString::number(target.port()));
+    socket.connectToServer();
+    QTRY_VERIFY(socket.isConnected());
+    QVERIFY(!socket.setSocksLevel(QStringLiteral("5")));
+    SocksSettings proxy;
+    proxy.server = QStringLiteral("127.0.0.1");
+    QVERIFY(!socket.setSocks(proxy));
+    QVERIFY(!socket.socks().isEnabled());
+}
+
+void ServerSocketTest::throughProxy_data()
+{
+    QTest::addColumn<int>("proxy");
+    QTest::addColumn<QString>("level");
+    QTest::addColumn<QString>("address");
+    QTest::newRow("socks 4 through dante, name resolved here") << int(Proxy::Dante) << "4"
+                                                               << "localhost";
+    QTest::newRow("socks 5 through dante") << int(Proxy::Dante) << "5"
+                                           << "127.0.0.1";
+    QTest::newRow("socks 5 with user/password through dante")
+        << int(Proxy::DanteWithPassword) << "5"
+        << "127.0.0.1";
+    QTest::newRow("socks 4A through ssh -D, name resolved there") << int(Proxy::Ssh) << "4A"
+                                                                  << "localhost";
+    QTest::newRow("socks 5 through ssh -D") << int(Proxy::Ssh) << "5"
+                                            << "localhost";
+}
+
+void ServerSocketTest::throughProxy()
+{
+    QFETCH(int, proxy);
+    QFETCH(QString, level);
+    QFETCH(QString, address);
+    const RunningProxy running = startProxy(Proxy(proxy));
+    if (!running.dante && !running.ssh)
+        QSKIP("the proxy program (danted or sshd/ssh) is not installed; scripts/install-deps "
+              "installs it");
+    QVERIFY2(running.port != 0, "the proxy did not start");
+
+    TargetServer target;
+    ServerSocket socket;
+    EventLog log(socket);
+    SocksSettings settings;
+    settings.server = QStringLiteral("127.0.0.1");
+    settings.port = QString::number(running.port);
+    settings.level = *SocksSettings::parseLevel(level);
+    settings.authenticate = Proxy(proxy) == Proxy::DanteWithPassword;
+    settings.userCode = DantedProxy::UserCode;
+    settings.password = DantedProxy::Password;
+    QVERIFY(socket.setSocks(settings));
+    socket.setAddress(address);
+    socket.setPort(QString::number(target.port()));
+    socket.connectToServer();
+    QTRY_COMPARE_WITH_TIMEOUT(log.data(), QByteArray("welcome\n\r"), 15000);
+    QCOMPARE(log.events(), (QStringList{"socks connected", "connected 0"}));
+    socket.send("seek 5 0\n");
+    QTRY_COMPARE(target.received(), QByteArray("seek 5 0\n"));
+    socket.close();
+    QTRY_VERIFY(log.closed());
+    QCOMPARE(log.events().last(), QStringLiteral("closed 0"));
+}
+
+void ServerSocketTest::proxyFailures_data()
+{
+    QTest::addColumn<int>("proxy");
+    QTest::addColumn<QString>("level");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("authenticate");
+    QTest::addColumn<bool>("targetListens");
+    QTest::addColumn<QString>("failure");
+    const QString right = DantedProxy::Password;
+    QTest::newRow("refused password")
+        << int(Proxy::DanteWithPassword) << "5"
+        << "wrong" << true << true << "socks error 20015 socks authentication failed";
+    QTest::newRow("credentials required but not offered")
+        << int(Proxy::DanteWithPassword) << "5" << right << false << true
+        << "socks error 20003 authentification method not acceptable";
+    QTest::newRow("socks 5 target refuses") << int(Proxy::Dante) << "5" << right << false << false
+                                            << "socks error 20008 connection refused";
+    QTest::newRow("socks 4 target refuses") << int(Proxy::Dante) << "4" << right << false << false
+                                            << "socks error 20016 request rejected or failed";
+}
+
+void ServerSocketTest::proxyFailures()
+{
+    QFETCH(int, proxy);
+    QFETCH(QString, level);
+    QFETCH(QString, password);
+    QFETCH(bool, authenticate);
+    QFETCH(bool, targetListens);
+    QFETCH(QString, failure);
+    const RunningProxy running = startProxy(Proxy(proxy));
+    if (!running.dante)
+        QSKIP("danted is not installed; scripts/install-deps installs dante-server");
+    QVERIFY2(running.port != 0, "the proxy did not start");
+
+    TargetServer target;
+    ServerSocket socket;
+    EventLog log(socket);
+    SocksSettings settings;
+    settings.server = QStringLiteral("127.0.0.1");
+    settings.port = QString::number(running.port);
+    settings.level = *SocksSettings::parseLevel(level);
+    settings.authenticate = authenticate;
+    settings.userCode = DantedProxy::UserCode;
+    settings.password = password;
+    QVERIFY(socket.setSocks(settings));
+    socket.setAddress(QStringLiteral("127.0.0.1"));
+    socket.setPort(QString::number(targetListens ? target.port() : LocalPorts::freePort()));
+    socket.connectToServer();
+    QTRY_VERIFY_WITH_TIMEOUT(log.closed(), 15000);
+    const int code = failure.section(QLatin1Char(' '), 2, 2).toInt();
+    QCOMPARE(log.events(),
+             (QStringList{failure, QStringLiteral("connected %1").arg(code), "closed 0"}));
+    QVERIFY(target.received().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(ServerSocketTest)
+#include "ServerSocketTest.moc"
