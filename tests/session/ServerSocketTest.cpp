@@ -2,51 +2,16 @@
 
 #include "support/DantedProxy.h"
 #include "support/LocalPorts.h"
+#include "support/RecordingTcpServer.h"
 #include "support/SshSocksProxy.h"
 
-#include <QPointer>
 #include <QSignalSpy>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTest>
 
 #include <memory>
 #include <stdexcept>
-#include <sys/socket.h>
 
 namespace {
-
-// The far end: greets each client and keeps what it receives.
-class TargetServer : public QObject
-{
-public:
-    TargetServer()
-    {
-        m_server.listen(QHostAddress::LocalHost, 0);
-        connect(&m_server, &QTcpServer::newConnection, this, [this] {
-            m_client = m_server.nextPendingConnection();
-            connect(m_client, &QTcpSocket::readyRead, this,
-                    [this] { m_received += m_client->readAll(); });
-            m_client->write("welcome\n\r");
-        });
-    }
-    quint16 port() const { return m_server.serverPort(); }
-    QTcpSocket* client() const { return m_client; }
-    QByteArray received() const { return m_received; }
-
-    // Ends the connection with a TCP reset instead of an orderly close.
-    void reset()
-    {
-        const linger hard{1, 0};
-        ::setsockopt(int(m_client->socketDescriptor()), SOL_SOCKET, SO_LINGER, &hard, sizeof(hard));
-        m_client->abort();
-    }
-
-private:
-    QTcpServer m_server;
-    QPointer<QTcpSocket> m_client;
-    QByteArray m_received;
-};
 
 // Writes every event of the socket into one list, in order.
 class EventLog : public QObject
@@ -143,14 +108,14 @@ RunningProxy ServerSocketTest::startProxy(Proxy kind)
 
 void ServerSocketTest::directSessionSendsReceivesAndCloses()
 {
-    TargetServer target;
+    RecordingTcpServer target;
     ServerSocket socket;
     EventLog log(socket);
     socket.setAddress(QStringLiteral("127.0.0.1"));
     socket.setPort(QString::number(target.port()));
     socket.connectToServer();
     QCOMPARE(int(socket.state()), int(ServerSocket::State::Connecting));
-    QTRY_COMPARE(log.data(), QByteArray("welcome\n\r"));
+    QTRY_COMPARE(log.data(), RecordingTcpServer::Greeting);
     QCOMPARE(log.events(), QStringList{"connected 0"});
     QVERIFY(socket.isConnected());
 
@@ -209,13 +174,13 @@ void ServerSocketTest::serverEndsTheConnection()
 {
     QFETCH(bool, reset);
     QFETCH(QString, closedEvent);
-    TargetServer target;
+    RecordingTcpServer target;
     ServerSocket socket;
     EventLog log(socket);
     socket.setAddress(QStringLiteral("localhost"));
     socket.setPort(QString::number(target.port()));
     socket.connectToServer();
-    QTRY_COMPARE(log.data(), QByteArray("welcome\n\r"));
+    QTRY_COMPARE(log.data(), RecordingTcpServer::Greeting);
     if (reset) {
         target.reset();
     } else {
@@ -225,12 +190,12 @@ void ServerSocketTest::serverEndsTheConnection()
     QTRY_VERIFY(log.closed());
     QCOMPARE(log.events(), (QStringList{"connected 0", closedEvent}));
     if (!reset)
-        QCOMPARE(log.data(), QByteArray("welcome\n\rbye\n\r"));
+        QCOMPARE(log.data(), RecordingTcpServer::Greeting + "bye\n\r");
 }
 
 void ServerSocketTest::abortWhileConnectingReportsClosed()
 {
-    TargetServer target;
+    RecordingTcpServer target;
     ServerSocket socket;
     EventLog log(socket);
     socket.setAddress(QStringLiteral("127.0.0.1"));
@@ -244,7 +209,7 @@ void ServerSocketTest::abortWhileConnectingReportsClosed()
 
 void ServerSocketTest::failingHandlerIsReportedAndSocketStaysUsable()
 {
-    TargetServer target;
+    RecordingTcpServer target;
     ServerSocket socket;
     EventLog log(socket);
     QSignalSpy failures(&socket, &ServerSocket::backgroundException);
@@ -268,7 +233,7 @@ void ServerSocketTest::failingHandlerIsReportedAndSocketStaysUsable()
 
 void ServerSocketTest::socksSettingsOnlyWhileClosed()
 {
-    TargetServer target;
+    RecordingTcpServer target;
     ServerSocket socket;
     QVERIFY(socket.setSocksLevel(QStringLiteral("4a")));
     QCOMPARE(int(socket.socks().level), int(SocksLevel::FourA));
@@ -317,7 +282,7 @@ void ServerSocketTest::throughProxy()
               "installs it");
     QVERIFY2(running.port != 0, "the proxy did not start");
 
-    TargetServer target;
+    RecordingTcpServer target;
     ServerSocket socket;
     EventLog log(socket);
     SocksSettings settings;
@@ -331,7 +296,7 @@ void ServerSocketTest::throughProxy()
     socket.setAddress(address);
     socket.setPort(QString::number(target.port()));
     socket.connectToServer();
-    QTRY_COMPARE_WITH_TIMEOUT(log.data(), QByteArray("welcome\n\r"), 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(log.data(), RecordingTcpServer::Greeting, 15000);
     QCOMPARE(log.events(), (QStringList{"socks connected", "connected 0"}));
     socket.send("seek 5 0\n");
     QTRY_COMPARE(target.received(), QByteArray("seek 5 0\n"));
@@ -374,7 +339,7 @@ void ServerSocketTest::proxyFailures()
         QSKIP("danted is not installed; scripts/install-deps installs dante-server");
     QVERIFY2(running.port != 0, "the proxy did not start");
 
-    TargetServer target;
+    RecordingTcpServer target;
     ServerSocket socket;
     EventLog log(socket);
     SocksSettings settings;
