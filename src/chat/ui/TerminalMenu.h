@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QMenu>
+
+#include <array>
+
+class TerminalPane;
+
+// The terminal menu, mnuTerminal, shared by the terminal and the list pane:
+// thirty mouse-action items (hidden until actions are defined for them), then
+// Copy, Copy && Paste, Clear, Scroll Lock and Options. Its items are drawn by
+// TerminalMenuStyle.
+class TerminalMenu : public QMenu
+{
+    Q_OBJECT
+
+public:
+    static constexpr int MouseActionCount = 30;
+
+    explicit TerminalMenu(QWidget* parent = nullptr);
+
+    // The pane of the last right click; null until the first one.
+    TerminalPane* pane() const { return m_pane; }
+    void popupFor(TerminalPane* pane, const QPoint& globalPos);
+
+    std::array<QAction*, MouseActionCount> mnuMA{};
+    QAction* mnuCopy;
+    QAction* mnuCopyPaste;
+    QAction* mnuTerminalClear;
+    QAction* mnuScrollLock;
+    QAction* mnuTerminalFont;
+
+private:
+    TerminalPane* m_pane = nullptr;
+};
