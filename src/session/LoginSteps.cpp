@@ -1,0 +1,123 @@
+#include "session/LoginSteps.h"
+
+#include "session/GuestNamePool.h"
+#include "session/LoginQuestions.h"
+#include "session/SecretCommandSender.h"
+
+namespace {
+
+const QByteArray LoginWord = QByteArrayLiteral("LOGIN:");
+const QByteArray PasswordWord = QByteArrayLiteral("PASSWORD:");
+const QByteArray GuestOffer = QByteArrayLiteral("ress return");
+const QByteArray IccLoginMarker = QByteArrayLiteral("ICC EVENTS");
+const QByteArray MoveLoginMarker = QByteArrayLiteral("---> Move");
+const QString HandlePlaceholder = QStringLiteral("%handle%");
+constexpr int TwoNameAttempts = 5;  // from the sixth guest name on, two pool names
+constexpr int AskUserAttempts = 10; // from the eleventh on, the user is asked
+
+} // namespace
+
+LoginSteps::LoginSteps(SecretCommandSender& sender, LoginQuestions& questions,
+                       QRandomGenerator& random)
+    : m_sender(sender), m_questions(questions), m_random(random)
+{
+}
+
+void LoginSteps::setAccount(const QString& handle, const QString& password, ServerProtocol protocol)
+{
+    m_handle = handle;
+    m_password = password;
+    m_protocol = protocol;
+}
+
+void LoginSteps::loginLine(const QByteArray& line, const QByteArray& firstWord, bool promptSeen)
+{
+    if (m_state == LoginState::Ready)
+        return;
+    if (firstWord == LoginWord)
+        answerLoginPrompt();
+    if (firstWord == PasswordWord)
+        answerPasswordPrompt();
+    if (line.contains(GuestOffer))
+        m_sender.sendCommand(QString());
+    if (promptSeen || line.contains(IccLoginMarker) || line.contains(MoveLoginMarker)) {
+        m_state = LoginState::Ready;
+        sendInterfaceSetup();
+    }
+}
+
+void LoginSteps::answerLoginPrompt()
+{
+    if (!m_handle.isEmpty() && m_state < LoginState::HandleSent)
+        m_sender.sendCommand(m_handle);
+    else
+        m_sender.sendCommand(makeGuestName());
+    raiseState(LoginState::HandleSent);
+}
+
+QString LoginSteps::makeGuestName()
+{
+    ++m_guestAttempts;
+    QString name = GuestPrefix + GuestNamePool::pick(m_random);
+    if (m_guestAttempts > TwoNameAttempts)
+        name += GuestNamePool::pick(m_random);
+    if (m_guestAttempts > AskUserAttempts)
+        name = m_questions.ask(Caption, HandlePrompt, name, false).text;
+    return name;
+}
+
+void LoginSteps::answerPasswordPrompt()
+{
+    if (!m_password.isEmpty() && m_state < LoginState::PasswordSent) {
+        m_sender.sendSecretLine(m_password);
+    } else {
+        const auto answer = m_questions.ask(Caption, PasswordPrompt, QString(), true);
+        m_sender.sendSecretLine(answer.accepted ? answer.text : QString());
+    }
+    raiseState(LoginState::PasswordSent);
+}
+
+void LoginSteps::sendInterfaceSetup()
+{
+    m_sender.sendCommand(QStringLiteral("Set style 12"));
+    m_sender.sendCommand(QStringLiteral("Set highlight 0"));
+    m_sender.sendCommand(QStringLiteral("Set autoflag %1").arg(m_autoflag ? 1 : 0));
+    if (m_protocol == ServerProtocol::Fics) {
+        m_sender.sendCommand(QStringLiteral("Set ptime 0"));
+        m_sender.sendCommand(QStringLiteral("iSet gameinfo 1"));
+    } else if (m_protocol == ServerProtocol::Icc) {
+        m_sender.sendCommand(QStringLiteral("Set prompt 1"));
+    }
+    m_sender.sendCommand(QStringLiteral("Set interface ") + InterfaceName);
+    if (m_toggleActions)
+        m_toggleActions();
+    else
+        runBuiltInToggles();
+    m_sender.sendCommand(QStringLiteral("Set seek 0"));
+    for (const QString& entry : std::as_const(m_autoExec)) {
+        QString command = entry.trimmed();
+        if (command.isEmpty())
+            continue;
+        command.replace(HandlePlaceholder, m_handle, Qt::CaseSensitive);
+        m_sender.sendCommand(command);
+    }
+    m_sender.sendCommand(QStringLiteral("tell ") + m_handle +
+                         QStringLiteral(" ------------------------ Battle Mode On "
+                                        "------------------- "));
+    if (m_showTarget)
+        m_showTarget(m_handle);
+}
+
+void LoginSteps::runBuiltInToggles()
+{
+    const InterfaceToggles builtIn;
+    for (const QString& command : builtIn.silenceCommands(m_protocol))
+        m_sender.sendCommand(command);
+    m_sender.sendCommand(builtIn.openCommand());
+}
+
+void LoginSteps::raiseState(LoginState reached)
+{
+    if (m_state < reached)
+        m_state = reached;
+}
