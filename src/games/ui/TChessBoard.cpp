@@ -1,0 +1,382 @@
+#include "games/ui/TChessBoard.h"
+
+#include "games/BoardOrientation.h"
+#include "games/MoveAnimationRule.h"
+#include "games/AnimationPath.h"
+#include "games/PieceSetCatalog.h"
+#include "games/ui/SharedPieceState.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+namespace {
+
+TChessBoard::Position startingPosition()
+{
+    TChessBoard::Position position{};
+    const char* const rows[8] = {"rnbqkbnr", "pppppppp", "--------", "--------",
+                                 "--------", "--------", "PPPPPPPP", "RNBQKBNR"};
+    for (int r = 0; r < 8; ++r) {
+        for (int c = 0; c < 8; ++c)
+            position[r * 8 + c] = pieceCodeFromLetter(rows[r][c]);
+    }
+    return position;
+}
+
+} // namespace
+
+TChessBoard::TChessBoard(QWidget* parent) : QWidget(parent), m_current(startingPosition())
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    SharedPieceState::instance().controlCreated();
+}
+
+TChessBoard::~TChessBoard()
+{
+    SharedPieceState::instance().controlDestroyed();
+}
+
+int TChessBoard::PieceSet() const
+{
+    return SharedPieceState::instance().pieceSet();
+}
+
+void TChessBoard::setPieceSet(int set)
+{
+    SharedPieceState& shared = SharedPieceState::instance();
+    if (set == shared.pieceSet() || !shared.setPieceSet(set))
+        return;
+    FullRebuild();
+}
+
+bool TChessBoard::ClickMove() const
+{
+    return SharedPieceState::instance().clickMove();
+}
+
+void TChessBoard::setClickMove(bool on)
+{
+    SharedPieceState::instance().setClickMove(on);
+}
+
+QColor TChessBoard::WSColor() const
+{
+    return SharedPieceState::instance().colour(BoardColour::LightSquares);
+}
+QColor TChessBoard::BSColor() const
+{
+    return SharedPieceState::instance().colour(BoardColour::DarkSquares);
+}
+QColor TChessBoard::WPColor() const
+{
+    return SharedPieceState::instance().colour(BoardColour::WhitePieces);
+}
+QColor TChessBoard::BPColor() const
+{
+    return SharedPieceState::instance().colour(BoardColour::BlackPieces);
+}
+void TChessBoard::setWSColor(const QColor& colour)
+{
+    SharedPieceState::instance().setColour(BoardColour::LightSquares, colour);
+}
+void TChessBoard::setBSColor(const QColor& colour)
+{
+    SharedPieceState::instance().setColour(BoardColour::DarkSquares, colour);
+}
+void TChessBoard::setWPColor(const QColor& colour)
+{
+    SharedPieceState::instance().setColour(BoardColour::WhitePieces, colour);
+}
+void TChessBoard::setBPColor(const QColor& colour)
+{
+    SharedPieceState::instance().setColour(BoardColour::BlackPieces, colour);
+}
+
+void TChessBoard::setF3d(bool on)
+{
+    if (on == m_threeD)
+        return;
+    m_threeD = on;
+    FullRebuild();
+}
+
+void TChessBoard::setPerspective(float perspective)
+{
+    if (perspective == m_perspective)
+        return;
+    m_perspective = perspective;
+    m_layoutStale = true;
+    update();
+}
+
+void TChessBoard::setReversed(bool reversed)
+{
+    if (reversed == m_reversed)
+        return;
+    m_reversed = reversed;
+    m_current = turned(m_current);
+    if (m_coordinates)
+        FullRebuild();
+    else
+        UpdateChangedColumns();
+}
+
+TChessBoard::Position TChessBoard::turned(const Position& position)
+{
+    Position result;
+    for (int i = 0; i < 64; ++i)
+        result[i] = position[63 - i];
+    return result;
+}
+
+QByteArray TChessBoard::SquareName(int row, int column) const
+{
+    return BoardOrientation::squareName(row, column, m_reversed);
+}
+
+std::optional<QPoint> TChessBoard::ParseSquare(const QByteArray& text) const
+{
+    return BoardOrientation::parseSquare(text, m_reversed);
+}
+
+qreal TChessBoard::pixelRatio() const
+{
+    return devicePixelRatioF();
+}
+
+QSize TChessBoard::deviceSize() const
+{
+    return (QSizeF(size()) * pixelRatio()).toSize();
+}
+
+void TChessBoard::showEvent(QShowEvent* event)
+{
+    SharedPieceState::instance().controlWindowCreated();
+    QWidget::showEvent(event);
+}
+
+void TChessBoard::FullRebuild()
+{
+    SharedPieceState::instance().makePictures();
+    m_layoutStale = true;
+    update();
+    repaint();
+}
+
+void TChessBoard::ensureLayout()
+{
+    SharedPieceState& shared = SharedPieceState::instance();
+    if (!shared.picturesMade())
+        shared.makePictures();
+    if (m_layoutStale || !m_canvas.isReady()
+        || deviceSize() != QSize(m_canvas.layout().input().width, m_canvas.layout().input().height))
+        lay();
+}
+
+void TChessBoard::lay()
+{
+    const qreal ratio = pixelRatio();
+    QFont font = this->font();
+    font.setPixelSize(std::max(1, int(std::lround(QFontInfo(font).pixelSize() * ratio))));
+    const QFontMetrics metrics(font);
+    BoardLayoutInput input;
+    input.width = deviceSize().width();
+    input.height = deviceSize().height();
+    input.perspective = m_perspective;
+    input.threeD = m_threeD;
+    input.coordinates = m_coordinates;
+    input.textWidth = metrics.horizontalAdvance(QLatin1Char('W'));
+    input.textHeight = metrics.height();
+    input.pictureSize = SharedPieceState::instance().pictureSize();
+    input.pieceSet = SharedPieceState::instance().pieceSet();
+    m_canvas.build(BoardLayout(input), {WSColor(), BSColor(), font, m_reversed});
+    for (int r = 0; r < 8; ++r) {
+        for (int c = 0; c < 8; ++c) {
+            if (m_current[r * 8 + c] != PieceCode::Empty)
+                m_canvas.drawSquarePiece(m_current[r * 8 + c], c, r);
+        }
+    }
+    m_displayed = m_current;
+    m_layoutStale = false;
+    if (m_drag.lifted) {
+        m_canvas.makeDragLayer();
+        m_canvas.moveOnDragLayer(m_drag.piece, m_drag.point, m_drag.point, true);
+    }
+}
+
+void TChessBoard::paintEvent(QPaintEvent* event)
+{
+    ensureLayout();
+    const qreal ratio = pixelRatio();
+    const QImage& shown = m_canvas.hasDragLayer() ? m_canvas.dragLayer() : m_canvas.working();
+    const QRect logical = event->rect().isEmpty() ? rect() : event->rect();
+    const QRectF source(QPointF(logical.topLeft()) * ratio, QSizeF(logical.size()) * ratio);
+    QPainter painter(this);
+    painter.drawImage(QRectF(logical), shown, source);
+}
+
+void TChessBoard::repaintDevice(const QRect& deviceRect)
+{
+    const qreal ratio = pixelRatio();
+    const QRectF logical(QPointF(deviceRect.topLeft()) / ratio, QSizeF(deviceRect.size()) / ratio);
+    repaint(logical.toAlignedRect().intersected(rect()));
+}
+
+void TChessBoard::redrawColumn(int column, QRect& changed)
+{
+    for (int r = 0; r < 8; ++r) {
+        const PieceCode piece = m_current[r * 8 + column];
+        if (piece != PieceCode::Empty)
+            changed |= m_canvas.drawSquarePiece(piece, column, r);
+        m_displayed[r * 8 + column] = piece;
+    }
+}
+
+void TChessBoard::UpdateChangedColumns()
+{
+    if (!m_canvas.isReady() || m_layoutStale)
+        return; // the next paint lays out and draws everything
+    QRect changed;
+    for (int c = 0; c < 8; ++c) {
+        bool differs = false;
+        for (int r = 0; r < 8; ++r) {
+            const int i = r * 8 + c;
+            if (m_displayed[i] == m_current[i])
+                continue;
+            differs = true;
+            if (m_displayed[i] != PieceCode::Empty)
+                changed |= m_canvas.eraseSquarePiece(m_displayed[i], c, r);
+        }
+        if (differs)
+            redrawColumn(c, changed);
+    }
+    if (!changed.isEmpty())
+        repaintDevice(changed);
+}
+
+void TChessBoard::SetPosition(const Style12Record& record)
+{
+    Position next;
+    for (int i = 0; i < 64; ++i)
+        next[i] = record.Flip ? record.Squares[63 - i] : record.Squares[i];
+
+    const bool wasDragging = m_drag.dragging;
+    const DragState drag = m_drag;
+    bool keepDrag = false;
+    if (wasDragging) {
+        const int from = drag.from.y() * 8 + drag.from.x();
+        keepDrag = next[from] == drag.piece && m_reversed == bool(record.Flip);
+        if (keepDrag)
+            next[from] = PieceCode::Empty;
+        stopDrag();
+    }
+
+    if (m_reversed != bool(record.Flip)) {
+        m_reversed = record.Flip;
+        m_current = turned(m_current);
+        FullRebuild();
+    }
+
+    const auto slide =
+        MoveAnimationRule::squaresToSlide(m_lastRecord, record, m_moveSpeed, m_reversed);
+    if (slide && m_canvas.isReady() && !m_layoutStale) {
+        const PieceCode piece = m_current[slide->first.y() * 8 + slide->first.x()];
+        if (piece != PieceCode::Empty)
+            AnimateMove(slide->first, slide->second, piece);
+    }
+
+    m_current = next;
+    m_castling = {bool(record.WCanCastleQS), bool(record.WCanCastleKS),
+                  bool(record.BCanCastleQS), bool(record.BCanCastleKS)};
+    m_whitesMove = record.WhitesMove;
+    m_lastDblPPush = record.LastDblPPush;
+    UpdateChangedColumns();
+    m_lastRecord = record;
+
+    if (keepDrag) {
+        m_current[drag.from.y() * 8 + drag.from.x()] = drag.piece;
+        m_drag.pressPoint = drag.pressPoint;
+        const QPoint pointer = mapFromGlobal(QCursor::pos()) * pixelRatio();
+        m_drag.dragging = true;
+        grabMouse();
+        liftPiece(drag.from, pointer, false);
+    }
+}
+
+void TChessBoard::startDrag(QPoint pressPoint)
+{
+    ensureLayout();
+    const QPoint device = pressPoint * pixelRatio();
+    m_drag.pressPoint = pressPoint;
+    const auto square = m_canvas.layout().squareAt(device.x(), device.y());
+    if (!square || m_current[square->y() * 8 + square->x()] == PieceCode::Empty)
+        return;
+    grabMouse();
+    m_drag.dragging = true;
+    liftPiece(*square, device, true);
+}
+
+void TChessBoard::liftPiece(QPoint square, QPoint devicePoint, bool eraseFromWorking)
+{
+    const int index = square.y() * 8 + square.x();
+    const PieceCode piece = m_current[index];
+    QRect changed;
+    m_current[index] = PieceCode::Empty;
+    if (eraseFromWorking) {
+        changed = m_canvas.eraseSquarePiece(piece, square.x(), square.y());
+        redrawColumn(square.x(), changed);
+    }
+    m_drag.lifted = true;
+    m_drag.from = m_drag.to = square;
+    m_drag.piece = piece;
+    m_drag.point = devicePoint;
+    m_canvas.makeDragLayer();
+    changed |= m_canvas.moveOnDragLayer(piece, devicePoint, devicePoint, true);
+    repaintDevice(changed);
+}
+
+void TChessBoard::moveLiftedPiece(QPoint devicePoint)
+{
+    const QRect changed =
+        m_canvas.moveOnDragLayer(m_drag.piece, m_drag.point, devicePoint, false);
+    m_drag.point = devicePoint;
+    repaintDevice(changed);
+}
+
+void TChessBoard::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_drag.dragging && m_canvas.hasDragLayer())
+        moveLiftedPiece((event->position() * pixelRatio()).toPoint());
+    QWidget::mouseMoveEvent(event);
+}
+
+void TChessBoard::stopDrag()
+{
+    releaseMouse();
+    m_drag = DragState();
+    m_canvas.dropDragLayer();
+    repaint();
+}
+
+void TChessBoard::AnimateMove(QPoint from, QPoint to, PieceCode piece)
+{
+    const BoardLayout& layout = m_canvas.layout();
+    const QPoint start = layout.centre(from.x(), from.y());
+    liftPiece(from, start, true);
+    const QPoint target = layout.centre(to.x(), to.y());
+    for (AnimationPath path(start, target, m_moveSpeed); !path.finished(); path.advance())
+        moveLiftedPiece(path.current());
+    moveLiftedPiece(target);
+
+    m_drag = DragState();
+    m_canvas.dropDragLayer();
+    const int toIndex = to.y() * 8 + to.x();
+    QRect changed;
+    if (m_displayed[toIndex] != PieceCode::Empty)
+        changed = m_canvas.eraseSquarePiece(m_displayed[toIndex], to.x(), to.y());
+    m_current[toIndex] = piece;
+    redrawColumn(to.x(), changed);
+    repaintDevice(changed | m_canvas.pieceRect(target));
+}
