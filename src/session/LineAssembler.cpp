@@ -12,6 +12,7 @@ LineAssembler::LineAssembler(Handler& handler) : m_handler(handler) {}
 
 void LineAssembler::resetLine()
 {
+    m_inWrapJoint = false;
     m_lineLength = 0;
     m_wordLengths.fill(0);
     m_wordCount = 0;
@@ -46,7 +47,10 @@ void LineAssembler::feed(QByteArrayView text)
         text.truncate(nul);
 
     const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
+    qsizetype start = 0;
+    if (m_inWrapJoint)
+        start = skipWrapJoint(text, 0) + 1;
+    for (qsizetype i = start; i < size; ++i) {
         const char c = text[i];
         const auto code = static_cast<unsigned char>(c);
         if (code > 32) {
@@ -76,11 +80,19 @@ qsizetype LineAssembler::endOfLine(QByteArrayView text, qsizetype lf)
         resetLine();
         return lf;
     }
-    qsizetype i = lf + 1;
-    while (i < size && (text[i] == Lf || text[i] == '\r' || text[i] == Backslash || text[i] == Space))
-        ++i;
     if (m_lineLength > 0 && m_line[m_lineLength - 1] != Space)
         appendToLine(Space);
+    return skipWrapJoint(text, lf + 1);
+}
+
+// Returns the index of the last character of the joint.
+qsizetype LineAssembler::skipWrapJoint(QByteArrayView text, qsizetype from)
+{
+    qsizetype i = from;
+    while (i < text.size()
+           && (text[i] == Lf || text[i] == '\r' || text[i] == Backslash || text[i] == Space))
+        ++i;
+    m_inWrapJoint = i == text.size();
     return i - 1;
 }
 

@@ -57,6 +57,7 @@ private:
     void appendToLine(char c);
     void appendToWord(char c);
     qsizetype endOfLine(QByteArrayView text, qsizetype lf);
+    qsizetype skipWrapJoint(QByteArrayView text, qsizetype from);
     qsizetype endOfWord(QByteArrayView text, qsizetype space);
 
     Handler& m_handler;
@@ -66,6 +67,9 @@ private:
     std::array<qsizetype, WordSlots> m_wordLengths{};
     int m_wordCount = 0;
     bool m_afterSpace = true;
+    // A wrap's joint (LF, CR, backslash, spaces) was still being skipped when the
+    // text ended; the next text goes on skipping it.
+    bool m_inWrapJoint = false;
     bool m_promptSeen = false;
     TextKind m_kind = TextKind::Normal;
     TextKind m_previousKind = TextKind::Normal;

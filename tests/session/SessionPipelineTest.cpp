@@ -49,6 +49,9 @@ void SessionPipelineTest::terminalLines_data()
     QTest::newRow("wrap split between chunks becomes a continuation line")
         << true << QByteArrayList{"some text\n", "\r\\   more\n\r"}
         << QByteArrayList{line("some text"), line("\\   more")};
+    QTest::newRow("wrap joint split between chunks still gives one space")
+        << true << QByteArrayList{"some text\n\r\\ ", "  more\n\r"}
+        << QByteArrayList{line("some text more")};
     QTest::newRow("line split across chunks is joined after login")
         << true << QByteArrayList{"hel", "lo\n\r"} << QByteArrayList{line("hello")};
     QTest::newRow("before login a partial line is flushed at the chunk end")

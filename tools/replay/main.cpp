@@ -127,7 +127,9 @@ int main(int argc, char* argv[])
     options.ready = parser.isSet(readyOption);
     options.bench = parser.isSet(benchOption);
     if (parser.positionalArguments().size() != 1) {
-        parser.showHelp(2);
+        std::fprintf(stderr, "Give one capture file, or - for standard input.\n%s",
+                     qPrintable(parser.helpText()));
+        return 2;
     }
     options.file = parser.positionalArguments().constFirst();
 
