@@ -224,8 +224,15 @@ void TChessBoard::repaintDevice(const QRect& deviceRect)
     repaint(logical.toAlignedRect().intersected(rect()));
 }
 
+// Pieces are drawn with soft edges, so drawing one twice would darken its rim: the whole
+// column is erased before it is drawn again (in 3D a piece also covers the square behind).
 void TChessBoard::redrawColumn(int column, QRect& changed)
 {
+    for (int r = 0; r < 8; ++r) {
+        const PieceCode shown = m_displayed[r * 8 + column];
+        if (shown != PieceCode::Empty)
+            changed |= m_canvas.eraseSquarePiece(shown, column, r);
+    }
     for (int r = 0; r < 8; ++r) {
         const PieceCode piece = m_current[r * 8 + column];
         if (piece != PieceCode::Empty)
@@ -240,17 +247,12 @@ void TChessBoard::UpdateChangedColumns()
         return; // the next paint lays out and draws everything
     QRect changed;
     for (int c = 0; c < 8; ++c) {
-        bool differs = false;
         for (int r = 0; r < 8; ++r) {
-            const int i = r * 8 + c;
-            if (m_displayed[i] == m_current[i])
-                continue;
-            differs = true;
-            if (m_displayed[i] != PieceCode::Empty)
-                changed |= m_canvas.eraseSquarePiece(m_displayed[i], c, r);
+            if (m_displayed[r * 8 + c] != m_current[r * 8 + c]) {
+                redrawColumn(c, changed);
+                break;
+            }
         }
-        if (differs)
-            redrawColumn(c, changed);
     }
     if (!changed.isEmpty())
         repaintDevice(changed);
@@ -324,10 +326,8 @@ void TChessBoard::liftPiece(QPoint square, QPoint devicePoint, bool eraseFromWor
     const PieceCode piece = m_current[index];
     QRect changed;
     m_current[index] = PieceCode::Empty;
-    if (eraseFromWorking) {
-        changed = m_canvas.eraseSquarePiece(piece, square.x(), square.y());
+    if (eraseFromWorking)
         redrawColumn(square.x(), changed);
-    }
     m_drag.lifted = true;
     m_drag.from = m_drag.to = square;
     m_drag.piece = piece;
@@ -372,11 +372,8 @@ void TChessBoard::AnimateMove(QPoint from, QPoint to, PieceCode piece)
 
     m_drag = DragState();
     m_canvas.dropDragLayer();
-    const int toIndex = to.y() * 8 + to.x();
-    QRect changed;
-    if (m_displayed[toIndex] != PieceCode::Empty)
-        changed = m_canvas.eraseSquarePiece(m_displayed[toIndex], to.x(), to.y());
-    m_current[toIndex] = piece;
+    QRect changed; // a captured piece goes with the redrawn column
+    m_current[to.y() * 8 + to.x()] = piece;
     redrawColumn(to.x(), changed);
     repaintDevice(changed | m_canvas.pieceRect(target));
 }

@@ -1,0 +1,270 @@
+#include "games/ParseStyle12.h"
+#include "games/Style12Record.h"
+#include "games/ui/SharedPieceState.h"
+#include "games/ui/TChessBoard.h"
+#include "games/ui/TPieceGrid.h"
+
+#include <QTest>
+
+namespace {
+
+const QByteArray Start = "rnbqkbnr pppppppp -------- -------- -------- -------- PPPPPPPP RNBQKBNR";
+const QByteArray AfterE4 = "rnbqkbnr pppppppp -------- -------- ----P--- -------- PPPP-PPP RNBQKBNR";
+const QByteArray AfterD5 = "rnbqkbnr ppp-pppp -------- ---p---- ----P--- -------- PPPP-PPP RNBQKBNR";
+const QByteArray AfterExd5 = "rnbqkbnr ppp-pppp -------- ---P---- -------- -------- PPPP-PPP RNBQKBNR";
+
+Style12Record record(const QByteArray& ranks, bool whiteToMove, int moveNumber, int relation,
+                     const QByteArray& verbose, int flip = 0, int game = 1)
+{
+    const QByteArray line = "<12> " + ranks + (whiteToMove ? " W" : " B") + " -1 1 1 1 1 0 "
+                            + QByteArray::number(game) + " alice bob "
+                            + QByteArray::number(relation) + " 5 0 39 39 300 300 "
+                            + QByteArray::number(moveNumber) + " " + verbose + " (0:01) x "
+                            + QByteArray::number(flip);
+    Style12Record r;
+    if (!ParseStyle12(line, r))
+        qFatal("test record did not parse");
+    return r;
+}
+
+// Counts the board's paints: an animation paints once per step.
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+QRgb rgbAt(const QImage& image, QPoint p)
+{
+    return image.pixel(p) & 0xFFFFFF;
+}
+
+} // namespace
+
+class TChessBoardTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        SharedPieceState& shared = SharedPieceState::instance();
+        shared.setPieceSet(0);
+        for (int i = 0; i < 4; ++i)
+            shared.setColour(BoardColour(i), SharedPieceState::builtInColour(BoardColour(i)));
+    }
+
+    void freshControlShowsTheStartIn3D()
+    {
+        TChessBoard board;
+        QVERIFY(board.f3d());
+        QCOMPARE(board.Perspective(), 0.65f);
+        QCOMPARE(board.PieceSet(), 0);
+        QCOMPARE(board.MoveSpeed(), 5);
+        QVERIFY(!board.Reversed());
+        QVERIFY(!board.Coordinates());
+        QCOMPARE(board.LastDblPPush(), -1);
+        QVERIFY(board.WhitesMove() && board.WCanCastleKS() && board.BCanCastleQS());
+        QCOMPARE(board.CurrentPosition()[0], PieceCode::BlackRook);
+        QCOMPARE(board.CurrentPosition()[60], PieceCode::WhiteKing);
+        QCOMPARE(board.CurrentPosition()[35], PieceCode::Empty);
+    }
+
+    void squaresHaveTheirColoursAndPiecesShow_data()
+    {
+        QTest::addColumn<bool>("threeD");
+        QTest::addColumn<bool>("flip");
+        QTest::addColumn<bool>("coordinates");
+        QTest::newRow("2D") << false << false << false;
+        QTest::newRow("2D reversed") << false << true << false;
+        QTest::newRow("3D") << true << false << false;
+        QTest::newRow("3D reversed with coordinates") << true << true << true;
+    }
+    void squaresHaveTheirColoursAndPiecesShow()
+    {
+        QFETCH(bool, threeD);
+        QFETCH(bool, flip);
+        QFETCH(bool, coordinates);
+        TChessBoard board;
+        board.resize(480, 440);
+        board.setF3d(threeD);
+        board.setCoordinates(coordinates);
+        board.FullRebuild();
+        board.SetPosition(record(AfterE4, false, 1, 0, "P/e2-e4", flip ? 1 : 0));
+        const QImage image = board.grab().toImage();
+        const QRgb light = board.WSColor().rgb() & 0xFFFFFF, dark = board.BSColor().rgb() & 0xFFFFFF;
+        // Rows 2 to 5 hold no piece but e4 (and its mirror when reversed): the centres show
+        // the square colours, the top-left square light.
+        for (int row = 2; row <= 5; ++row) {
+            for (int column = 0; column < 8; ++column) {
+                if (board.CurrentPosition()[row * 8 + column] != PieceCode::Empty)
+                    continue;
+                const QPoint centre = board.layout().centre(column, row);
+                QCOMPARE(rgbAt(image, centre), (row + column) % 2 == 0 ? light : dark);
+            }
+        }
+        QCOMPARE(rgbAt(image, board.layout().centre(0, 0) + QPoint(-board.layout().colWidth(0) / 2 + 3, -3)),
+                 light);
+        // A piece covers part of its square: some pixel of the square's rectangle differs
+        // from both square colours.
+        const QByteArray e4 = "e4";
+        const QPoint square = *board.ParseSquare(e4);
+        QCOMPARE(board.CurrentPosition()[square.y() * 8 + square.x()], PieceCode::WhitePawn);
+        const QPoint centre = board.layout().centre(square.x(), square.y());
+        const int half = board.layout().colWidth(centre.y()) / 3;
+        int pieceColoured = 0;
+        for (int dy = -half; dy <= 0; ++dy) {
+            for (int dx = -half; dx <= half; ++dx) {
+                const QRgb rgb = rgbAt(image, centre + QPoint(dx, dy));
+                pieceColoured += rgb != light && rgb != dark;
+            }
+        }
+        QVERIFY(pieceColoured > half);
+        QCOMPARE(board.Reversed(), flip);
+    }
+
+    void flipTurnsTheBoard()
+    {
+        TChessBoard board;
+        board.resize(300, 300);
+        board.SetPosition(record(Start, true, 1, 0, "none", 1));
+        QVERIFY(board.Reversed());
+        QCOMPARE(board.CurrentPosition()[0], PieceCode::WhiteRook); // h1 at the top left
+        QCOMPARE(board.CurrentPosition()[3], PieceCode::WhiteKing);
+        QCOMPARE(board.SquareName(0, 0), QByteArray("h1"));
+    }
+
+    void reversingTurnsTheShownPosition()
+    {
+        TChessBoard board;
+        board.setReversed(true);
+        QCOMPARE(board.CurrentPosition()[63], PieceCode::BlackRook);
+        QCOMPARE(board.CurrentPosition()[3], PieceCode::WhiteKing);
+        QCOMPARE(*board.ParseSquare("e1"), QPoint(3, 0));
+    }
+
+    void animation_data()
+    {
+        QTest::addColumn<int>("relation");
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<bool>("whiteToMove"); // after e4 it is black's turn
+        QTest::addColumn<QByteArray>("verbose");
+        QTest::addColumn<bool>("animates");
+        QTest::newRow("opponent's move") << 1 << 5 << true << QByteArray("P/d7-d5") << true;
+        QTest::newRow("own move echoed") << -1 << 5 << true << QByteArray("P/d7-d5") << false;
+        QTest::newRow("animation off") << 1 << 0 << true << QByteArray("P/d7-d5") << false;
+        QTest::newRow("two half-moves on") << 1 << 5 << false << QByteArray("P/d7-d5") << false;
+        QTest::newRow("castling jumps") << 1 << 5 << true << QByteArray("o-o") << false;
+    }
+    void animation()
+    {
+        QFETCH(int, relation);
+        QFETCH(int, speed);
+        QFETCH(bool, whiteToMove);
+        QFETCH(QByteArray, verbose);
+        QFETCH(bool, animates);
+        TChessBoard board;
+        board.resize(400, 400);
+        board.setMoveSpeed(speed);
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        board.SetPosition(record(AfterE4, false, 1, -1, "P/e2-e4"));
+        PaintCounter counter;
+        board.installEventFilter(&counter);
+        board.SetPosition(record(AfterD5, whiteToMove, 2, relation, verbose));
+        QCOMPARE(counter.paints > 6, animates);
+        QCOMPARE(board.CurrentPosition()[3 * 8 + 3], PieceCode::BlackPawn);
+        QCOMPARE(board.CurrentPosition()[1 * 8 + 3], PieceCode::Empty);
+    }
+
+    void captureAnimatesAndTheCapturedPieceGoes()
+    {
+        TChessBoard board;
+        board.resize(400, 400);
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        board.SetPosition(record(AfterD5, true, 2, 1, "P/d7-d5"));
+        PaintCounter counter;
+        board.installEventFilter(&counter);
+        board.SetPosition(record(AfterExd5, false, 2, 0, "P/e4-d5"));
+        QVERIFY(counter.paints > 3);
+        QCOMPARE(board.CurrentPosition()[3 * 8 + 3], PieceCode::WhitePawn);
+        QCOMPARE(board.CurrentPosition()[4 * 8 + 4], PieceCode::Empty);
+        // What is shown matches a board that got the position without animation.
+        TChessBoard still;
+        still.resize(400, 400);
+        still.SetPosition(record(AfterExd5, false, 2, 0, "P/e4-d5"));
+        QCOMPARE(board.grab().toImage(), still.grab().toImage());
+    }
+
+    void aDragSurvivesAPositionThatKeepsItsPiece()
+    {
+        TChessBoard board;
+        board.resize(400, 400);
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        board.SetPosition(record(Start, true, 1, 1, "none"));
+        const QPoint g1 = board.layout().centre(6, 7);
+        board.startDrag(g1);
+        QVERIFY(board.isDragging());
+        QCOMPARE(board.CurrentPosition()[62], PieceCode::Empty);
+        board.SetPosition(record(AfterE4, false, 1, -1, "P/e2-e4"));
+        QVERIFY(board.isDragging());
+        QCOMPARE(board.CurrentPosition()[62], PieceCode::Empty); // still lifted
+        QCOMPARE(board.CurrentPosition()[36], PieceCode::WhitePawn);
+
+        const QByteArray knightGone = "rnbqkbnr pppppppp -------- -------- ----P--- -----N-- "
+                                      "PPPP-PPP RNBQKB-R";
+        board.SetPosition(record(knightGone, false, 2, -1, "N/g1-f3"));
+        QVERIFY(!board.isDragging());
+        QCOMPARE(board.CurrentPosition()[62], PieceCode::Empty);
+        QCOMPARE(board.CurrentPosition()[45], PieceCode::WhiteKnight);
+    }
+
+    void aDragEndsWhenTheBoardTurns()
+    {
+        TChessBoard board;
+        board.resize(400, 400);
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        board.SetPosition(record(Start, true, 1, 1, "none"));
+        board.startDrag(board.layout().centre(6, 7));
+        QVERIFY(board.isDragging());
+        board.SetPosition(record(Start, true, 1, 1, "none", 1));
+        QVERIFY(!board.isDragging());
+        QCOMPARE(board.CurrentPosition()[1], PieceCode::WhiteKnight); // g1 turned to the top
+    }
+
+    void coloursAreSharedByEveryControl()
+    {
+        TChessBoard first, second;
+        TPieceGrid grid;
+        first.setWPColor(QColor(10, 20, 30));
+        QCOMPARE(second.WPColor(), QColor(10, 20, 30));
+        QCOMPARE(grid.WPColor(), QColor(10, 20, 30));
+        QCOMPARE(QColor(SharedPieceState::instance().shadeTable().entry(4)), QColor(10, 20, 30));
+        grid.setBPColor(QColor(1, 2, 3));
+        QCOMPARE(first.BPColor(), QColor(1, 2, 3));
+    }
+
+    void outOfRangePieceSetIsRefused()
+    {
+        TChessBoard board;
+        board.setPieceSet(7);
+        QCOMPARE(board.PieceSet(), 7);
+        board.setPieceSet(18);
+        board.setPieceSet(-1);
+        QCOMPARE(board.PieceSet(), 7);
+        QCOMPARE(SharedPieceState::instance().pictureSize(), 74);
+    }
+};
+
+QTEST_MAIN(TChessBoardTest)
+#include "TChessBoardTest.moc"
