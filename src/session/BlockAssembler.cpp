@@ -1,5 +1,7 @@
 #include "session/BlockAssembler.h"
 
+#include "session/ServerText.h"
+
 namespace {
 constexpr char BlockStart = 21;
 constexpr char BlockEnd = 23;
@@ -7,12 +9,15 @@ constexpr char BlockEnd = 23;
 // Every occurrence, in one left-to-right pass.
 void removeAll(QByteArray& text, const QByteArray& sequence)
 {
-    if (text.contains(sequence))
+    if (ServerText::find(text, sequence) >= 0)
         text.replace(sequence, QByteArray());
 }
 
 void removeRemnants(QByteArray& text)
 {
+    // Both remnants begin with the start character; most text has none.
+    if (!text.contains(BlockStart))
+        return;
     removeAll(text, BlockAssembler::S1);
     removeAll(text, BlockAssembler::S2);
 }
@@ -53,7 +58,7 @@ bool BlockAssembler::finishPendingBlock(QByteArray& data, Result& result)
 
     m_pending.append(data);
     for (const QByteArray* remnant : {&S1, &S2}) {
-        if (m_pending.contains(*remnant)) {
+        if (ServerText::find(m_pending, *remnant) >= 0) {
             m_inBlock = false;
             data = std::exchange(m_pending, {});
             removeAll(data, *remnant);

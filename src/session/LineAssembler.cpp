@@ -2,6 +2,8 @@
 
 #include "session/ServerText.h"
 
+#include <cstring>
+
 namespace {
 constexpr char Lf = 10;
 constexpr char Backslash = '\\';
@@ -33,11 +35,21 @@ void LineAssembler::appendToLine(char c)
         m_line[m_lineLength++] = c;
 }
 
-void LineAssembler::appendToWord(char c)
+void LineAssembler::appendRun(QByteArrayView run)
+{
+    const qsizetype n = qMin(run.size(), MaxLineChars - m_lineLength);
+    std::memcpy(m_line.data() + m_lineLength, run.data(), size_t(n));
+    m_lineLength += n;
+}
+
+void LineAssembler::appendToWord(QByteArrayView run)
 {
     qsizetype& length = m_wordLengths[m_wordCount];
-    if (length < MaxWordChars)
-        m_words[m_wordCount][length++] = ServerText::upperAscii(c);
+    char* word = m_words[m_wordCount].data();
+    const qsizetype n = qMin(run.size(), MaxWordChars - length);
+    for (qsizetype k = 0; k < n; ++k)
+        word[length + k] = ServerText::upperAscii(run[k]);
+    length += n;
 }
 
 void LineAssembler::feed(QByteArrayView text)
@@ -47,22 +59,31 @@ void LineAssembler::feed(QByteArrayView text)
         text.truncate(nul);
 
     const qsizetype size = text.size();
-    qsizetype start = 0;
-    if (m_inWrapJoint)
-        start = skipWrapJoint(text, 0) + 1;
-    for (qsizetype i = start; i < size; ++i) {
-        const char c = text[i];
-        const auto code = static_cast<unsigned char>(c);
-        if (code > 32) {
-            if (m_wordCount < WordSlots) {
+    const char* data = text.data();
+    qsizetype i = m_inWrapJoint ? skipWrapJoint(text, 0) + 1 : 0;
+    while (i < size) {
+        const auto c = static_cast<unsigned char>(data[i]);
+        if (c > 32) {
+            // A run of text goes to the line at once; within the first four words
+            // it also goes, upper-cased, to the current word.
+            qsizetype end = i + 1;
+            const bool inWords = m_wordCount < WordSlots;
+            while (end < size
+                   && (static_cast<unsigned char>(data[end]) > 32 || (!inWords && data[end] == Space)))
+                ++end;
+            const QByteArrayView run(data + i, end - i);
+            if (inWords) {
                 m_afterSpace = false;
-                appendToWord(c);
+                appendToWord(run);
             }
-            appendToLine(c);
+            appendRun(run);
+            i = end;
         } else if (c == Space) {
-            i = endOfWord(text, i);
+            i = endOfWord(text, i) + 1;
         } else if (c == Lf) {
-            i = endOfLine(text, i);
+            i = endOfLine(text, i) + 1;
+        } else {
+            ++i;
         }
     }
 }

@@ -55,7 +55,8 @@ public:
 
 private:
     void appendToLine(char c);
-    void appendToWord(char c);
+    void appendRun(QByteArrayView run);
+    void appendToWord(QByteArrayView run);
     qsizetype endOfLine(QByteArrayView text, qsizetype lf);
     qsizetype skipWrapJoint(QByteArrayView text, qsizetype from);
     qsizetype endOfWord(QByteArrayView text, qsizetype space);

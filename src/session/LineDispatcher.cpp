@@ -52,7 +52,9 @@ bool LineDispatcher::dispatch(LineAssembler& assembler, Pass pass)
 // unknown command ("capt%%2: Command not found.").
 bool LineDispatcher::captureMarker(QByteArrayView line)
 {
-    const qsizetype at = line.indexOf(CaptureMarker);
+    if (!line.contains('%')) // a quick no for nearly every line
+        return false;
+    const qsizetype at = ServerText::find(line, CaptureMarker);
     if (at < 0 || line.size() - at < 7)
         return false;
     qsizetype digit = at + CaptureMarker.size();

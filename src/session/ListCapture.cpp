@@ -32,8 +32,8 @@ void ListCapture::marker(int n)
     m_pane.armRefreshCountdown();
 }
 
-void ListCapture::take(const QByteArray& line)
+void ListCapture::take(QByteArray line)
 {
     if (m_collecting)
-        m_lines.append(line);
+        m_lines.append(std::move(line));
 }

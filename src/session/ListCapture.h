@@ -19,7 +19,7 @@ public:
     // A marker with number n: 0 ends the capture, anything else (re)starts it.
     void marker(int n);
     // A Normal line taken while running; kept only while collecting.
-    void take(const QByteArray& line);
+    void take(QByteArray line);
 
     bool isRunning() const { return m_running; }
     bool isCollecting() const { return m_collecting; }

@@ -1,5 +1,6 @@
 #include "session/ServerText.h"
 
+#include <cstring>
 #include <limits>
 
 namespace ServerText {
@@ -28,6 +29,15 @@ int readInteger(QByteArrayView text)
     if (value > std::numeric_limits<int>::max())
         return 0;
     return int(value);
+}
+
+qsizetype find(QByteArrayView haystack, QByteArrayView needle)
+{
+    if (needle.isEmpty())
+        return 0;
+    const void* at = memmem(haystack.data(), size_t(haystack.size()), needle.data(),
+                            size_t(needle.size()));
+    return at ? static_cast<const char*>(at) - haystack.data() : -1;
 }
 
 int leadingDigits(QByteArrayView text)

@@ -16,6 +16,9 @@ int leadingDigits(QByteArrayView text);
 // the marker is missing.
 int numberAfter(QByteArrayView line, QByteArrayView marker);
 
+// Where needle first occurs in haystack, or -1; a fast scan for the hot paths.
+qsizetype find(QByteArrayView haystack, QByteArrayView needle);
+
 inline char upperAscii(char c)
 {
     return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;

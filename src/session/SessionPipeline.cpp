@@ -1,9 +1,11 @@
 #include "session/SessionPipeline.h"
 
 #include "session/LoginSink.h"
+#include "session/ServerText.h"
 #include "session/SessionLog.h"
 #include "session/TerminalSink.h"
 #include "session/TraceLog.h"
+
 
 namespace {
 const QByteArray CrLf = "\r\n";
@@ -18,17 +20,17 @@ SessionPipeline::SessionPipeline(const SessionReceivers& receivers, const TraceL
 
 void SessionPipeline::chunkIntake(const QByteArray& chunk)
 {
-    m_trace.write(TraceLog::TraceFile, ">>>DATAIN>>>" + chunk + "<<<<", true);
+    m_trace.write(TraceLog::TraceFile, {">>>DATAIN>>>", chunk, "<<<<"}, true);
     BlockAssembler::Result extracted = m_blocks.extract(m_telnet.filter(chunk));
     if (!extracted.blocks.isEmpty()) {
         for (const QByteArray& block : std::as_const(extracted.blocks)) {
             m_replies.enqueue(block);
-            m_trace.write(TraceLog::ScopeFile, ">>>Got Packet >>>>" + block + "<<<<", true);
+            m_trace.write(TraceLog::ScopeFile, {">>>Got Packet >>>>", block, "<<<<"}, true);
         }
         QMetaObject::invokeMethod(this, &SessionPipeline::handleReplies, Qt::QueuedConnection);
     }
     QByteArray& plain = extracted.plain;
-    if (plain.contains(BlockSetAnswer))
+    if (ServerText::find(plain, BlockSetAnswer) >= 0)
         plain.replace(BlockSetAnswer, " ");
     feedText(plain);
 }
@@ -88,22 +90,14 @@ QByteArray SessionPipeline::fontKey(QByteArrayView line, QByteArrayView firstWor
     }
 }
 
-void SessionPipeline::showLine(const QByteArray& text)
-{
-    const LineAssembler& a = m_assembler;
-    const TextKind kind = a.kind();
-    m_receivers.terminal.appendToTerminal(text, kind,
-                                          fontKey(a.line(), a.word(0), a.word(1), kind));
-}
-
 void SessionPipeline::lineFinished()
 {
     const bool suppressed = m_dispatcher.dispatch(m_assembler, LineDispatcher::Pass::First);
-    const QByteArray line = m_assembler.line().toByteArray();
+    const QByteArrayView line = m_assembler.line();
     if (suppressed) {
         if (m_sessionLog.isOpen())
-            m_sessionLog.write(line + CrLf);
-        Q_EMIT lineSuppressed(line);
+            m_sessionLog.write(line.toByteArray() + CrLf);
+        Q_EMIT lineSuppressed(QByteArray::fromRawData(line.data(), line.size()));
         return;
     }
     if (line.isEmpty() && m_assembler.promptSeen())
@@ -111,14 +105,19 @@ void SessionPipeline::lineFinished()
     m_assembler.setPromptSeen(false);
 
     ListCapture& capture = m_dispatcher.capture();
-    if (capture.isRunning() && m_assembler.kind() == TextKind::Normal) {
-        capture.take(line);
-        Q_EMIT lineCaptured(line);
+    const TextKind kind = m_assembler.kind();
+    if (capture.isRunning() && kind == TextKind::Normal) {
+        capture.take(line.toByteArray());
+        Q_EMIT lineCaptured(QByteArray::fromRawData(line.data(), line.size()));
         return;
     }
-    showLine(line + CrLf);
+    QByteArray shown;
+    shown.reserve(line.size() + CrLf.size());
+    shown.append(line).append(CrLf);
+    m_receivers.terminal.appendToTerminal(
+        shown, kind, fontKey(line, m_assembler.word(0), m_assembler.word(1), kind));
     if (m_sessionLog.isOpen())
-        m_sessionLog.write(line + CrLf);
+        m_sessionLog.write(shown);
 }
 
 // Before login, prompts come without a line end: show what the chunk left and

@@ -60,7 +60,6 @@ private:
     void lineFinished() override;
     void flushPartialLine();
     void handleReplies();
-    void showLine(const QByteArray& text);
 
     SessionReceivers m_receivers;
     const TraceLog& m_trace;

@@ -69,7 +69,11 @@ QByteArrayView TParsing::trimmed(QByteArrayView line)
 
 bool TParsing::matches(QByteArrayView line, QByteArrayView pattern)
 {
-    qsizetype at = 0;
+    return matchesFrom(line, 0, pattern);
+}
+
+bool TParsing::matchesFrom(QByteArrayView line, qsizetype at, QByteArrayView pattern)
+{
     for (const char p : pattern) {
         if (p == '*') {
             while (at < line.size() && line[at] != ' ')
@@ -92,8 +96,33 @@ int TParsing::classify(QByteArrayView line, QByteArrayView firstWord)
     const QByteArrayView text = trimmed(line);
     if (text.size() > 3 && firstWord.size() >= 2 && firstWord.endsWith("):"))
         return ChannelTellClass;
+    if (text.isEmpty())
+        return NoClass;
+
+    // Most rows begin with a word of any length ("* TELLS"): skip it once for all of
+    // them, and let the first letters turn away the rows that cannot match.
+    qsizetype afterFirstWord = text.indexOf(' ');
+    if (afterFirstWord < 0)
+        afterFirstWord = text.size();
+    qsizetype secondWord = afterFirstWord;
+    while (secondWord < text.size() && text[secondWord] == ' ')
+        ++secondWord;
+    const char firstLetter = ServerText::upperAscii(text[0]);
+    const char secondLetter =
+        secondWord < text.size() ? ServerText::upperAscii(text[secondWord]) : '\0';
+
     for (const TParse& row : Table) {
-        if (matches(text, row.pattern))
+        const QByteArrayView pattern = row.pattern;
+        bool matched;
+        if (pattern[0] == '*') {
+            matched = afterFirstWord < text.size()
+                      && ServerText::upperAscii(pattern[2]) == secondLetter
+                      && matchesFrom(text, afterFirstWord, pattern.sliced(1));
+        } else {
+            matched = ServerText::upperAscii(pattern[0]) == firstLetter
+                      && matchesFrom(text, 0, pattern);
+        }
+        if (matched)
             return row.lineClass;
     }
     return NoClass;

@@ -6,7 +6,7 @@
 struct TParse
 {
     int lineClass;
-    const char* pattern;
+    QByteArrayView pattern;
 };
 
 // Classifies server lines by an ordered table of 40 patterns; the first row
@@ -30,6 +30,8 @@ public:
 
     // The table's rule alone, on an already trimmed line.
     static bool matches(QByteArrayView line, QByteArrayView pattern);
+    // The same, starting at position at of the line.
+    static bool matchesFrom(QByteArrayView line, qsizetype at, QByteArrayView pattern);
 
     static QByteArrayView trimmed(QByteArrayView line);
 };

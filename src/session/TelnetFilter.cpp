@@ -13,28 +13,33 @@ QByteArray TelnetFilter::filter(const QByteArray& chunk)
 
     QByteArray out;
     out.reserve(chunk.size() + 1);
-    for (const char ch : chunk) {
-        const auto c = static_cast<unsigned char>(ch);
-        switch (m_state) {
-        case State::Data:
-            if (c == Iac)
+    const qsizetype size = chunk.size();
+    qsizetype i = 0;
+    while (i < size) {
+        if (m_state == State::Data) {
+            // Copy the run up to the next IAC at once.
+            qsizetype iac = chunk.indexOf(char(Iac), i);
+            if (iac < 0)
+                iac = size;
+            out.append(chunk.constData() + i, iac - i);
+            i = iac;
+            if (i < size) {
                 m_state = State::AfterIac;
-            else
-                out += ch;
-            break;
-        case State::AfterIac:
-            if (c >= Will && c <= Dont) {
-                m_state = State::AfterCommand;
-            } else {
-                if (c != Iac)
-                    out += char(Iac);
-                out += ch;
-                m_state = State::Data;
+                ++i;
             }
-            break;
-        case State::AfterCommand:
+            continue;
+        }
+        const char ch = chunk[i++];
+        const auto c = static_cast<unsigned char>(ch);
+        if (m_state == State::AfterCommand) {
             m_state = State::Data; // the option byte goes with the command
-            break;
+        } else if (c >= Will && c <= Dont) {
+            m_state = State::AfterCommand;
+        } else {
+            if (c != Iac)
+                out += char(Iac);
+            out += ch;
+            m_state = State::Data;
         }
     }
     return out;

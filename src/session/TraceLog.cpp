@@ -10,7 +10,8 @@ QByteArray TraceLog::timeStamp()
     return QDateTime::currentDateTime().toString(QStringLiteral("yyMMdd HHmmss : ")).toLatin1();
 }
 
-void TraceLog::write(const QString& fileName, const QByteArray& text, bool stamped) const
+void TraceLog::write(const QString& fileName, std::initializer_list<QByteArrayView> parts,
+                     bool stamped) const
 {
     if (!m_enabled)
         return;
@@ -18,10 +19,10 @@ void TraceLog::write(const QString& fileName, const QByteArray& text, bool stamp
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return;
     QByteArray record;
-    record.reserve(text.size() + 20);
     if (stamped)
         record += timeStamp();
-    record += text;
+    for (const QByteArrayView part : parts)
+        record += part;
     record += "\r\n";
     file.write(record);
 }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+
+#include <initializer_list>
 
 // The always-on protocol trace: "trace.txt" and "scope.txt" in the working folder.
 // A record is an optional "YYMMDD HHNNSS : " stamp, the text unchanged, then CR LF.
@@ -18,7 +21,13 @@ public:
 
     bool isEnabled() const { return m_enabled; }
 
-    void write(const QString& fileName, const QByteArray& text, bool stamped) const;
+    // The record's text is the parts joined; nothing is built while the log is disabled.
+    void write(const QString& fileName, std::initializer_list<QByteArrayView> parts,
+               bool stamped) const;
+    void write(const QString& fileName, QByteArrayView text, bool stamped) const
+    {
+        write(fileName, {text}, stamped);
+    }
     // Creates the file when it does not exist, so that both files exist before the first record.
     void ensureFile(const QString& fileName) const;
 
