@@ -79,7 +79,12 @@ void LineAssembler::feed(QByteArrayView text)
             appendRun(run);
             i = end;
         } else if (c == Space) {
-            i = endOfWord(text, i) + 1;
+            if (m_afterSpace || m_wordCount >= WordSlots) {
+                appendToLine(Space);
+                ++i;
+            } else {
+                i = endOfWord(text, i) + 1;
+            }
         } else if (c == Lf) {
             i = endOfLine(text, i) + 1;
         } else {
@@ -117,13 +122,11 @@ qsizetype LineAssembler::skipWrapJoint(QByteArrayView text, qsizetype from)
     return i - 1;
 }
 
-// Returns the index of the last character consumed.
+// A space that ends one of the first four words. Returns the index of the last
+// character consumed.
 qsizetype LineAssembler::endOfWord(QByteArrayView text, qsizetype space)
 {
     appendToLine(Space);
-    if (m_afterSpace || m_wordCount >= WordSlots)
-        return space;
-
     const qsizetype length = m_wordLengths[0];
     if (m_wordCount == 0 && length > 0 && m_words[0][length - 1] == '%') {
         qsizetype i = space + 1;
