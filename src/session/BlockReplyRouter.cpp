@@ -63,13 +63,13 @@ const char* BlockReplyRouter::destinationName(Destination destination)
 
 BlockReplyRouter::Routed BlockReplyRouter::route(const QByteArray& raw)
 {
-    m_trace.write(TraceLog::TraceFile, ">>>PROCESSPACKET DATAIN>>>" + raw + "<<<<", true);
+    m_trace.write(TraceLog::TraceFile, {">>>PROCESSPACKET DATAIN>>>", raw, "<<<<"}, true);
     Routed routed{BlockReply::parse(raw), {}};
     const BlockReply& reply = routed.reply;
     const QList<QByteArray> lines = reply.lines();
     m_trace.write(TraceLog::ScopeFile,
-                  ">>>Processed Packet >>>>" + reply.text + "<<<< Cmd:" + reply.identifier
-                      + " Code:" + reply.commandCode + "<<<<",
+                  {">>>Processed Packet >>>>", reply.text, "<<<< Cmd:", reply.identifier, " Code:",
+                   reply.commandCode, "<<<<"},
                   true);
 
     bool toCommands = true;
