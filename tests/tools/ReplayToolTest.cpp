@@ -2,6 +2,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 // Runs the real tolvaris-replay executable over the server captures.
@@ -16,6 +17,8 @@ private Q_SLOTS:
     void chunkSizeChangesOnlyWrappedLines_data();
     void chunkSizeChangesOnlyWrappedLines();
     void blockRepliesComeAfterTheirChunksText();
+    void loginStepsAnswerThePrompts_data();
+    void loginStepsAnswerThePrompts();
     void badArgumentsAreRefused_data();
     void badArgumentsAreRefused();
 
@@ -167,6 +170,40 @@ void ReplayToolTest::blockRepliesComeAfterTheirChunksText()
                      + event.value(QStringLiteral("text")).toString();
     // The reply's end character became a space, which starts the next line.
     QCOMPARE(order, (QStringList{"line:first", "reply:reply\n\r ", "line:reply", "line: second"}));
+}
+
+void ReplayToolTest::loginStepsAnswerThePrompts_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("protocol");
+    QTest::addColumn<QStringList>("firstSent");
+    const QString dir = QStringLiteral(TOLVARIS_FIXTURES_DIR "/fics/");
+    QTest::newRow("guest login, FICS set-up")
+        << dir + "a1_guest_login.G.raw" << "fics"
+        << QStringList{"Tol*", "", "Set style 12", "Set highlight 0", "Set autoflag 1",
+                       "Set ptime 0", "iSet gameinfo 1", "Set interface Tolvaris 2.0 Quarndell"};
+    QTest::newRow("registered name, the password is never shown")
+        << dir + "a3_registered_login.A.raw" << "icc"
+        << QStringList{"Tol*", "********", "Set style 12", "Set highlight 0", "Set autoflag 1",
+                       "Set prompt 1", "Set interface Tolvaris 2.0 Quarndell"};
+}
+
+// Without --ready the real login steps run on the capture.
+void ReplayToolTest::loginStepsAnswerThePrompts()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, protocol);
+    QFETCH(QStringList, firstSent);
+    QStringList sent;
+    for (const QJsonObject& event : replay({QStringLiteral("--protocol"), protocol, file})) {
+        if (event.value(QStringLiteral("ev")).toString() == QLatin1String("send"))
+            sent << event.value(QStringLiteral("text")).toString();
+    }
+    QVERIFY2(sent.size() >= firstSent.size(), qPrintable(sent.join(QLatin1Char('|'))));
+    for (qsizetype i = 0; i < firstSent.size(); ++i) {
+        QVERIFY2(QRegularExpression::fromWildcard(firstSent[i]).match(sent[i]).hasMatch(),
+                 qPrintable(QStringLiteral("\"%1\" is not \"%2\"").arg(sent[i], firstSent[i])));
+    }
 }
 
 void ReplayToolTest::badArgumentsAreRefused_data()

@@ -149,6 +149,11 @@ void EventRecorder::sendCommand(const QString& commands)
     m_output("{\"ev\":\"send\",\"text\":" + quoted(commands.toLatin1()) + "}");
 }
 
+void EventRecorder::sendSecretLine(const QString&)
+{
+    m_output(R"({"ev":"send","text":"********"})");
+}
+
 void EventRecorder::reply(const BlockReplyRouter::Routed& routed)
 {
     QByteArray to;

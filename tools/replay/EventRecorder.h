@@ -3,10 +3,10 @@
 #include "session/BoardSink.h"
 #include "session/BlockReplyRouter.h"
 #include "session/ChatSink.h"
-#include "session/CommandSender.h"
 #include "session/ListPaneSink.h"
 #include "session/LoginSink.h"
 #include "session/ReplyWindowsSink.h"
+#include "session/SecretCommandSender.h"
 #include "session/SessionReceivers.h"
 #include "session/SoundSink.h"
 #include "session/TerminalSink.h"
@@ -27,7 +27,7 @@ class EventRecorder : public TerminalSink,
                       public ChatSink,
                       public SoundSink,
                       public ListPaneSink,
-                      public CommandSender,
+                      public SecretCommandSender,
                       public ReplyWindowsSink
 {
 public:
@@ -72,6 +72,8 @@ public:
     void armRefreshCountdown() override {}
 
     void sendCommand(const QString& commands) override;
+    // Shown masked, as the trace shows it.
+    void sendSecretLine(const QString& line) override;
 
     void loadListWindow(ListWindow, const QList<QByteArray>&) override {}
     void showListWindow(ListWindow) override {}

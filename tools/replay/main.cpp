@@ -3,9 +3,14 @@
 //
 //   tolvaris-replay [--chunk N] [--ready] [--tab N] [--protocol fics|icc] FILE|-
 //   tolvaris-replay --bench [--chunk N] FILE|-
+//
+// Unless --ready is given, the real login steps answer the prompts as a guest
+// (names drawn with a fixed seed, so runs repeat) and send the interface set-up.
 
 #include "EventRecorder.h"
 #include "NullReceivers.h"
+#include "session/LoginQuestions.h"
+#include "session/LoginSteps.h"
 #include "session/SessionLog.h"
 #include "session/SessionPipeline.h"
 #include "session/TraceLog.h"
@@ -14,6 +19,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QRandomGenerator>
 
 #include <cstdio>
 
@@ -25,6 +31,7 @@ struct Options
     bool ready = false;
     bool bench = false;
     int tab = 2;
+    ServerProtocol protocol = ServerProtocol::Fics;
     QString file;
 };
 
@@ -43,16 +50,36 @@ void feed(SessionPipeline& pipeline, const QByteArray& input, qsizetype chunk)
     }
 }
 
+// Nobody sits at the replay: every question is answered with what the box offers.
+class OfferedAnswers : public LoginQuestions
+{
+public:
+    Answer ask(const QString&, const QString&, const QString& initialText, bool) override
+    {
+        return {initialText, true};
+    }
+};
+
 int replay(const Options& options, const QByteArray& input)
 {
-    EventRecorder recorder(options.ready ? LoginState::Ready : LoginState::Connected, options.tab,
-                           [](const QByteArray& json) {
-                               std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
-                               std::fputc('\n', stdout);
-                           });
+    EventRecorder recorder(LoginState::Ready, options.tab, [](const QByteArray& json) {
+        std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
+        std::fputc('\n', stdout);
+    });
+    OfferedAnswers answers;
+    QRandomGenerator random(1);
+    LoginSteps login(recorder, answers, random);
+    login.setAccount(QString(), QString(), options.protocol);
+    login.sessionConnected();
+
+    SessionReceivers receivers = recorder.receivers();
+    LoginSink& loginSink = options.ready ? static_cast<LoginSink&>(recorder) : login;
     const TraceLog trace(false);
     SessionLog log;
-    SessionPipeline pipeline(recorder.receivers(), trace, log);
+    SessionPipeline pipeline(SessionReceivers{receivers.terminal, loginSink, receivers.boards,
+                                              receivers.chat, receivers.sounds, receivers.listPane,
+                                              receivers.commands, receivers.replyWindows},
+                             trace, log);
     recorder.watch(pipeline);
     feed(pipeline, input, options.chunk);
     return 0;
@@ -125,6 +152,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "--protocol must be fics or icc\n");
         return 2;
     }
+    options.protocol = protocol == QLatin1String("icc") ? ServerProtocol::Icc : ServerProtocol::Fics;
     options.ready = parser.isSet(readyOption);
     options.bench = parser.isSet(benchOption);
     if (parser.positionalArguments().size() != 1) {
