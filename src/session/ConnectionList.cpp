@@ -177,7 +177,7 @@ ConnectionList::AddResult ConnectionList::add(const QString& title)
 {
     if (count() >= MaxEntries)
         return AddResult::TooMany;
-    if (title.isEmpty())
+    if (title.trimmed().isEmpty())
         return AddResult::EmptyTitle;
     TConnection entry;
     entry.Title = title;
