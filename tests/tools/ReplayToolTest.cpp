@@ -33,6 +33,7 @@ void ReplayToolTest::initTestCase()
 {
     m_replay = qEnvironmentVariable("TOLVARIS_BIN_DIR") + QStringLiteral("/tolvaris-replay");
     QVERIFY2(QFile::exists(m_replay), qPrintable(m_replay));
+    QVERIFY2(!captures().isEmpty(), "no server captures found");
 }
 
 QStringList ReplayToolTest::captures()
