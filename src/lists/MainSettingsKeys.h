@@ -48,6 +48,16 @@ inline constexpr KeyName Height{Quodlin, QLatin1String("Height")};
 inline constexpr KeyName Top{Quodlin, QLatin1String("Top")};
 inline constexpr KeyName Left{Quodlin, QLatin1String("Left")};
 
+struct Bounds
+{
+    qint32 left;
+    qint32 top;
+    qint32 right;
+    qint32 bottom;
+
+    friend bool operator==(const Bounds&, const Bounds&) = default;
+};
+
 // Chat window bounds: Chat1 while no docked boards show, Chat2 while they do.
 struct BoundsKeys
 {
@@ -59,6 +69,8 @@ struct BoundsKeys
 inline constexpr BoundsKeys Chat1Bounds{
     {Quodlin, QLatin1String("Chat1Left")}, {Quodlin, QLatin1String("Chat1Right")},
     {Quodlin, QLatin1String("Chat1Top")}, {Quodlin, QLatin1String("Chat1Bottom")}};
+// Where the chat window first appears, before any bounds are stored.
+inline constexpr Bounds BuiltInChatBounds{600, 100, 1000, 500};
 inline constexpr BoundsKeys Chat2Bounds{
     {Quodlin, QLatin1String("Chat2Left")}, {Quodlin, QLatin1String("Chat2Right")},
     {Quodlin, QLatin1String("Chat2Top")}, {Quodlin, QLatin1String("Chat2Bottom")}};
@@ -86,13 +98,6 @@ inline constexpr QLatin1String BoundsTop("Top");
 inline constexpr QLatin1String BoundsRight("Right");
 inline constexpr QLatin1String BoundsBottom("Bottom");
 QString separateBoardSection(int index);
-struct Bounds
-{
-    qint32 left;
-    qint32 top;
-    qint32 right;
-    qint32 bottom;
-};
 constexpr Bounds separateBoardDefault(int index)
 {
     return {30 + 30 * index, 30 + 30 * index, 480 + 30 * index, 330 + 30 * index};

@@ -1,0 +1,151 @@
+#include "lists/ui/TfrmProfile.h"
+
+#include "lists/ProfileList.h"
+#include "lists/SettingsWriteError.h"
+#include "shell/AppPictures.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QGridLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+
+TfrmProfile::TfrmProfile(ProfileList& profiles, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_profiles(profiles)
+{
+    setWindowTitle(QStringLiteral("Tolvaris Profile Selection"));
+    setObjectName(QStringLiteral("frmProfile"));
+
+    auto* picture = new QLabel(this);
+    picture->setPixmap(AppPictures::profilePicture());
+
+    cmbProfile = new QComboBox(this);
+    cmbProfile->setObjectName(QStringLiteral("cmbProfile"));
+    cmbProfile->setEditable(false);
+    cmbProfile->setToolTip(QStringLiteral("Profile name."));
+    txtPassword = new QLineEdit(this);
+    txtPassword->setObjectName(QStringLiteral("txtPassword"));
+    txtPassword->setEchoMode(QLineEdit::Password);
+    chkDoNotShow = new QCheckBox(QStringLiteral("Do not show this window again."), this);
+    chkDoNotShow->setObjectName(QStringLiteral("chkDoNotShow"));
+
+    const auto button = [this](const QString& name, const QString& caption, const QString& hint) {
+        auto* created = new QPushButton(caption, this);
+        created->setObjectName(name);
+        created->setToolTip(hint);
+        created->setAutoDefault(false);
+        return created;
+    };
+    OKBtn = button(QStringLiteral("OKBtn"), QStringLiteral("&OK"),
+                   QStringLiteral("Establishes a connection."));
+    OKBtn->setDefault(true);
+    CancelBtn = button(QStringLiteral("CancelBtn"), QStringLiteral("&Cancel"),
+                       QStringLiteral("Returns without connecting."));
+    btnAdd = button(QStringLiteral("btnAdd"), QStringLiteral("&Add"),
+                    QStringLiteral("Creates a new profile."));
+    btmRemove = button(QStringLiteral("btmRemove"), QStringLiteral("&Remove"),
+                       QStringLiteral("Discards the current profile."));
+    btRegister = button(QStringLiteral("btRegister"),
+                        QStringLiteral("Free Registration at FICS for Playing"), QString());
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(picture, 0, 0, 7, 1);
+    grid->addWidget(new QLabel(QStringLiteral("User Profile"), this), 0, 1, 1, 2);
+    grid->addWidget(cmbProfile, 1, 1);
+    grid->addWidget(btnAdd, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Profile Password (Optional)"), this), 2, 1, 1, 2);
+    grid->addWidget(txtPassword, 3, 1);
+    grid->addWidget(btmRemove, 3, 2);
+    grid->addWidget(chkDoNotShow, 4, 1, 1, 2);
+    grid->addWidget(btRegister, 5, 1, 1, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(OKBtn);
+    buttons->addWidget(CancelBtn);
+    grid->addLayout(buttons, 6, 1, 1, 2);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+
+    chkDoNotShow->setChecked(m_profiles.doNotShow());
+    fillProfiles();
+
+    connect(OKBtn, &QPushButton::clicked, this, &TfrmProfile::okClicked);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnAdd, &QPushButton::clicked, this, &TfrmProfile::addClicked);
+    connect(btmRemove, &QPushButton::clicked, this, &TfrmProfile::removeClicked);
+    connect(btRegister, &QPushButton::clicked, this,
+            [] { QDesktopServices::openUrl(QUrl(RegistrationAddress)); });
+    connect(cmbProfile, &QComboBox::currentTextChanged, this,
+            [this](const QString& name) { m_profiles.select(name); });
+    connect(chkDoNotShow, &QCheckBox::toggled, this,
+            [this](bool checked) { m_profiles.setDoNotShow(checked); });
+}
+
+void TfrmProfile::fillProfiles()
+{
+    const QSignalBlocker blocker(cmbProfile);
+    cmbProfile->clear();
+    cmbProfile->addItems(m_profiles.names());
+    cmbProfile->setCurrentText(m_profiles.selected());
+}
+
+void TfrmProfile::showMessage(const QString& text)
+{
+    QMessageBox::information(this, windowTitle(), text, QMessageBox::Ok);
+}
+
+void TfrmProfile::okClicked()
+{
+    if (m_profiles.checkPassword(txtPassword->text()) == ProfileList::PasswordResult::Invalid) {
+        showMessage(QStringLiteral("Invalid password."));
+        return;
+    }
+    accept();
+}
+
+void TfrmProfile::addClicked()
+{
+    bool accepted = false;
+    const QString name =
+        QInputDialog::getText(this, QStringLiteral("New Profile"), QStringLiteral("Profile Name"),
+                              QLineEdit::Normal, QString(), &accepted);
+    if (!accepted)
+        return;
+    if (m_profiles.add(name) == ProfileList::AddResult::AlreadyExists) {
+        showMessage(QStringLiteral("Profile already exists."));
+        return;
+    }
+    fillProfiles();
+}
+
+void TfrmProfile::removeClicked()
+{
+    if (!m_profiles.removeSelected()) {
+        showMessage(QStringLiteral("Can not remove the last profile"));
+        return;
+    }
+    fillProfiles();
+}
+
+QString SelectProfile(const QString& programDirectory, QWidget* parent)
+{
+    ProfileList profiles(SharedSettingsFile(programDirectory));
+    profiles.load();
+    if (!profiles.doNotShow()) {
+        TfrmProfile dialog(profiles, parent);
+        if (dialog.exec() != QDialog::Accepted)
+            return QString();
+    }
+    try {
+        profiles.save();
+    } catch (const SettingsWriteError& error) {
+        // The list could not be kept; this run still uses the chosen profile.
+        QMessageBox::critical(parent, QStringLiteral("Tolvaris"), error.userMessage());
+    }
+    return ProfileSettingsFile(programDirectory, profiles.selected()).path();
+}

@@ -1,0 +1,48 @@
+#include "shell/CommandLineOptions.h"
+
+#include <QCommandLineParser>
+
+CommandLineOptions CommandLineOptions::parse(const QStringList& arguments,
+                                             const QString& homeVariable)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption settingsDir(QStringLiteral("settings-dir"), QString(),
+                                         QStringLiteral("DIR"));
+    const QCommandLineOption version(QStringLiteral("version"));
+    const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
+    parser.addOptions({settingsDir, version, help});
+
+    CommandLineOptions options;
+    if (!parser.parse(arguments)) {
+        options.error = parser.errorText();
+        return options;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        options.error = QStringLiteral("Unexpected argument '%1'.")
+                            .arg(parser.positionalArguments().constFirst());
+        return options;
+    }
+    options.showVersion = parser.isSet(version);
+    options.showHelp = parser.isSet(help);
+    options.settingsDirectory = parser.isSet(settingsDir) ? parser.value(settingsDir)
+                                                          : homeVariable;
+    return options;
+}
+
+QString CommandLineOptions::versionText()
+{
+    return QStringLiteral("Tolvaris 2.0 Quarndell\n");
+}
+
+QString CommandLineOptions::helpText()
+{
+    return QStringLiteral(
+        "Usage: tolvaris [--settings-dir DIR] [--version] [--help]\n"
+        "A graphical client for the Free Internet Chess Server.\n\n"
+        "  --settings-dir DIR  keep settings, profiles and trace files in DIR\n"
+        "                      (also the environment variable TOLVARIS_HOME)\n"
+        "  --version           print the version and exit\n"
+        "  --help              print this help and exit\n\n"
+        "Without a settings folder the program's own folder is used when it is\n"
+        "writable, otherwise ~/.config/tolvaris/.\n");
+}

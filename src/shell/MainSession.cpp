@@ -1,0 +1,29 @@
+#include "shell/MainSession.h"
+
+#include "session/SessionReceivers.h"
+
+MainSession::MainSession(TerminalSink& terminal)
+    : m_commands(m_socket, m_trace),
+      m_pipeline(SessionReceivers{terminal, m_unwired, m_unwired, m_unwired, m_unwired, m_unwired,
+                                  m_commands, m_unwired},
+                 m_trace, m_sessionLog)
+{
+    m_trace.ensureFile(TraceLog::TraceFile);
+    m_trace.ensureFile(TraceLog::ScopeFile);
+    QObject::connect(&m_socket, &ServerSocket::dataAvailable, &m_pipeline,
+                     [this] { m_pipeline.chunkIntake(m_socket.receiveAll()); });
+    QObject::connect(&m_socket, &ServerSocket::sessionConnected, &m_pipeline, [this](int error) {
+        if (error == 0)
+            m_pipeline.connectionStarted();
+    });
+    QObject::connect(&m_socket, &ServerSocket::sessionClosed, &m_pipeline,
+                     [this] { m_pipeline.connectionClosed(); });
+}
+
+void MainSession::disconnect()
+{
+    if (!m_socket.isConnected())
+        return;
+    m_commands.sendCommand(QStringLiteral("exit"));
+    m_socket.close();
+}

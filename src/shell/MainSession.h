@@ -1,0 +1,38 @@
+#pragma once
+
+#include "session/ServerSocket.h"
+#include "session/SessionLog.h"
+#include "session/SessionPipeline.h"
+#include "session/SocketCommandSender.h"
+#include "session/TraceLog.h"
+#include "shell/UnwiredReceivers.h"
+
+class TerminalSink;
+
+// The server session as the main window owns it: socket, command sender,
+// trace and session log, and the pipeline that turns the socket's text into
+// terminal lines.
+class MainSession
+{
+public:
+    explicit MainSession(TerminalSink& terminal);
+    MainSession(const MainSession&) = delete;
+    MainSession& operator=(const MainSession&) = delete;
+
+    ServerSocket& socket() { return m_socket; }
+    CommandSender& commands() { return m_commands; }
+    SessionPipeline& pipeline() { return m_pipeline; }
+    SessionLog& sessionLog() { return m_sessionLog; }
+    const TraceLog& trace() const { return m_trace; }
+
+    // "E&xit" while connected: say goodbye to the server, then close.
+    void disconnect();
+
+private:
+    TraceLog m_trace;
+    SessionLog m_sessionLog;
+    ServerSocket m_socket;
+    SocketCommandSender m_commands;
+    UnwiredReceivers m_unwired;
+    SessionPipeline m_pipeline;
+};

@@ -1,0 +1,283 @@
+#include "shell/TfrmMainChess.h"
+
+#include "chat/ui/TerminalMenu.h"
+#include "chat/ui/TerminalView.h"
+#include "lists/SettingsWriteError.h"
+#include "lists/ui/TfrmProfile.h"
+#include "shell/ControlHint.h"
+#include "shell/HelpAddresses.h"
+#include "shell/MainSession.h"
+#include "shell/SplitterBar.h"
+#include "shell/TfrmAbout.h"
+#include "shell/TfrmWhatsMore.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStatusTipEvent>
+#include <QTabBar>
+#include <QToolButton>
+#include <QUrl>
+
+TfrmMainChess::TfrmMainChess(const QString& programDirectory, QWidget* parent)
+    : QMainWindow(parent), m_programDirectory(programDirectory)
+{
+    setObjectName(QStringLiteral("frmMainChess"));
+    setWindowTitle(Caption);
+    m_settingsFile = SettingsFile(SelectProfile(m_programDirectory, this));
+    if (m_settingsFile.path().isEmpty())
+        return;
+    m_setUp = true;
+
+    readEarlySettings();
+    menus.build(menuBar());
+    toolBars.build(this);
+    buildClientArea();
+    m_session = std::make_unique<MainSession>(*memTerminal);
+    wireMenus();
+    wirePanes();
+
+    m_customFonts.load(SharedSettingsFile(m_programDirectory));
+    LoadSection(m_settingsFile, QStringLiteral("AutoExec Cmds"), m_autoExecCommands);
+    toolBars.loadPositions(this, m_settingsFile);
+    resize(1024, 700);
+}
+
+TfrmMainChess::~TfrmMainChess() = default;
+
+void TfrmMainChess::buildClientArea()
+{
+    m_client = new QWidget(this);
+    m_client->installEventFilter(this);
+    setCentralWidget(m_client);
+
+    tabSplitters = new QTabBar(m_client);
+    tabSplitters->setObjectName(QStringLiteral("tabSplitters"));
+    tabSplitters->setDrawBase(true);
+    tabSplitters->setExpanding(false);
+    ControlHint::apply(tabSplitters, QStringLiteral("Selects screen/list to display."));
+    for (const QString& label : m_lists.labels())
+        tabSplitters->addTab(label);
+
+    memTerminal = new TerminalView(m_kindFonts, m_scrollLock, m_client);
+    memOutPut = new TerminalPane(m_client);
+    memOutPut->setObjectName(QStringLiteral("memOutPut"));
+    pnlSplitter = new SplitterBar(m_client);
+    ControlHint::apply(pnlSplitter, QStringLiteral("Click-and-Drag to resize areas."));
+    pnlBoard = new QWidget(m_client);
+    pnlBoard->setObjectName(QStringLiteral("pnlBoard"));
+    pnlSought = new QWidget(m_client);
+    pnlSought->setObjectName(QStringLiteral("pnlSought"));
+
+    cmbInput = new QComboBox(m_client);
+    cmbInput->setObjectName(QStringLiteral("cmbInput"));
+    cmbInput->setEditable(true);
+    cmbInput->setInsertPolicy(QComboBox::NoInsert);
+    cmbInput->setMaxVisibleItems(20);
+    ControlHint::apply(cmbInput, QStringLiteral("Enter server commands here."));
+    cmbInput->lineEdit()->installEventFilter(this);
+    memTerminal->setFocusTarget(cmbInput);
+
+    pnlStatus = new QWidget(m_client);
+    pnlStatus->setObjectName(QStringLiteral("pnlStatus"));
+    spdScrollLock = new QToolButton(pnlStatus);
+    spdScrollLock->setObjectName(QStringLiteral("spdScrollLock"));
+    spdScrollLock->setText(QStringLiteral("Scroll Lock"));
+    spdScrollLock->setCheckable(true);
+    btWindows = new QPushButton(QStringLiteral("Windows"), pnlStatus);
+    btWindows->setObjectName(QStringLiteral("btWindows"));
+    btWindows->setEnabled(false); // the filtered chat windows come later
+    pnlHelp = new QLabel(pnlStatus);
+    pnlHelp->setObjectName(QStringLiteral("pnlHelp"));
+    pnlHelp->setFrameShape(QFrame::StyledPanel);
+    auto* statusRow = new QHBoxLayout(pnlStatus);
+    statusRow->setContentsMargins(0, 0, 0, 0);
+    statusRow->addWidget(spdScrollLock);
+    statusRow->addWidget(btWindows);
+    statusRow->addWidget(pnlHelp, 1);
+
+    mnuTerminal = new TerminalMenu(this);
+}
+
+void TfrmMainChess::wireMenus()
+{
+    connect(menus.mnuExit, &QAction::triggered, this, &TfrmMainChess::exitProgram);
+    for (QAction* tabItem : menus.mnuDisplayTab)
+        connect(tabItem, &QAction::triggered, this,
+                [this, tabItem] { selectTab(tabItem->data().toInt()); });
+    connect(menus.mnuHideToolBar, &QAction::triggered, this, &TfrmMainChess::toggleToolBarFlag);
+    connect(menus.mnuHideGameBar, &QAction::triggered, this, &TfrmMainChess::toggleGameBar);
+    connect(menus.mnuContents, &QAction::triggered, this, &TfrmMainChess::openUserGuide);
+    for (QAction* web : {menus.mnuWebPage, menus.mnuFicsServer, menus.mnuIccServer})
+        connect(web, &QAction::triggered, this, [this, web] { openHelpAddress(web->data().toInt()); });
+    connect(menus.mnuAbout, &QAction::triggered, this, [this] { TfrmAbout(this).exec(); });
+    connect(menus.mnuFeatures, &QAction::triggered, this, [this] {
+        if (!m_features)
+            m_features = new TfrmWhatsMore(this);
+        m_features->showOrRaise();
+    });
+
+    connect(mnuTerminal->mnuCopy, &QAction::triggered, this, [this] { copyFromPane(false); });
+    connect(mnuTerminal->mnuCopyPaste, &QAction::triggered, this, [this] { copyFromPane(true); });
+    connect(mnuTerminal->mnuTerminalClear, &QAction::triggered, memTerminal,
+            &TerminalView::clearTerminal);
+    connect(mnuTerminal->mnuScrollLock, &QAction::triggered, &m_scrollLock, &ScrollLock::toggle);
+    connect(spdScrollLock, &QToolButton::clicked, &m_scrollLock, &ScrollLock::toggle);
+    connect(&m_scrollLock, &ScrollLock::changed, this, [this](bool on) {
+        spdScrollLock->setChecked(on);
+        mnuTerminal->mnuScrollLock->setChecked(on);
+    });
+    auto* scrollLockKey = new QShortcut(QKeySequence(Qt::Key_ScrollLock), this);
+    connect(scrollLockKey, &QShortcut::activated, &m_scrollLock, &ScrollLock::toggle);
+
+    connect(tabSplitters, &QTabBar::currentChanged, this, &TfrmMainChess::tabChanged);
+    connect(pnlSplitter, &SplitterBar::dragEnded, this, &TfrmMainChess::splitterDropped);
+    connect(cmbInput->lineEdit(), &QLineEdit::returnPressed, this, &TfrmMainChess::sendInput);
+}
+
+void TfrmMainChess::wirePanes()
+{
+    for (TerminalPane* pane : {static_cast<TerminalPane*>(memTerminal), memOutPut}) {
+        connect(pane, &TerminalPane::wordPicked, this, &TfrmMainChess::setTarget);
+        connect(pane, &TerminalPane::menuRequested, mnuTerminal, &TerminalMenu::popupFor);
+        connect(pane, &TerminalPane::mouseReleased, cmbInput,
+                [this] { cmbInput->setFocus(); });
+        connect(pane, &TerminalPane::mouseMoved, this, [this] {
+            // Focus follows the mouse, except where separate board windows would
+            // lose it to the main window all the time.
+            if (!isActiveWindow() && QApplication::activeWindow() && !m_record.boardsSeperated)
+                activateWindow();
+        });
+    }
+}
+
+void TfrmMainChess::setTarget(const QString& word)
+{
+    m_targetPlayer = word;
+    toolBars.laTarget->setText(word);
+}
+
+void TfrmMainChess::copyFromPane(bool paste)
+{
+    TerminalPane* pane = mnuTerminal->pane();
+    if (!pane)
+        return;
+    if (!pane->textCursor().hasSelection())
+        pane->SelectWordAt();
+    QTextCursor cursor = pane->textCursor();
+    if (cursor.hasSelection()) {
+        // The pane's paragraph separators are line breaks on the clipboard.
+        const QString text = cursor.selectedText().replace(QChar::ParagraphSeparator, u'\n');
+        QApplication::clipboard()->setText(text);
+        if (paste)
+            cmbInput->lineEdit()->insert(text);
+        cursor.clearSelection();
+        pane->setTextCursor(cursor);
+    }
+    cmbInput->setFocus();
+}
+
+void TfrmMainChess::sendInput()
+{
+    const QString text = cmbInput->currentText();
+    m_session->commands().sendCommand(text);
+    memTerminal->appendLine(text, TextKind::Commands);
+    if (m_session->sessionLog().isOpen())
+        m_session->sessionLog().write('>' + text.toLatin1() + "\r\n");
+    cmbInput->lineEdit()->selectAll();
+    cmbInput->setFocus();
+}
+
+void TfrmMainChess::reportWriteFailure(const SettingsWriteError& error)
+{
+    QMessageBox::critical(this, QApplication::applicationName(), error.userMessage());
+    Q_EMIT settingsWriteFailed(error.userMessage());
+}
+
+void TfrmMainChess::openHelpAddress(int tag)
+{
+    QDesktopServices::openUrl(QUrl(HelpAddresses::webPage(tag)));
+}
+
+void TfrmMainChess::openUserGuide()
+{
+    const QString guide = HelpAddresses::userGuide(QApplication::applicationDirPath());
+    if (guide.isEmpty()) {
+        QMessageBox::information(this, QApplication::applicationName(),
+                                 QStringLiteral("The user guide was not found."));
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(guide));
+}
+
+bool TfrmMainChess::event(QEvent* event)
+{
+    if (event->type() == QEvent::StatusTip && pnlHelp) {
+        pnlHelp->setText(u' ' + static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool TfrmMainChess::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_client && event->type() == QEvent::Resize)
+        layoutClientArea();
+    else if (cmbInput && watched == cmbInput->lineEdit() &&
+             (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonDblClick))
+        QMetaObject::invokeMethod(cmbInput->lineEdit(), &QLineEdit::selectAll,
+                                  Qt::QueuedConnection);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TfrmMainChess::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shown && m_setUp) {
+        m_shown = true;
+        firstShowing();
+    }
+}
+
+void TfrmMainChess::firstShowing()
+{
+    spdScrollLock->setChecked(m_scrollLock.isOn());
+    mnuTerminal->mnuScrollLock->setChecked(m_scrollLock.isOn());
+    LoadMainSettings();
+    menus.mnuBoardsSeparate->setChecked(m_record.boardsSeperated);
+    layoutClientArea();
+    cmbInput->setFocus();
+}
+
+void TfrmMainChess::closeEvent(QCloseEvent* event)
+{
+    // The close box runs "E&xit" instead of closing by itself.
+    event->ignore();
+    exitProgram();
+}
+
+void TfrmMainChess::exitProgram()
+{
+    if (m_exiting || !m_setUp)
+        return;
+    m_exiting = true;
+    m_session->disconnect();
+    try {
+        toolBars.storePositions(this, m_settingsFile);
+    } catch (const SettingsWriteError& error) {
+        reportWriteFailure(error);
+    }
+    if (m_shown)
+        SaveMainSettings();
+    hide();
+    QApplication::quit();
+}

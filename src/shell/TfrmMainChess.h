@@ -1,0 +1,132 @@
+#pragma once
+
+#include "chat/CustomFontList.h"
+#include "chat/KindFonts.h"
+#include "chat/ScrollLock.h"
+#include "chat/TLists.h"
+#include "lists/MainSettingsRecord.h"
+#include "lists/SettingsFile.h"
+#include "shell/MainMenus.h"
+#include "shell/MainToolBars.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class MainSession;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTabBar;
+class QToolButton;
+class SettingsWriteError;
+class SplitterBar;
+class TerminalMenu;
+class TerminalPane;
+class TerminalView;
+class TfrmWhatsMore;
+
+// The main window: owner of the session, the terminal and list pane, the tab
+// row, the tool bars, the menus and the settings of the run. Its parts live in
+// several files: creation and events here, the menus and tool bars in their
+// own structs, the layout in MainWindowLayout.cpp, the settings in
+// MainWindowSettings.cpp.
+class TfrmMainChess : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    static inline const QString Caption = QStringLiteral("Tolvaris Internet Chess");
+
+    // Runs the profile choice; when it is cancelled the window is not set up and
+    // the program must end without showing it.
+    explicit TfrmMainChess(const QString& programDirectory, QWidget* parent = nullptr);
+    ~TfrmMainChess() override;
+
+    bool isSetUp() const { return m_setUp; }
+    const SettingsFile& settingsFile() const { return m_settingsFile; }
+    MainSession& session() { return *m_session; }
+
+    void LoadMainSettings();
+    void SaveMainSettings();
+
+    // "E&xit": disconnect, store what the run keeps, end the event loop.
+    void exitProgram();
+
+    int selectedTab() const { return m_selectedTab; }
+    const QString& targetPlayer() const { return m_targetPlayer; }
+
+    // Controls with given names.
+    QTabBar* tabSplitters = nullptr;
+    TerminalView* memTerminal = nullptr;
+    TerminalPane* memOutPut = nullptr;
+    SplitterBar* pnlSplitter = nullptr;
+    QWidget* pnlBoard = nullptr;
+    QWidget* pnlSought = nullptr;
+    QComboBox* cmbInput = nullptr;
+    QWidget* pnlStatus = nullptr;
+    QToolButton* spdScrollLock = nullptr;
+    QPushButton* btWindows = nullptr;
+    QLabel* pnlHelp = nullptr;
+    TerminalMenu* mnuTerminal = nullptr;
+    MainMenus menus;
+    MainToolBars toolBars;
+
+Q_SIGNALS:
+    // A settings write was refused; the message has been shown.
+    void settingsWriteFailed(const QString& message);
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Creation and wiring (TfrmMainChess.cpp)
+    void buildClientArea();
+    void wireMenus();
+    void wirePanes();
+    void firstShowing();
+    void sendInput();
+    void setTarget(const QString& word);
+    void copyFromPane(bool paste);
+    void reportWriteFailure(const SettingsWriteError& error);
+    void openHelpAddress(int tag);
+    void openUserGuide();
+
+    // Layout (MainWindowLayout.cpp)
+    void layoutClientArea();
+    void tabChanged(int index);
+    void selectTab(int index);
+    float tabShare(int tab) const;
+    void setTabShare(int tab, float share);
+    void splitterDropped(int y);
+    void toggleToolBarFlag();
+    void toggleGameBar();
+
+    // Settings (MainWindowSettings.cpp)
+    void readEarlySettings();
+    void applySettings();
+    void collectSettings();
+    void loadCommandPresets();
+    void saveCommandPresets();
+
+    bool m_setUp = false;
+    bool m_shown = false;
+    bool m_exiting = false;
+    QString m_programDirectory;
+    SettingsFile m_settingsFile;
+    MainSettingsRecord m_record;
+    CustomFontList m_customFonts;
+    KindFonts m_kindFonts{m_customFonts};
+    TLists m_lists;
+    ScrollLock m_scrollLock;
+    QStringList m_autoExecCommands;
+    QString m_targetPlayer;
+    int m_selectedTab = 0;
+    int m_boardsOpen = 1;
+    QWidget* m_client = nullptr;
+    TfrmWhatsMore* m_features = nullptr;
+    std::unique_ptr<MainSession> m_session;
+};
