@@ -1,9 +1,8 @@
 #include "session/ServerSocket.h"
 
-#include "support/DantedProxy.h"
 #include "support/LocalPorts.h"
 #include "support/RecordingTcpServer.h"
-#include "support/SshSocksProxy.h"
+#include "support/SocksProxyLauncher.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -43,19 +42,7 @@ private:
     QByteArray m_data;
 };
 
-enum class Proxy
-{
-    Dante,
-    DanteWithPassword,
-    Ssh
-};
-
-struct RunningProxy
-{
-    std::unique_ptr<DantedProxy> dante;
-    std::unique_ptr<SshSocksProxy> ssh;
-    quint16 port = 0;
-};
+using ProxyKind = SocksProxyLauncher::Kind;
 
 } // namespace
 
@@ -76,35 +63,7 @@ private Q_SLOTS:
     void throughProxy();
     void proxyFailures_data();
     void proxyFailures();
-
-private:
-    RunningProxy startProxy(Proxy kind);
 };
-
-RunningProxy ServerSocketTest::startProxy(Proxy kind)
-{
-    RunningProxy running;
-    QString error;
-    if (kind == Proxy::Ssh) {
-        if (SshSocksProxy::sshBinary().isEmpty())
-            return running;
-        running.ssh = std::make_unique<SshSocksProxy>();
-        if (running.ssh->start(&error))
-            running.port = running.ssh->port();
-    } else {
-        if (DantedProxy::binary().isEmpty())
-            return running;
-        running.dante = std::make_unique<DantedProxy>();
-        const auto authentication = kind == Proxy::Dante
-                                        ? DantedProxy::Authentication::None
-                                        : DantedProxy::Authentication::UserPassword;
-        if (running.dante->start(authentication, &error))
-            running.port = running.dante->port();
-    }
-    if (running.port == 0)
-        qWarning("proxy did not start: %s", qPrintable(error));
-    return running;
-}
 
 void ServerSocketTest::directSessionSendsReceivesAndCloses()
 {
@@ -258,16 +217,16 @@ void ServerSocketTest::throughProxy_data()
     QTest::addColumn<int>("proxy");
     QTest::addColumn<QString>("level");
     QTest::addColumn<QString>("address");
-    QTest::newRow("socks 4 through dante, name resolved here") << int(Proxy::Dante) << "4"
+    QTest::newRow("socks 4 through dante, name resolved here") << int(ProxyKind::Dante) << "4"
                                                                << "localhost";
-    QTest::newRow("socks 5 through dante") << int(Proxy::Dante) << "5"
+    QTest::newRow("socks 5 through dante") << int(ProxyKind::Dante) << "5"
                                            << "127.0.0.1";
     QTest::newRow("socks 5 with user/password through dante")
-        << int(Proxy::DanteWithPassword) << "5"
+        << int(ProxyKind::DanteWithPassword) << "5"
         << "127.0.0.1";
-    QTest::newRow("socks 4A through ssh -D, name resolved there") << int(Proxy::Ssh) << "4A"
+    QTest::newRow("socks 4A through ssh -D, name resolved there") << int(ProxyKind::Ssh) << "4A"
                                                                   << "localhost";
-    QTest::newRow("socks 5 through ssh -D") << int(Proxy::Ssh) << "5"
+    QTest::newRow("socks 5 through ssh -D") << int(ProxyKind::Ssh) << "5"
                                             << "localhost";
 }
 
@@ -276,11 +235,10 @@ void ServerSocketTest::throughProxy()
     QFETCH(int, proxy);
     QFETCH(QString, level);
     QFETCH(QString, address);
-    const RunningProxy running = startProxy(Proxy(proxy));
-    if (!running.dante && !running.ssh)
-        QSKIP("the proxy program (danted or sshd/ssh) is not installed; scripts/install-deps "
-              "installs it");
-    QVERIFY2(running.port != 0, "the proxy did not start");
+    if (!SocksProxyLauncher::installed(ProxyKind(proxy)))
+        QSKIP(qPrintable(SocksProxyLauncher::missingMessage(ProxyKind(proxy))));
+    const auto running = SocksProxyLauncher::start(ProxyKind(proxy));
+    QVERIFY2(running.port != 0, qPrintable(running.error));
 
     RecordingTcpServer target;
     ServerSocket socket;
@@ -289,7 +247,7 @@ void ServerSocketTest::throughProxy()
     settings.server = QStringLiteral("127.0.0.1");
     settings.port = QString::number(running.port);
     settings.level = *SocksSettings::parseLevel(level);
-    settings.authenticate = Proxy(proxy) == Proxy::DanteWithPassword;
+    settings.authenticate = ProxyKind(proxy) == ProxyKind::DanteWithPassword;
     settings.userCode = DantedProxy::UserCode;
     settings.password = DantedProxy::Password;
     QVERIFY(socket.setSocks(settings));
@@ -315,15 +273,16 @@ void ServerSocketTest::proxyFailures_data()
     QTest::addColumn<QString>("failure");
     const QString right = DantedProxy::Password;
     QTest::newRow("refused password")
-        << int(Proxy::DanteWithPassword) << "5"
+        << int(ProxyKind::DanteWithPassword) << "5"
         << "wrong" << true << true << "socks error 20015 socks authentication failed";
     QTest::newRow("credentials required but not offered")
-        << int(Proxy::DanteWithPassword) << "5" << right << false << true
+        << int(ProxyKind::DanteWithPassword) << "5" << right << false << true
         << "socks error 20003 authentification method not acceptable";
-    QTest::newRow("socks 5 target refuses") << int(Proxy::Dante) << "5" << right << false << false
-                                            << "socks error 20008 connection refused";
-    QTest::newRow("socks 4 target refuses") << int(Proxy::Dante) << "4" << right << false << false
-                                            << "socks error 20016 request rejected or failed";
+    QTest::newRow("socks 5 target refuses") << int(ProxyKind::Dante) << "5" << right << false
+                                            << false << "socks error 20008 connection refused";
+    QTest::newRow("socks 4 target refuses")
+        << int(ProxyKind::Dante) << "4" << right << false << false
+        << "socks error 20016 request rejected or failed";
 }
 
 void ServerSocketTest::proxyFailures()
@@ -334,10 +293,10 @@ void ServerSocketTest::proxyFailures()
     QFETCH(bool, authenticate);
     QFETCH(bool, targetListens);
     QFETCH(QString, failure);
-    const RunningProxy running = startProxy(Proxy(proxy));
-    if (!running.dante)
-        QSKIP("danted is not installed; scripts/install-deps installs dante-server");
-    QVERIFY2(running.port != 0, "the proxy did not start");
+    if (!SocksProxyLauncher::installed(ProxyKind(proxy)))
+        QSKIP(qPrintable(SocksProxyLauncher::missingMessage(ProxyKind(proxy))));
+    const auto running = SocksProxyLauncher::start(ProxyKind(proxy));
+    QVERIFY2(running.port != 0, qPrintable(running.error));
 
     RecordingTcpServer target;
     ServerSocket socket;

@@ -1,0 +1,37 @@
+#include "SocksProxyLauncher.h"
+
+namespace SocksProxyLauncher {
+
+bool installed(Kind kind)
+{
+    return kind == Kind::Ssh ? !SshSocksProxy::sshBinary().isEmpty()
+                             : !DantedProxy::binary().isEmpty();
+}
+
+QString missingMessage(Kind kind)
+{
+    return kind == Kind::Ssh
+               ? QStringLiteral("sshd/ssh are not installed; scripts/install-deps installs "
+                                "openssh-server and openssh-client")
+               : QStringLiteral("danted is not installed; scripts/install-deps installs "
+                                "dante-server");
+}
+
+Running start(Kind kind)
+{
+    Running running;
+    if (kind == Kind::Ssh) {
+        running.ssh = std::make_unique<SshSocksProxy>();
+        if (running.ssh->start(&running.error))
+            running.port = running.ssh->port();
+        return running;
+    }
+    running.dante = std::make_unique<DantedProxy>();
+    const auto authentication = kind == Kind::Dante ? DantedProxy::Authentication::None
+                                                    : DantedProxy::Authentication::UserPassword;
+    if (running.dante->start(authentication, &running.error))
+        running.port = running.dante->port();
+    return running;
+}
+
+} // namespace SocksProxyLauncher

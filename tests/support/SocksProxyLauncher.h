@@ -1,0 +1,33 @@
+#pragma once
+
+#include "DantedProxy.h"
+#include "SshSocksProxy.h"
+
+#include <QString>
+
+#include <memory>
+
+// Starts one of the real SOCKS proxies the tests use, on 127.0.0.1 with a free port.
+namespace SocksProxyLauncher {
+
+enum class Kind
+{
+    Dante,
+    DanteWithPassword,
+    Ssh
+};
+
+struct Running
+{
+    std::unique_ptr<DantedProxy> dante;
+    std::unique_ptr<SshSocksProxy> ssh;
+    quint16 port = 0; // 0 when it did not start
+    QString error;
+};
+
+// False when the proxy's programs are not installed (the test should skip).
+bool installed(Kind kind);
+QString missingMessage(Kind kind);
+Running start(Kind kind);
+
+} // namespace SocksProxyLauncher
