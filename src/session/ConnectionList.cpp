@@ -94,10 +94,10 @@ TConnection ConnectionList::readEntry(int index, const TConnection& byDefault)
     entry.Address = m_file.readString(Section, AddressKey + n, byDefault.Address);
     entry.Port = m_file.readString(Section, PortKey + n, byDefault.Port);
     entry.Handle = m_file.readString(Section, HandleKey + n, byDefault.Handle);
-    entry.Password = keepPlain ? plainPassword
-                               : UnscramblePassword(m_file.readString(
-                                     Section, ScrambledPasswordKey + n,
-                                     ScramblePassword(byDefault.Password)));
+    entry.Password =
+        keepPlain ? plainPassword
+                  : UnscramblePassword(m_file.readString(Section, ScrambledPasswordKey + n,
+                                                         ScramblePassword(byDefault.Password)));
     entry.Timeseal = m_file.readBool(Section, TimesealKey + n, byDefault.Timeseal);
     entry.Title = m_file.readString(Section, TitleKey + n, byDefault.Title);
     entry.Protocol = m_file.readInteger(Section, ProtocolKey + n, byDefault.Protocol);
@@ -171,6 +171,13 @@ void ConnectionList::setEntry(int index, const TConnection& entry)
 void ConnectionList::setLastConnection(int index)
 {
     m_lastConnection = m_entries.isEmpty() ? -1 : std::clamp(index, 0, count() - 1);
+}
+
+std::optional<ConnectionChoice> ConnectionList::lastUsedChoice() const
+{
+    if (m_lastConnection < 0)
+        return std::nullopt;
+    return ConnectionChoice{m_entries.at(m_lastConnection), m_firewall};
 }
 
 ConnectionList::AddResult ConnectionList::add(const QString& title)

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "lists/SettingsFile.h"
-#include "session/FirewallSettings.h"
-#include "session/TConnection.h"
+#include "session/ConnectionChoice.h"
 
 #include <QList>
 
@@ -21,7 +20,12 @@ public:
     static inline const QString Section = QStringLiteral("Connections");
     static inline const QString FirewallSection = QStringLiteral("Firewall");
 
-    enum class AddResult { Added, TooMany, EmptyTitle };
+    enum class AddResult
+    {
+        Added,
+        TooMany,
+        EmptyTitle
+    };
 
     ConnectionList(SettingsFile file, QRandomGenerator& random);
 
@@ -46,6 +50,10 @@ public:
 
     AddResult add(const QString& title);
     void remove(int index);
+
+    // The entry selected last with the proxy, as OK would hand them over unchanged;
+    // for connecting without the dialog. Nothing when the list is empty.
+    std::optional<ConnectionChoice> lastUsedChoice() const;
 
     const FirewallSettings& firewall() const { return m_firewall; }
     void setFirewall(const FirewallSettings& firewall) { m_firewall = firewall; }

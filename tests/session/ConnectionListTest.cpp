@@ -1,5 +1,5 @@
-#include "lists/SettingsFile.h"
 #include "session/ConnectionList.h"
+#include "lists/SettingsFile.h"
 #include "session/GuestNamePool.h"
 
 #include <QFile>
@@ -31,6 +31,7 @@ private Q_SLOTS:
     void removingLeavesKeysBeyondTheCountAlone();
     void removingTheOnlyEntryLeavesAnEmptyList();
     void guestHandleIsTolAndAPoolName();
+    void lastUsedChoiceNeedsNoDialog();
 
 private:
     QString path() const { return m_dir->filePath(QStringLiteral("Default.ini")); }
@@ -120,9 +121,13 @@ void ConnectionListTest::saveAndLoadRoundTrip()
 {
     ConnectionList list = loaded();
     QCOMPARE(list.add(QStringLiteral("Local")), ConnectionList::AddResult::Added);
-    const TConnection local{QStringLiteral("127.0.0.1"), QStringLiteral("5555"),
-                            QStringLiteral("Bob"), QStringLiteral("p=ss \"word\""), false,
-                            QStringLiteral("Local"), 0};
+    const TConnection local{QStringLiteral("127.0.0.1"),
+                            QStringLiteral("5555"),
+                            QStringLiteral("Bob"),
+                            QStringLiteral("p=ss \"word\""),
+                            false,
+                            QStringLiteral("Local"),
+                            0};
     list.setEntry(3, local);
     list.setLastConnection(3);
     FirewallSettings firewall;
@@ -154,10 +159,14 @@ void ConnectionListTest::savedPasswordsAreScrambled_data()
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("stored");
     QTest::newRow("none") << QString() << QString();
-    QTest::newRow("one character gives two digits") << "a" << "10";
-    QTest::newRow("the last character comes first") << "ab" << "1310";
-    QTest::newRow("a word") << "Secret" << "051403121422";
-    QTest::newRow("hexadecimal letters in capitals") << "Zed" << "15142B";
+    QTest::newRow("one character gives two digits") << "a"
+                                                    << "10";
+    QTest::newRow("the last character comes first") << "ab"
+                                                    << "1310";
+    QTest::newRow("a word") << "Secret"
+                            << "051403121422";
+    QTest::newRow("hexadecimal letters in capitals") << "Zed"
+                                                     << "15142B";
 }
 
 void ConnectionListTest::savedPasswordsAreScrambled()
@@ -312,6 +321,22 @@ void ConnectionListTest::guestHandleIsTolAndAPoolName()
         QVERIFY2(handle.startsWith(QStringLiteral("Tol")), qPrintable(handle));
         QVERIFY2(pool.contains(handle.mid(3)), qPrintable(handle));
     }
+}
+
+void ConnectionListTest::lastUsedChoiceNeedsNoDialog()
+{
+    put("[Connections]\r\nNumber=2\r\nLastConnection=1\r\nHandle1=Bob\r\nPwd1=1310\r\n"
+        "[Firewall]\r\nSockEnabled=1\r\nSockServer=proxy.example\r\n");
+    const std::optional<ConnectionChoice> choice = loaded().lastUsedChoice();
+    QVERIFY(choice);
+    QCOMPARE(choice->connection.Title, QStringLiteral("ICC"));
+    QCOMPARE(choice->connection.Handle, QStringLiteral("Bob"));
+    QCOMPARE(choice->connection.Password, QStringLiteral("ab"));
+    QVERIFY(choice->firewall.enabled);
+    QCOMPARE(choice->firewall.server, QStringLiteral("proxy.example"));
+
+    put("[Connections]\r\nNumber=0\r\n");
+    QVERIFY(!loaded().lastUsedChoice());
 }
 
 QTEST_GUILESS_MAIN(ConnectionListTest)

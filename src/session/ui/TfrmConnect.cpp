@@ -56,9 +56,8 @@ TfrmConnect::TfrmConnect(const QString& settingsPath, QRandomGenerator& random, 
     connect(btnGenerate, &QPushButton::clicked, this, &TfrmConnect::generateClicked);
     connect(btnAdd, &QPushButton::clicked, this, &TfrmConnect::addClicked);
     connect(btnRemove, &QPushButton::clicked, this, &TfrmConnect::removeClicked);
-    connect(btRegister, &QPushButton::clicked, this, [] {
-        QDesktopServices::openUrl(QUrl(TfrmProfile::RegistrationAddress));
-    });
+    connect(btRegister, &QPushButton::clicked, this,
+            [] { QDesktopServices::openUrl(QUrl(TfrmProfile::RegistrationAddress)); });
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     // The proxy and the Timeseal relay exclude each other.
@@ -81,8 +80,9 @@ void TfrmConnect::createEntryFields()
     txtAddress = namedEdit(this, QStringLiteral("txtAddress"),
                            QStringLiteral("Enter the Internet address of the chess server "
                                           "(like 'freechess.org')."));
-    txtPort = namedEdit(this, QStringLiteral("txtPort"),
-                        QStringLiteral("Enter the port number for the chess server (like '5000')."));
+    txtPort =
+        namedEdit(this, QStringLiteral("txtPort"),
+                  QStringLiteral("Enter the port number for the chess server (like '5000')."));
     txtHandle = namedEdit(
         this, QStringLiteral("txtHandle"),
         QStringLiteral("Enter your handle for the server, or 'g' for unregistered ICC usage."));
@@ -113,8 +113,8 @@ void TfrmConnect::createEntryFields()
 
 void TfrmConnect::createButtons()
 {
-    btnGenerate = namedButton(this, QStringLiteral("btnGenerate"), QStringLiteral("Generate"),
-                              QString());
+    btnGenerate =
+        namedButton(this, QStringLiteral("btnGenerate"), QStringLiteral("Generate"), QString());
     lblMythological = new QLabel(QStringLiteral("(Mythological)"), this);
     lblMythological->setObjectName(QStringLiteral("lblMythological"));
     btnAdd = namedButton(this, QStringLiteral("btnAdd"), QStringLiteral("&Add"),
@@ -228,10 +228,9 @@ void TfrmConnect::addClicked()
         return;
     }
     bool accepted = false;
-    const QString title =
-        QInputDialog::getText(this, AddCaption, TitlePrompt, QLineEdit::Normal,
-                              QStringLiteral("Server ") + QString::number(m_list.count()),
-                              &accepted);
+    const QString title = QInputDialog::getText(
+        this, AddCaption, TitlePrompt, QLineEdit::Normal,
+        QStringLiteral("Server ") + QString::number(m_list.count()), &accepted);
     if (!accepted || m_list.add(title) != ConnectionList::AddResult::Added)
         return;
     tabConnections->addTab(title);
@@ -240,8 +239,8 @@ void TfrmConnect::addClicked()
 
 void TfrmConnect::removeClicked()
 {
-    if (m_list.count() == 0
-        || QMessageBox::question(this, RemoveCaption, RemoveQuestion) != QMessageBox::Yes)
+    if (m_list.count() == 0 ||
+        QMessageBox::question(this, RemoveCaption, RemoveQuestion) != QMessageBox::Yes)
         return;
     const int removed = tabConnections->currentIndex();
     m_shownIndex = -1; // the fields of the removed entry are dropped, not stored

@@ -1,6 +1,6 @@
+#include "session/ui/TfrmConnect.h"
 #include "lists/SettingsFile.h"
 #include "session/ui/SocksProxyBox.h"
-#include "session/ui/TfrmConnect.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -193,9 +193,13 @@ void TfrmConnectTest::okReturnsTheFieldsOfTheSelectedTab()
     whenModalShown(nullptr, [&](QWidget*) { form->OKBtn->click(); });
     const std::optional<ConnectionChoice> choice = form->run();
     QVERIFY(choice);
-    const TConnection expected{QStringLiteral("127.0.0.1"), QStringLiteral("5001"),
-                               QStringLiteral("Bob"), QStringLiteral("pw"), false,
-                               QStringLiteral("ICC"), 0};
+    const TConnection expected{QStringLiteral("127.0.0.1"),
+                               QStringLiteral("5001"),
+                               QStringLiteral("Bob"),
+                               QStringLiteral("pw"),
+                               false,
+                               QStringLiteral("ICC"),
+                               0};
     QCOMPARE(choice->connection, expected);
     QVERIFY(choice->firewall.enabled);
     QCOMPARE(choice->firewall.server, QStringLiteral("proxy.example"));
