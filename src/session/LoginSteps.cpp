@@ -30,6 +30,24 @@ void LoginSteps::setAccount(const QString& handle, const QString& password, Serv
     m_protocol = protocol;
 }
 
+QStringList LoginSteps::autoExecCommands(const QStringList& sectionLines)
+{
+    QStringList commands;
+    for (int i = 0; i < sectionLines.size(); ++i) {
+        const QString key = QString::number(i);
+        QString value;
+        for (const QString& line : sectionLines) {
+            const int equals = line.indexOf(QLatin1Char('='));
+            if (equals >= 0 && line.left(equals).trimmed() == key) {
+                value = line.mid(equals + 1);
+                break;
+            }
+        }
+        commands << value;
+    }
+    return commands;
+}
+
 void LoginSteps::loginLine(const QByteArray& line, const QByteArray& firstWord, bool promptSeen)
 {
     if (m_state == LoginState::Ready)

@@ -33,6 +33,8 @@ public:
     void setAutoflag(bool on) { m_autoflag = on; }
     // The auto-exec commands by their index in the settings section.
     void setAutoExecCommands(const QStringList& commands) { m_autoExec = commands; }
+    // The values of the keys "0", "1", ... of the section's "key=value" lines, one per line.
+    static QStringList autoExecCommands(const QStringList& sectionLines);
     // Runs the Silence and then the Open action; the built-in toggles are used until set.
     void setToggleActions(std::function<void()> actions) { m_toggleActions = std::move(actions); }
     // Shows the handle in the target label once the login is complete.

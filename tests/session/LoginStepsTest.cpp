@@ -61,6 +61,7 @@ private Q_SLOTS:
     void passwordAskedWhenMissing();
     void hooksReplaceBuiltInToggles();
     void nothingHappensAfterReady();
+    void autoExecCommandsFromSection();
 
 private:
     void feed(const QByteArray& line, bool promptSeen = false);
@@ -258,6 +259,15 @@ void LoginStepsTest::nothingHappensAfterReady()
     QCOMPARE(m_sender.lines, afterLogin);
     m_steps->reset();
     QCOMPARE(int(m_steps->loginState()), int(LoginState::Reset));
+}
+
+void LoginStepsTest::autoExecCommandsFromSection()
+{
+    // Keys "0" to count-1 in index order, wherever they stand; a missing key is empty.
+    QCOMPARE(LoginSteps::autoExecCommands({"1=finger %handle%", "0=set bell 0", "7=late"}),
+             (QStringList{"set bell 0", "finger %handle%", ""}));
+    QCOMPARE(LoginSteps::autoExecCommands({"0=a=b"}), QStringList{"a=b"});
+    QVERIFY(LoginSteps::autoExecCommands({}).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(LoginStepsTest)

@@ -8,7 +8,8 @@ class QWidget;
 class LoginInputBox : public LoginQuestions
 {
 public:
-    explicit LoginInputBox(QWidget* parent) : m_parent(parent) {}
+    explicit LoginInputBox(QWidget* parent = nullptr) : m_parent(parent) {}
+    void setParentWidget(QWidget* parent) { m_parent = parent; }
 
     Answer ask(const QString& caption, const QString& prompt, const QString& initialText,
                bool masked) override;

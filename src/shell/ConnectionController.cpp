@@ -1,0 +1,169 @@
+#include "shell/ConnectionController.h"
+
+#include "chat/ui/TerminalView.h"
+#include "lists/SettingsFile.h"
+#include "session/ConnectFlow.h"
+#include "session/ConnectionList.h"
+#include "session/LoginSteps.h"
+#include "session/ui/TfrmCancelMessage.h"
+#include "session/ui/TfrmConnect.h"
+#include "shell/MainSession.h"
+#include "shell/TfrmMainChess.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QRandomGenerator>
+#include <QTabBar>
+#include <QToolButton>
+
+namespace {
+
+const QString AutoExecSection = QStringLiteral("AutoExec Cmds");
+
+} // namespace
+
+ConnectionController::ConnectionController(TfrmMainChess& window, const QString& programDirectory)
+    : QObject(&window), m_window(window), m_programDirectory(programDirectory),
+      m_progress(new TfrmCancelMessage(&window))
+{
+    MainSession& session = window.session();
+    session.loginQuestions().setParentWidget(&window);
+    m_flow =
+        std::make_unique<ConnectFlow>(session.socket(), session.commands(), session.login(), *this);
+    m_flow->setProgramFolder(programDirectory);
+    session.login().setTargetLabelHook(
+        [this](const QString& handle) { m_window.toolBars.laTarget->setText(handle); });
+    m_progress->setCancelAction([this] { m_flow->cancelConnecting(); });
+
+    connect(window.toolBars.spdConnect, &QToolButton::clicked, this, [this] {
+        prepareLogin();
+        m_flow->connectButton();
+    });
+    connect(window.menus.mnuConnect, &QAction::triggered, this, [this] {
+        prepareLogin();
+        m_flow->connectMenu();
+    });
+    connect(window.menus.mnuDisconnect, &QAction::triggered, m_flow.get(),
+            &ConnectFlow::disconnectMenu);
+    window.menus.mnuConnect->setStatusTip(QStringLiteral("Connects to server."));
+    showConnectedControls(false);
+}
+
+ConnectionController::~ConnectionController() = default;
+
+void ConnectionController::connectAtStart()
+{
+    m_skipDialogOnce = true;
+    prepareLogin();
+    m_flow->connectButton();
+}
+
+// The auto-exec commands and the autoflag option as they stand now.
+void ConnectionController::prepareLogin()
+{
+    QStringList lines;
+    LoadSection(m_window.settingsFile(), AutoExecSection, lines);
+    LoginSteps& login = m_window.session().login();
+    login.setAutoExecCommands(LoginSteps::autoExecCommands(lines));
+    login.setAutoflag(m_window.menus.mnuAutoflag->isChecked());
+}
+
+std::optional<ConnectionChoice> ConnectionController::chooseConnection()
+{
+    if (std::exchange(m_skipDialogOnce, false))
+        return lastUsedEntry();
+    return TfrmConnect::choose(&m_window, m_window.settingsFile().path());
+}
+
+std::optional<ConnectionChoice> ConnectionController::lastUsedEntry() const
+{
+    ConnectionList list(m_window.settingsFile(), *QRandomGenerator::global());
+    list.load();
+    const int index = list.lastConnection();
+    if (index < 0 || index >= list.count())
+        return std::nullopt;
+    TConnection entry = list.entries().at(index);
+    if (entry.Handle.trimmed().isEmpty())
+        entry.Handle = ConnectionList::guestHandle(*QRandomGenerator::global());
+    return ConnectionChoice{entry, list.firewall()};
+}
+
+void ConnectionController::showProgress(const QString& caption, const QString& message)
+{
+    m_progress->showMessage(caption, message);
+}
+
+void ConnectionController::hideProgress()
+{
+    m_progress->hideMessage();
+}
+
+bool ConnectionController::progressShown() const
+{
+    return m_progress->isVisible();
+}
+
+void ConnectionController::setMainWindowEnabled(bool enabled)
+{
+    m_window.setEnabled(enabled);
+}
+
+void ConnectionController::setWindowTitle(const QString& title)
+{
+    m_window.setWindowTitle(title);
+}
+
+// The task bar shows a window's icon text.
+void ConnectionController::setApplicationTitle(const QString& title)
+{
+    m_window.setWindowIconText(title);
+}
+
+void ConnectionController::setConnectButtonDown(bool down)
+{
+    m_window.toolBars.spdConnect->setChecked(down);
+}
+
+void ConnectionController::showConnectedControls(bool connected)
+{
+    QToolButton* button = m_window.toolBars.spdConnect;
+    button->setChecked(connected);
+    button->setProperty("connected", connected);
+    m_window.menus.mnuConnect->setEnabled(!connected);
+    m_window.menus.mnuDisconnect->setEnabled(connected);
+}
+
+void ConnectionController::clearForNewSession()
+{
+    m_window.memTerminal->clearTerminal();
+    m_window.tabSplitters->setCurrentIndex(0);
+    m_window.cmbInput->clearEditText();
+}
+
+void ConnectionController::sessionEnded()
+{
+    // The main chat window and the board manager take their part here once they exist.
+}
+
+void ConnectionController::protocolChosen(ServerProtocol)
+{
+    // The main chat window learns the protocol here once it exists.
+}
+
+void ConnectionController::showInformation(const QString& text)
+{
+    QMessageBox::information(&m_window, QApplication::applicationName(), text);
+}
+
+void ConnectionController::showWarning(const QString& caption, const QString& text)
+{
+    QMessageBox::warning(&m_window, caption, text);
+}
+
+void ConnectionController::showError(const QString& text)
+{
+    QMessageBox::critical(&m_window, QApplication::applicationName(), text);
+}
