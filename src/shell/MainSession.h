@@ -1,10 +1,12 @@
 #pragma once
 
+#include "session/LoginSteps.h"
 #include "session/ServerSocket.h"
 #include "session/SessionLog.h"
 #include "session/SessionPipeline.h"
 #include "session/SocketCommandSender.h"
 #include "session/TraceLog.h"
+#include "session/ui/LoginInputBox.h"
 #include "shell/UnwiredReceivers.h"
 
 class TerminalSink;
@@ -21,6 +23,8 @@ public:
 
     ServerSocket& socket() { return m_socket; }
     CommandSender& commands() { return m_commands; }
+    LoginSteps& login() { return m_login; }
+    LoginInputBox& loginQuestions() { return m_loginQuestions; }
     SessionPipeline& pipeline() { return m_pipeline; }
     SessionLog& sessionLog() { return m_sessionLog; }
     const TraceLog& trace() const { return m_trace; }
@@ -33,6 +37,8 @@ private:
     SessionLog m_sessionLog;
     ServerSocket m_socket;
     SocketCommandSender m_commands;
+    LoginInputBox m_loginQuestions;
+    LoginSteps m_login;
     UnwiredReceivers m_unwired;
     SessionPipeline m_pipeline;
 };
