@@ -82,13 +82,11 @@ std::optional<ConnectionChoice> ConnectionController::lastUsedEntry() const
 {
     ConnectionList list(m_window.settingsFile(), *QRandomGenerator::global());
     list.load();
-    const int index = list.lastConnection();
-    if (index < 0 || index >= list.count())
-        return std::nullopt;
-    TConnection entry = list.entries().at(index);
-    if (entry.Handle.trimmed().isEmpty())
-        entry.Handle = ConnectionList::guestHandle(*QRandomGenerator::global());
-    return ConnectionChoice{entry, list.firewall()};
+    auto choice = list.lastUsedChoice();
+    // As the dialog does: an entry without a handle logs in under a made-up guest name.
+    if (choice && choice->connection.Handle.trimmed().isEmpty())
+        choice->connection.Handle = ConnectionList::guestHandle(*QRandomGenerator::global());
+    return choice;
 }
 
 void ConnectionController::showProgress(const QString& caption, const QString& message)
