@@ -308,14 +308,8 @@ void ConnectFlowTest::loginThroughProxy()
         QSKIP(qPrintable(SocksProxyLauncher::missingMessage(ProxyKind(proxy))));
     const auto running = SocksProxyLauncher::start(ProxyKind(proxy));
     QVERIFY2(running.port != 0, qPrintable(running.error));
-    FirewallSettings firewall;
-    firewall.enabled = true;
-    firewall.server = QStringLiteral("127.0.0.1");
-    firewall.port = QString::number(running.port);
-    firewall.level = level;
-    firewall.authenticate = ProxyKind(proxy) == ProxyKind::DanteWithPassword;
-    firewall.userCode = DantedProxy::UserCode;
-    firewall.password = DantedProxy::Password;
+    const FirewallSettings firewall = SocksProxyLauncher::firewall(
+        running, level, ProxyKind(proxy) == ProxyKind::DanteWithPassword);
     TConnection account = entry("dave", "davepw", m_server->port());
     account.Address = QStringLiteral("localhost");
     account.Timeseal = true; // the proxy excludes the helper

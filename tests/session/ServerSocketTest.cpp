@@ -243,14 +243,8 @@ void ServerSocketTest::throughProxy()
     RecordingTcpServer target;
     ServerSocket socket;
     EventLog log(socket);
-    SocksSettings settings;
-    settings.server = QStringLiteral("127.0.0.1");
-    settings.port = QString::number(running.port);
-    settings.level = *SocksSettings::parseLevel(level);
-    settings.authenticate = ProxyKind(proxy) == ProxyKind::DanteWithPassword;
-    settings.userCode = DantedProxy::UserCode;
-    settings.password = DantedProxy::Password;
-    QVERIFY(socket.setSocks(settings));
+    QVERIFY(socket.setSocks(SocksProxyLauncher::socks(
+        running, level, ProxyKind(proxy) == ProxyKind::DanteWithPassword)));
     socket.setAddress(address);
     socket.setPort(QString::number(target.port()));
     socket.connectToServer();
@@ -301,14 +295,7 @@ void ServerSocketTest::proxyFailures()
     RecordingTcpServer target;
     ServerSocket socket;
     EventLog log(socket);
-    SocksSettings settings;
-    settings.server = QStringLiteral("127.0.0.1");
-    settings.port = QString::number(running.port);
-    settings.level = *SocksSettings::parseLevel(level);
-    settings.authenticate = authenticate;
-    settings.userCode = DantedProxy::UserCode;
-    settings.password = password;
-    QVERIFY(socket.setSocks(settings));
+    QVERIFY(socket.setSocks(SocksProxyLauncher::socks(running, level, authenticate, password)));
     socket.setAddress(QStringLiteral("127.0.0.1"));
     socket.setPort(QString::number(targetListens ? target.port() : LocalPorts::freePort()));
     socket.connectToServer();

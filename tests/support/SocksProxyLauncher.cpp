@@ -34,4 +34,29 @@ Running start(Kind kind)
     return running;
 }
 
+FirewallSettings firewall(const Running& proxy, const QString& level, bool authenticate,
+                          const QString& password)
+{
+    return FirewallSettings{true,
+                            QStringLiteral("127.0.0.1"),
+                            QString::number(proxy.port),
+                            level,
+                            password,
+                            DantedProxy::UserCode,
+                            authenticate};
+}
+
+SocksSettings socks(const Running& proxy, const QString& level, bool authenticate,
+                    const QString& password)
+{
+    SocksSettings settings;
+    settings.server = QStringLiteral("127.0.0.1");
+    settings.port = QString::number(proxy.port);
+    settings.level = SocksSettings::parseLevel(level).value_or(SocksLevel::Five);
+    settings.userCode = DantedProxy::UserCode;
+    settings.password = password;
+    settings.authenticate = authenticate;
+    return settings;
+}
+
 } // namespace SocksProxyLauncher

@@ -2,6 +2,7 @@
 
 #include "DantedProxy.h"
 #include "SshSocksProxy.h"
+#include "session/FirewallSettings.h"
 
 #include <QString>
 
@@ -29,5 +30,12 @@ struct Running
 bool installed(Kind kind);
 QString missingMessage(Kind kind);
 Running start(Kind kind);
+
+// The proxy fields for a running proxy on 127.0.0.1, with the test user's code.
+FirewallSettings firewall(const Running& proxy, const QString& level, bool authenticate,
+                          const QString& password = DantedProxy::Password);
+// The same as the socket takes them; the level must be a valid one.
+SocksSettings socks(const Running& proxy, const QString& level, bool authenticate,
+                    const QString& password = DantedProxy::Password);
 
 } // namespace SocksProxyLauncher
