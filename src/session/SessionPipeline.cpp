@@ -111,13 +111,13 @@ void SessionPipeline::lineFinished()
         Q_EMIT lineCaptured(QByteArray::fromRawData(line.data(), line.size()));
         return;
     }
-    QByteArray shown;
-    shown.reserve(line.size() + CrLf.size());
-    shown.append(line).append(CrLf);
+    // One buffer serves every shown line: no allocation per line once it has grown.
+    m_shown.resize(0);
+    m_shown.append(line).append(CrLf);
     m_receivers.terminal.appendToTerminal(
-        shown, kind, fontKey(line, m_assembler.word(0), m_assembler.word(1), kind));
+        m_shown, kind, fontKey(line, m_assembler.word(0), m_assembler.word(1), kind));
     if (m_sessionLog.isOpen())
-        m_sessionLog.write(shown);
+        m_sessionLog.write(m_shown);
 }
 
 // Before login, prompts come without a line end: show what the chunk left and

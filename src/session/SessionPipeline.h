@@ -70,4 +70,5 @@ private:
     LineAssembler m_assembler;
     LineDispatcher m_dispatcher;
     BlockReplyRouter m_router;
+    QByteArray m_shown; // the line being shown, with its CR LF
 };

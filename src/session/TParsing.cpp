@@ -3,6 +3,7 @@
 #include "session/ServerText.h"
 
 #include <array>
+#include <bit>
 
 namespace {
 
@@ -91,37 +92,58 @@ bool TParsing::matchesFrom(QByteArrayView line, qsizetype at, QByteArrayView pat
     return true;
 }
 
+namespace {
+
+// For each upper-cased letter, the rows (as bits, row 0 lowest) that can match a
+// line whose first word, or whose second word for rows beginning with "*",
+// begins with it. Only those rows are tried, still in table order.
+struct RowIndex
+{
+    std::array<quint64, 256> byFirstLetter{};
+    std::array<quint64, 256> bySecondLetter{};
+
+    RowIndex()
+    {
+        for (size_t row = 0; row < Table.size(); ++row) {
+            const QByteArrayView pattern = Table[row].pattern;
+            const bool star = pattern[0] == '*';
+            const auto letter = static_cast<unsigned char>(
+                ServerText::upperAscii(star ? pattern[2] : pattern[0]));
+            (star ? bySecondLetter : byFirstLetter)[letter] |= quint64(1) << row;
+        }
+    }
+};
+
+} // namespace
+
 int TParsing::classify(QByteArrayView line, QByteArrayView firstWord)
 {
+    static const RowIndex index;
     const QByteArrayView text = trimmed(line);
     if (text.size() > 3 && firstWord.size() >= 2 && firstWord.endsWith("):"))
         return ChannelTellClass;
     if (text.isEmpty())
         return NoClass;
 
-    // Most rows begin with a word of any length ("* TELLS"): skip it once for all of
-    // them, and let the first letters turn away the rows that cannot match.
+    // Rows beginning with "*" match from the end of the first word; it is found once.
     qsizetype afterFirstWord = text.indexOf(' ');
     if (afterFirstWord < 0)
         afterFirstWord = text.size();
     qsizetype secondWord = afterFirstWord;
     while (secondWord < text.size() && text[secondWord] == ' ')
         ++secondWord;
-    const char firstLetter = ServerText::upperAscii(text[0]);
-    const char secondLetter =
-        secondWord < text.size() ? ServerText::upperAscii(text[secondWord]) : '\0';
 
-    for (const TParse& row : Table) {
-        const QByteArrayView pattern = row.pattern;
-        bool matched;
-        if (pattern[0] == '*') {
-            matched = afterFirstWord < text.size()
-                      && ServerText::upperAscii(pattern[2]) == secondLetter
-                      && matchesFrom(text, afterFirstWord, pattern.sliced(1));
-        } else {
-            matched = ServerText::upperAscii(pattern[0]) == firstLetter
-                      && matchesFrom(text, 0, pattern);
-        }
+    quint64 candidates =
+        index.byFirstLetter[static_cast<unsigned char>(ServerText::upperAscii(text[0]))];
+    if (secondWord < text.size()) {
+        candidates |= index.bySecondLetter[static_cast<unsigned char>(
+            ServerText::upperAscii(text[secondWord]))];
+    }
+    for (; candidates != 0; candidates &= candidates - 1) {
+        const TParse& row = Table[size_t(std::countr_zero(candidates))];
+        const bool matched = row.pattern[0] == '*'
+                                 ? matchesFrom(text, afterFirstWord, row.pattern.sliced(1))
+                                 : matchesFrom(text, 0, row.pattern);
         if (matched)
             return row.lineClass;
     }
