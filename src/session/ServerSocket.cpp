@@ -151,7 +151,37 @@ void ServerSocket::onReadyRead()
     if (m_phase == Phase::Negotiating)
         applyNegotiation(m_negotiator->feed(m_socket->readAll()));
     else if (m_phase == Phase::Connected)
-        deliver([this] { Q_EMIT dataAvailable(0); });
+        announceAfterBusyReceiver();
+}
+
+// Qt does not repeat readyRead for bytes that came while a receiver was busy inside it
+// (a modal box): once the receiver has read, what is left is announced again.
+void ServerSocket::announceAfterBusyReceiver()
+{
+    const quint64 readsBefore = m_reads;
+    announceData();
+    if (m_phase != Phase::Connected || m_reads == readsBefore || m_socket->bytesAvailable() == 0)
+        return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_phase == Phase::Connected && m_socket->bytesAvailable() > 0)
+                announceAfterBusyReceiver();
+        },
+        Qt::QueuedConnection);
+}
+
+// One announcement covers everything that arrives until a receiver reads it; bytes that
+// came with the close are announced even after it.
+void ServerSocket::announceData()
+{
+    if (std::exchange(m_dataAnnounced, true))
+        return;
+    deliver([this] {
+        m_dataAnnounced = false;
+        if (m_phase == Phase::Connected || !m_received.isEmpty())
+            Q_EMIT dataAvailable(0);
+    });
 }
 
 void ServerSocket::applyNegotiation(const SocksNegotiator::Step& step)
@@ -173,15 +203,19 @@ void ServerSocket::applyNegotiation(const SocksNegotiator::Step& step)
 
 void ServerSocket::becomeConnected(const QByteArray& leftover)
 {
-    m_phase = Phase::Connected;
     m_received += leftover;
+    // While the SOCKS box is up the server's first bytes wait: the session starts first.
+    m_phase = Phase::Announcing;
     if (m_socks.isEnabled())
         deliver([this] { Q_EMIT socksConnected(); });
-    if (m_phase != Phase::Connected)
-        return;
-    deliver([this] { Q_EMIT sessionConnected(0); });
-    if (m_phase == Phase::Connected && (!m_received.isEmpty() || m_socket->bytesAvailable() > 0))
-        deliver([this] { Q_EMIT dataAvailable(0); });
+    deliver([this] {
+        if (m_phase != Phase::Announcing)
+            return;
+        m_phase = Phase::Connected;
+        Q_EMIT sessionConnected(0);
+    });
+    if (!m_received.isEmpty() || m_socket->bytesAvailable() > 0)
+        announceData();
 }
 
 void ServerSocket::onSocketError(QAbstractSocket::SocketError error)
@@ -190,6 +224,7 @@ void ServerSocket::onSocketError(QAbstractSocket::SocketError error)
     const int code = SocketErrorText::code(error, platformText);
     switch (m_phase) {
     case Phase::Connecting:
+    case Phase::Announcing:
         reportSocketFailure(code, platformText);
         return;
     case Phase::Negotiating:
@@ -214,7 +249,7 @@ void ServerSocket::onSocketError(QAbstractSocket::SocketError error)
                     finishClosed(m_closeCode);
                     return;
                 }
-                deliver([&] {
+                deliver([this, code, platformText] {
                     Q_EMIT errorOccurred(code, SocketErrorText::describe(code, platformText));
                 });
             },
@@ -233,23 +268,25 @@ void ServerSocket::onDisconnected()
 
 void ServerSocket::reportSocketFailure(int code, const QString& platformText)
 {
-    m_lastError = code;
-    deliver([&] { Q_EMIT errorOccurred(code, SocketErrorText::describe(code, platformText)); });
-    endAttempt(code);
+    endAttempt(code, [this, code, platformText] {
+        Q_EMIT errorOccurred(code, SocketErrorText::describe(code, platformText));
+    });
 }
 
 void ServerSocket::reportSocksFailure(int code, const QString& message)
 {
-    m_lastError = code;
-    deliver([&] { Q_EMIT socksError(code, message); });
-    endAttempt(code);
+    endAttempt(code, [this, code, message] { Q_EMIT socksError(code, message); });
 }
 
-void ServerSocket::endAttempt(int code)
+// The attempt is over before anybody hears of it, so that nothing the proxy or the
+// server does while a message is shown can count as a second failure.
+void ServerSocket::endAttempt(int code, std::function<void()> report)
 {
+    m_lastError = code;
     m_phase = Phase::Closed;
     resetTransport();
-    deliver([&] { Q_EMIT sessionConnected(code); });
+    deliver(std::move(report));
+    deliver([this, code] { Q_EMIT sessionConnected(code); });
     deliver([this] { Q_EMIT sessionClosed(0); });
 }
 
@@ -288,12 +325,15 @@ void ServerSocket::send(const QByteArray& bytes)
         const QString platformText = m_socket->errorString();
         const int code = SocketErrorText::code(m_socket->error(), platformText);
         m_lastError = code;
-        deliver([&] { Q_EMIT errorOccurred(code, SocketErrorText::describe(code, platformText)); });
+        deliver([this, code, platformText] {
+            Q_EMIT errorOccurred(code, SocketErrorText::describe(code, platformText));
+        });
     }
 }
 
 QByteArray ServerSocket::receiveAll()
 {
+    ++m_reads;
     QByteArray bytes = m_received;
     m_received.clear();
     if (m_phase == Phase::Connected || m_phase == Phase::Closing)
@@ -303,11 +343,13 @@ QByteArray ServerSocket::receiveAll()
 
 void ServerSocket::finishClosed(int code)
 {
-    // Bytes that arrived together with the close stay readable for the closed handler.
+    // Bytes that arrived together with the close are announced before it.
     m_received += m_socket->readAll();
+    if (!m_received.isEmpty())
+        announceData();
     m_phase = Phase::Closed;
     resetTransport();
-    deliver([&] { Q_EMIT sessionClosed(code); });
+    deliver([this, code] { Q_EMIT sessionClosed(code); });
 }
 
 void ServerSocket::resetTransport()
@@ -342,13 +384,21 @@ bool ServerSocket::peerResetConnection() const
 #endif
 }
 
-template <typename Event> void ServerSocket::deliver(Event&& event)
+void ServerSocket::deliver(std::function<void()> event)
 {
-    try {
-        event();
-    } catch (const std::exception& failure) {
-        Q_EMIT backgroundException(QString::fromLocal8Bit(failure.what()));
-    } catch (...) {
-        Q_EMIT backgroundException(tr("unknown failure"));
+    m_events.append(std::move(event));
+    if (m_delivering)
+        return; // a receiver is still busy (a modal box): this event waits its turn
+    m_delivering = true;
+    while (!m_events.isEmpty()) {
+        const std::function<void()> next = m_events.takeFirst();
+        try {
+            next();
+        } catch (const std::exception& failure) {
+            Q_EMIT backgroundException(QString::fromLocal8Bit(failure.what()));
+        } catch (...) {
+            Q_EMIT backgroundException(tr("unknown failure"));
+        }
     }
+    m_delivering = false;
 }

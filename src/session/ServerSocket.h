@@ -7,9 +7,11 @@
 
 #include <QAbstractSocket>
 #include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QTcpSocket;
@@ -22,7 +24,8 @@ class QHostInfo;
 // followed at once by sessionClosed(0). sessionClosed carries 0 after close(), abort()
 // or the server's orderly close, and an error number when the connection broke.
 // A failure thrown by a receiver of one of these events is caught and reported as
-// backgroundException; the socket stays usable.
+// backgroundException; the socket stays usable. Events never overlap: one that comes
+// up while a receiver is still busy (showing a modal box) is delivered after it.
 class ServerSocket : public QObject
 {
     Q_OBJECT
@@ -75,6 +78,7 @@ private:
         Resolving,
         Connecting,
         Negotiating,
+        Announcing, // connected; the SOCKS success is being reported
         Connected,
         Closing
     };
@@ -89,11 +93,13 @@ private:
     void becomeConnected(const QByteArray& leftover);
     void reportSocketFailure(int code, const QString& platformText);
     void reportSocksFailure(int code, const QString& message);
-    void endAttempt(int code);
+    void endAttempt(int code, std::function<void()> report);
+    void announceData();
+    void announceAfterBusyReceiver();
     void resetTransport();
     void finishClosed(int code);
     bool peerResetConnection() const;
-    template <typename Event> void deliver(Event&& event);
+    void deliver(std::function<void()> event);
 
     QTcpSocket* m_socket;
     SocksSettings m_socks;
@@ -106,5 +112,9 @@ private:
     int m_lookupId = -1;
     int m_watchDescriptor = -1; // a duplicate that outlives Qt's to tell a reset from a close
     QByteArray m_received;
+    QList<std::function<void()>> m_events;
+    bool m_delivering = false;
+    bool m_dataAnnounced = false;
+    quint64 m_reads = 0; // receiveAll() calls, to see whether a receiver has read
     std::unique_ptr<SocksNegotiator> m_negotiator;
 };

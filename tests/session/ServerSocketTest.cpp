@@ -58,6 +58,8 @@ private Q_SLOTS:
     void serverEndsTheConnection();
     void abortWhileConnectingReportsClosed();
     void failingHandlerIsReportedAndSocketStaysUsable();
+    void eventsWaitForABusyReceiver_data();
+    void eventsWaitForABusyReceiver();
     void socksSettingsOnlyWhileClosed();
     void throughProxy_data();
     void throughProxy();
@@ -188,6 +190,46 @@ void ServerSocketTest::failingHandlerIsReportedAndSocketStaysUsable()
     socket.send("still here\n");
     QTRY_COMPARE(target.received(), QByteArray("still here\n"));
     QCOMPARE(failures.count(), 1);
+}
+
+void ServerSocketTest::eventsWaitForABusyReceiver_data()
+{
+    QTest::addColumn<bool>("serverCloses");
+    QTest::newRow("bytes, then the close, while a box is up") << true;
+    QTest::newRow("bytes alone while a box is up") << false;
+}
+
+void ServerSocketTest::eventsWaitForABusyReceiver()
+{
+    QFETCH(bool, serverCloses);
+    RecordingTcpServer target;
+    ServerSocket socket;
+    QStringList order;
+    bool first = true;
+    connect(&socket, &ServerSocket::dataAvailable, this, [&] {
+        order << "data " + QString::fromLatin1(socket.receiveAll());
+        if (!std::exchange(first, false))
+            return;
+        // A modal box: the event loop runs on while this receiver is busy.
+        order << "box shown";
+        target.client()->write("more\n\r");
+        QTest::qWait(200);
+        target.client()->write("last\n\r");
+        if (serverCloses)
+            target.client()->disconnectFromHost();
+        QTest::qWait(200);
+        order << "box closed";
+    });
+    connect(&socket, &ServerSocket::sessionClosed, this,
+            [&](int code) { order << QStringLiteral("closed %1").arg(code); });
+    socket.setAddress(QStringLiteral("127.0.0.1"));
+    socket.setPort(QString::number(target.port()));
+    socket.connectToServer();
+    QStringList expected{"data " + RecordingTcpServer::Greeting, "box shown", "box closed",
+                         "data more\n\rlast\n\r"};
+    if (serverCloses)
+        expected << "closed 0";
+    QTRY_COMPARE(order, expected);
 }
 
 void ServerSocketTest::socksSettingsOnlyWhileClosed()
