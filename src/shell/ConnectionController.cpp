@@ -11,7 +11,6 @@
 #include "shell/TfrmMainChess.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -48,6 +47,7 @@ ConnectionController::ConnectionController(TfrmMainChess& window, const QString&
     });
     connect(window.menus.mnuDisconnect, &QAction::triggered, m_flow.get(),
             &ConnectFlow::disconnectMenu);
+    window.toolBars.spdConnect->setEnabled(true);
     window.menus.mnuConnect->setStatusTip(QStringLiteral("Connects to server."));
     showConnectedControls(false);
 }
@@ -153,7 +153,7 @@ void ConnectionController::protocolChosen(ServerProtocol)
 
 void ConnectionController::showInformation(const QString& text)
 {
-    QMessageBox::information(&m_window, QApplication::applicationName(), text);
+    QMessageBox::information(&m_window, ConnectFlow::ProductTitle, text);
 }
 
 void ConnectionController::showWarning(const QString& caption, const QString& text)
@@ -163,5 +163,5 @@ void ConnectionController::showWarning(const QString& caption, const QString& te
 
 void ConnectionController::showError(const QString& text)
 {
-    QMessageBox::critical(&m_window, QApplication::applicationName(), text);
+    QMessageBox::critical(&m_window, ConnectFlow::ProductTitle, text);
 }

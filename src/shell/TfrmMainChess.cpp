@@ -4,6 +4,7 @@
 #include "chat/ui/TerminalView.h"
 #include "lists/SettingsWriteError.h"
 #include "lists/ui/TfrmProfile.h"
+#include "shell/ConnectionController.h"
 #include "shell/ControlHint.h"
 #include "shell/HelpAddresses.h"
 #include "shell/MainSession.h"
@@ -45,6 +46,7 @@ TfrmMainChess::TfrmMainChess(const QString& programDirectory, QWidget* parent)
     m_session = std::make_unique<MainSession>(*memTerminal);
     wireMenus();
     wirePanes();
+    m_connection = new ConnectionController(*this, m_programDirectory);
 
     m_customFonts.load(SharedSettingsFile(m_programDirectory));
     LoadSection(m_settingsFile, QStringLiteral("AutoExec Cmds"), m_autoExecCommands);

@@ -13,6 +13,7 @@
 
 #include <memory>
 
+class ConnectionController;
 class MainSession;
 class QComboBox;
 class QLabel;
@@ -46,6 +47,7 @@ public:
     bool isSetUp() const { return m_setUp; }
     const SettingsFile& settingsFile() const { return m_settingsFile; }
     MainSession& session() { return *m_session; }
+    ConnectionController& connection() { return *m_connection; }
 
     void LoadMainSettings();
     void SaveMainSettings();
@@ -129,4 +131,5 @@ private:
     QWidget* m_client = nullptr;
     TfrmWhatsMore* m_features = nullptr;
     std::unique_ptr<MainSession> m_session;
+    ConnectionController* m_connection = nullptr;
 };

@@ -1,0 +1,320 @@
+#include "chat/ui/TerminalView.h"
+#include "lists/SettingsFile.h"
+#include "session/ConnectionList.h"
+#include "session/ui/TfrmConnect.h"
+#include "shell/ConnectionController.h"
+#include "shell/MainSession.h"
+#include "shell/TfrmMainChess.h"
+
+#include "support/FakeFicsServer.h"
+#include "support/SocksProxyLauncher.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+using ProxyKind = SocksProxyLauncher::Kind;
+
+const QByteArray Marker = " ------------------------ Battle Mode On ------------------- ";
+
+// Message boxes that appear while the test waits, in order: caption and text.
+class ModalWatcher : public QObject
+{
+public:
+    ModalWatcher()
+    {
+        connect(&m_poll, &QTimer::timeout, this, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || box == m_last)
+                return;
+            m_last = box;
+            seen << box->windowTitle() + " | " + box->text();
+            QMetaObject::invokeMethod(box, &QDialog::accept, Qt::QueuedConnection);
+        });
+        m_poll.start(10);
+    }
+    QStringList seen;
+
+private:
+    QTimer m_poll;
+    QPointer<QMessageBox> m_last;
+};
+
+} // namespace
+
+class ConnectE2ETest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void guestLoginThroughTheDialog();
+    void registeredLoginKeepsThePasswordOutOfTheTrace();
+    void wrongPasswordIsAnsweredWithGuestNames();
+    void typedCommandsWithCaret();
+    void disconnectSendsExitQuietly();
+    void droppedConnectionShowsLostConnection();
+    void loginThroughProxy_data();
+    void loginThroughProxy();
+    void refusedProxyPassword();
+    void loginThroughTimesealRelay();
+
+private:
+    void writeEntry(const TConnection& entry, const FirewallSettings& firewall = {});
+    TConnection account(const QString& handle, const QString& password) const;
+    void startWindow();
+    void connectWithoutDialog();
+    bool waitForLogin(const QByteArray& handle);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_oldCurrent;
+    std::unique_ptr<FakeFicsServer> m_server;
+    std::unique_ptr<TfrmMainChess> m_window;
+    std::unique_ptr<ModalWatcher> m_boxes;
+};
+
+void ConnectE2ETest::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_oldCurrent = QDir::currentPath();
+    QDir::setCurrent(m_dir->path());
+    if (QGuiApplication::platformName() != u"xcb")
+        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");
+    SharedSettingsFile(m_dir->path() + u'/').writeBool("Profiles", "DoNotShow", true);
+    m_server = std::make_unique<FakeFicsServer>();
+    QVERIFY(m_server->listen());
+}
+
+void ConnectE2ETest::cleanup()
+{
+    m_boxes.reset();
+    m_window.reset();
+    m_server.reset();
+    QDir::setCurrent(m_oldCurrent);
+    m_dir.reset();
+}
+
+TConnection ConnectE2ETest::account(const QString& handle, const QString& password) const
+{
+    return TConnection{QStringLiteral("127.0.0.1"),
+                       QString::number(m_server->port()),
+                       handle,
+                       password,
+                       false,
+                       QStringLiteral("Fics"),
+                       0};
+}
+
+void ConnectE2ETest::writeEntry(const TConnection& entry, const FirewallSettings& firewall)
+{
+    ConnectionList list(SettingsFile(m_dir->filePath("Default.ini")), *QRandomGenerator::global());
+    list.load();
+    list.setEntry(0, entry);
+    list.setLastConnection(0);
+    list.setFirewall(firewall);
+    list.save();
+}
+
+void ConnectE2ETest::startWindow()
+{
+    m_window = std::make_unique<TfrmMainChess>(m_dir->path() + u'/');
+    QVERIFY(m_window->isSetUp());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_boxes = std::make_unique<ModalWatcher>();
+}
+
+void ConnectE2ETest::connectWithoutDialog()
+{
+    startWindow();
+    m_window->connection().connectAtStart();
+}
+
+bool ConnectE2ETest::waitForLogin(const QByteArray& handle)
+{
+    return QTest::qWaitFor(
+        [&] { return m_server->receivedLines().contains("tell " + handle + Marker); }, 15000);
+}
+
+void ConnectE2ETest::guestLoginThroughTheDialog()
+{
+    writeEntry(account("TolFenrir", QString()));
+    startWindow();
+    // The connection dialog is modal: OK is pressed from a timer that runs inside it.
+    QTimer dialogPoll;
+    connect(&dialogPoll, &QTimer::timeout, this, [&dialogPoll] {
+        if (auto* dialog = qobject_cast<TfrmConnect*>(QApplication::activeModalWidget())) {
+            dialogPoll.stop();
+            dialog->OKBtn->click();
+        }
+    });
+    dialogPoll.start(10);
+    m_window->toolBars.spdConnect->click();
+    QVERIFY(waitForLogin("TolFenrir"));
+    QCOMPARE(
+        m_server->receivedLines(),
+        (QList<QByteArray>{"TolFenrir", "", "Set style 12", "Set highlight 0", "Set autoflag 1",
+                           "Set ptime 0", "iSet gameinfo 1", "Set interface Tolvaris 2.0 Quarndell",
+                           "Set CShout 1", "Set Seek 1", "Set Shout 1", "Set Chanoff 0",
+                           "Set Open 1", "Set seek 0", "tell TolFenrir" + Marker}));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Tolvaris 2.0 Quarndell: Fics"));
+    QCOMPARE(m_window->windowIconText(), QStringLiteral("Fics"));
+    QTRY_VERIFY(m_window->memTerminal->toPlainText().contains(
+        "**** Starting FICS session as TolFenrir(U) ****"));
+    QCOMPARE(m_window->toolBars.laTarget->text(), QStringLiteral("TolFenrir"));
+    QVERIFY(m_window->toolBars.spdConnect->isChecked());
+    QVERIFY(m_window->menus.mnuDisconnect->isEnabled());
+    QVERIFY(!m_window->menus.mnuConnect->isEnabled());
+    QVERIFY(m_window->isEnabled());
+    QVERIFY(m_boxes->seen.isEmpty());
+}
+
+void ConnectE2ETest::registeredLoginKeepsThePasswordOutOfTheTrace()
+{
+    writeEntry(account("alice", "alicepw"));
+    connectWithoutDialog();
+    QVERIFY(waitForLogin("alice"));
+    QCOMPARE(m_server->receivedLines().mid(0, 3),
+             (QList<QByteArray>{"alice", "alicepw", "Set style 12"}));
+    QFile trace(m_dir->filePath("trace.txt"));
+    QVERIFY(trace.open(QIODevice::ReadOnly));
+    const QByteArray traced = trace.readAll();
+    QVERIFY(traced.contains("\r\nalice\n\r\n"));
+    QVERIFY(traced.contains("\r\n********\n\r\n"));
+    QVERIFY(!traced.contains("alicepw"));
+}
+
+void ConnectE2ETest::wrongPasswordIsAnsweredWithGuestNames()
+{
+    writeEntry(account("alice", "wrong"));
+    connectWithoutDialog();
+    QVERIFY(waitForLogin("alice"));
+    const QList<QByteArray> lines = m_server->receivedLines();
+    QCOMPARE(lines.mid(0, 2), (QList<QByteArray>{"alice", "wrong"}));
+    QVERIFY2(lines[2].startsWith("Tol"), lines[2].constData());
+    QCOMPARE(lines[3], QByteArray());
+    QTRY_VERIFY(m_window->memTerminal->toPlainText().contains("**** Invalid password! ****"));
+}
+
+void ConnectE2ETest::typedCommandsWithCaret()
+{
+    writeEntry(account("bob", "bobpw"));
+    connectWithoutDialog();
+    QVERIFY(waitForLogin("bob"));
+    m_window->cmbInput->setEditText(QStringLiteral("tell bob hi^finger"));
+    QTest::keyClick(m_window->cmbInput->lineEdit(), Qt::Key_Return);
+    QTRY_VERIFY(m_server->receivedLines().endsWith("finger"));
+    QCOMPARE(m_server->receivedLines().mid(m_server->receivedLines().size() - 2, 1),
+             QList<QByteArray>{"tell bob hi"});
+    QTRY_VERIFY(m_window->memTerminal->toPlainText().contains("bob tells you: hi"));
+    QVERIFY(m_window->memTerminal->toPlainText().contains("tell bob hi^finger"));
+    QCOMPARE(m_window->cmbInput->lineEdit()->selectedText(), QStringLiteral("tell bob hi^finger"));
+}
+
+void ConnectE2ETest::disconnectSendsExitQuietly()
+{
+    writeEntry(account("carol", "carolpw"));
+    connectWithoutDialog();
+    QVERIFY(waitForLogin("carol"));
+    m_window->menus.mnuDisconnect->trigger();
+    QTRY_COMPARE(m_window->windowTitle(), QStringLiteral("Tolvaris 2.0 Quarndell: Disconnected"));
+    QCOMPARE(m_server->receivedLines().last(), QByteArray("exit"));
+    QCOMPARE(m_window->windowIconText(), QStringLiteral("Tolvaris 2.0 Quarndell"));
+    QVERIFY(!m_window->toolBars.spdConnect->isChecked());
+    QVERIFY(m_window->menus.mnuConnect->isEnabled());
+    QVERIFY(!m_window->menus.mnuDisconnect->isEnabled());
+    QTest::qWait(50);
+    QVERIFY(m_boxes->seen.isEmpty());
+}
+
+void ConnectE2ETest::droppedConnectionShowsLostConnection()
+{
+    writeEntry(account("dave", "davepw"));
+    connectWithoutDialog();
+    QVERIFY(waitForLogin("dave"));
+    m_server->dropConnections();
+    QTRY_COMPARE(m_boxes->seen, QStringList{"Lost Connection | Connection lost."});
+    QTRY_COMPARE(m_window->windowTitle(), QStringLiteral("Tolvaris 2.0 Quarndell: Disconnected"));
+    QVERIFY(!m_window->toolBars.spdConnect->isChecked());
+}
+
+void ConnectE2ETest::loginThroughProxy_data()
+{
+    QTest::addColumn<int>("proxy");
+    QTest::addColumn<QString>("level");
+    QTest::newRow("socks 4 through dante") << int(ProxyKind::Dante) << "4";
+    QTest::newRow("socks 5 through dante") << int(ProxyKind::Dante) << "5";
+    QTest::newRow("socks 5 with user/password through dante")
+        << int(ProxyKind::DanteWithPassword) << "5";
+    QTest::newRow("socks 4A through ssh -D") << int(ProxyKind::Ssh) << "4A";
+}
+
+void ConnectE2ETest::loginThroughProxy()
+{
+    QFETCH(int, proxy);
+    QFETCH(QString, level);
+    if (!SocksProxyLauncher::installed(ProxyKind(proxy)))
+        QSKIP(qPrintable(SocksProxyLauncher::missingMessage(ProxyKind(proxy))));
+    const auto running = SocksProxyLauncher::start(ProxyKind(proxy));
+    QVERIFY2(running.port != 0, qPrintable(running.error));
+    TConnection entry = account("alice", "alicepw");
+    entry.Address = QStringLiteral("localhost");
+    writeEntry(entry, SocksProxyLauncher::firewall(
+                          running, level, ProxyKind(proxy) == ProxyKind::DanteWithPassword));
+    connectWithoutDialog();
+    QVERIFY(waitForLogin("alice"));
+    QCOMPARE(m_boxes->seen, QStringList{"Tolvaris 2.0 Quarndell | Socks Connected"});
+}
+
+void ConnectE2ETest::refusedProxyPassword()
+{
+    if (!SocksProxyLauncher::installed(ProxyKind::DanteWithPassword))
+        QSKIP(qPrintable(SocksProxyLauncher::missingMessage(ProxyKind::DanteWithPassword)));
+    const auto running = SocksProxyLauncher::start(ProxyKind::DanteWithPassword);
+    QVERIFY2(running.port != 0, qPrintable(running.error));
+    writeEntry(
+        account("alice", "alicepw"),
+        SocksProxyLauncher::firewall(running, QStringLiteral("5"), true, QStringLiteral("wrong")));
+    connectWithoutDialog();
+    QTRY_COMPARE_WITH_TIMEOUT(
+        m_boxes->seen,
+        QStringList{"Tolvaris 2.0 Quarndell | Error #20015 socks authentication failed"}, 15000);
+    QTRY_COMPARE(m_window->windowTitle(), QStringLiteral("Tolvaris 2.0 Quarndell: Disconnected"));
+    QVERIFY(m_window->isEnabled());
+    QVERIFY(m_server->receivedLines().isEmpty());
+}
+
+void ConnectE2ETest::loginThroughTimesealRelay()
+{
+    const QString relay = qEnvironmentVariable("TOLVARIS_BIN_DIR") + QStringLiteral("/fakeseal");
+    QVERIFY2(QFile::exists(relay), "build the fakeseal target first");
+    QVERIFY(QFile::copy(relay, m_dir->filePath(QStringLiteral("timeseal"))));
+    TConnection entry = account("bob", "bobpw");
+    entry.Timeseal = true;
+    writeEntry(entry);
+    connectWithoutDialog();
+    QVERIFY(waitForLogin("bob"));
+    QCOMPARE(m_window->session().socket().port(), QStringLiteral("5005"));
+    m_window->menus.mnuDisconnect->trigger();
+    QTRY_COMPARE(m_window->windowTitle(), QStringLiteral("Tolvaris 2.0 Quarndell: Disconnected"));
+    QVERIFY(m_boxes->seen.isEmpty());
+}
+
+QTEST_MAIN(ConnectE2ETest)
+#include "ConnectE2ETest.moc"
