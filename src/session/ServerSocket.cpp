@@ -299,6 +299,8 @@ void ServerSocket::close()
     case Phase::Connected:
         m_phase = Phase::Closing;
         m_closeCode = 0;
+        // Handed to the system now: the program may end right after closing ("exit").
+        m_socket->flush();
         m_socket->disconnectFromHost();
         if (m_phase == Phase::Closing && m_socket->state() == QAbstractSocket::UnconnectedState)
             finishClosed(0);

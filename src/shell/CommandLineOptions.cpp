@@ -10,7 +10,8 @@ CommandLineOptions CommandLineOptions::parse(const QStringList& arguments,
                                          QStringLiteral("DIR"));
     const QCommandLineOption version(QStringLiteral("version"));
     const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
-    parser.addOptions({settingsDir, version, help});
+    const QCommandLineOption connectAtStart(QStringLiteral("connect"));
+    parser.addOptions({settingsDir, version, help, connectAtStart});
 
     CommandLineOptions options;
     if (!parser.parse(arguments)) {
@@ -24,8 +25,9 @@ CommandLineOptions CommandLineOptions::parse(const QStringList& arguments,
     }
     options.showVersion = parser.isSet(version);
     options.showHelp = parser.isSet(help);
-    options.settingsDirectory = parser.isSet(settingsDir) ? parser.value(settingsDir)
-                                                          : homeVariable;
+    options.connectAtStart = parser.isSet(connectAtStart);
+    options.settingsDirectory =
+        parser.isSet(settingsDir) ? parser.value(settingsDir) : homeVariable;
     return options;
 }
 
@@ -37,10 +39,12 @@ QString CommandLineOptions::versionText()
 QString CommandLineOptions::helpText()
 {
     return QStringLiteral(
-        "Usage: tolvaris [--settings-dir DIR] [--version] [--help]\n"
+        "Usage: tolvaris [--settings-dir DIR] [--connect] [--version] [--help]\n"
         "A graphical client for the Free Internet Chess Server.\n\n"
         "  --settings-dir DIR  keep settings, profiles and trace files in DIR\n"
         "                      (also the environment variable TOLVARIS_HOME)\n"
+        "  --connect           connect at start with the connection entry used last,\n"
+        "                      without showing the connection dialog\n"
         "  --version           print the version and exit\n"
         "  --help              print this help and exit\n\n"
         "Without a settings folder the program's own folder is used when it is\n"

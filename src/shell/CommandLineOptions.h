@@ -9,7 +9,8 @@ struct CommandLineOptions
     QString settingsDirectory; // --settings-dir DIR, else TOLVARIS_HOME, else empty
     bool showVersion = false;
     bool showHelp = false;
-    QString error; // an unknown option or a missing value
+    bool connectAtStart = false; // --connect: the last-used entry, without the dialog
+    QString error;               // an unknown option or a missing value
 
     static CommandLineOptions parse(const QStringList& arguments, const QString& homeVariable);
     static QString helpText();

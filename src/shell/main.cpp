@@ -1,10 +1,12 @@
 #include "shell/AppPaths.h"
+#include "shell/ConnectionController.h"
 #include "shell/CommandLineOptions.h"
 #include "shell/TerminationSignals.h"
 #include "shell/TfrmMainChess.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -58,5 +60,7 @@ int main(int argc, char* argv[])
     QObject::connect(&signals, &TerminationSignals::terminationRequested, &window,
                      &TfrmMainChess::exitProgram);
     window.show();
+    if (options.connectAtStart)
+        QTimer::singleShot(0, &window, [&window] { window.connection().connectAtStart(); });
     return app.exec();
 }

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -74,6 +75,7 @@ private Q_SLOTS:
     void loginThroughProxy();
     void refusedProxyPassword();
     void loginThroughTimesealRelay();
+    void programConnectsAtStartAsGuest();
 
 private:
     void writeEntry(const TConnection& entry, const FirewallSettings& firewall = {});
@@ -94,8 +96,6 @@ void ConnectE2ETest::init()
     m_dir = std::make_unique<QTemporaryDir>();
     m_oldCurrent = QDir::currentPath();
     QDir::setCurrent(m_dir->path());
-    if (QGuiApplication::platformName() != u"xcb")
-        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");
     SharedSettingsFile(m_dir->path() + u'/').writeBool("Profiles", "DoNotShow", true);
     m_server = std::make_unique<FakeFicsServer>();
     QVERIFY(m_server->listen());
@@ -133,6 +133,8 @@ void ConnectE2ETest::writeEntry(const TConnection& entry, const FirewallSettings
 
 void ConnectE2ETest::startWindow()
 {
+    if (QGuiApplication::platformName() != u"xcb")
+        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");
     m_window = std::make_unique<TfrmMainChess>(m_dir->path() + u'/');
     QVERIFY(m_window->isSetUp());
     m_window->show();
@@ -234,7 +236,7 @@ void ConnectE2ETest::disconnectSendsExitQuietly()
     QVERIFY(waitForLogin("carol"));
     m_window->menus.mnuDisconnect->trigger();
     QTRY_COMPARE(m_window->windowTitle(), QStringLiteral("Tolvaris 2.0 Quarndell: Disconnected"));
-    QCOMPARE(m_server->receivedLines().last(), QByteArray("exit"));
+    QTRY_COMPARE(m_server->receivedLines().last(), QByteArray("exit"));
     QCOMPARE(m_window->windowIconText(), QStringLiteral("Tolvaris 2.0 Quarndell"));
     QVERIFY(!m_window->toolBars.spdConnect->isChecked());
     QVERIFY(m_window->menus.mnuConnect->isEnabled());
@@ -314,6 +316,27 @@ void ConnectE2ETest::loginThroughTimesealRelay()
     m_window->menus.mnuDisconnect->trigger();
     QTRY_COMPARE(m_window->windowTitle(), QStringLiteral("Tolvaris 2.0 Quarndell: Disconnected"));
     QVERIFY(m_boxes->seen.isEmpty());
+}
+
+void ConnectE2ETest::programConnectsAtStartAsGuest()
+{
+    const QString program = qEnvironmentVariable("TOLVARIS_BIN_DIR") + QStringLiteral("/tolvaris");
+    QVERIFY2(QFile::exists(program), "build the tolvaris target first");
+    // A fresh settings folder whose first entry points at the fake server, without a handle.
+    writeEntry(account(QString(), QString()));
+    QProcess client;
+    client.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    client.start(program, {"--connect", "--settings-dir", m_dir->path()});
+    QVERIFY(client.waitForStarted());
+    QVERIFY(QTest::qWaitFor([&] { return m_server->receivedLines().size() >= 15; }, 20000));
+    const QList<QByteArray> lines = m_server->receivedLines();
+    const QByteArray guest = lines.first();
+    QVERIFY2(guest.startsWith("Tol") && guest.size() > 3, guest.constData());
+    QCOMPARE(lines[1], QByteArray());
+    QCOMPARE(lines.last(), "tell " + guest + Marker);
+    client.terminate(); // "E&xit": the session says goodbye
+    QVERIFY(client.waitForFinished(10000));
+    QTRY_COMPARE(m_server->receivedLines().last(), QByteArray("exit"));
 }
 
 QTEST_MAIN(ConnectE2ETest)

@@ -250,7 +250,7 @@ void ConnectFlowTest::disconnectSendsExitWithoutMessage()
     m_view->calls.clear();
     m_rig->flow.disconnectMenu();
     QTRY_VERIFY(m_view->saw("controls disconnected"));
-    QCOMPARE(m_server->receivedLines().last(), QByteArray("exit"));
+    QTRY_COMPARE(m_server->receivedLines().last(), QByteArray("exit"));
     QCOMPARE(m_view->calls, (QStringList{"title Tolvaris 2.0 Quarndell: Disconnected",
                                          "app title Tolvaris 2.0 Quarndell", "session ended",
                                          "controls disconnected"}));
