@@ -8,6 +8,7 @@
 #include "session/ui/TfrmCancelMessage.h"
 #include "session/ui/TfrmConnect.h"
 #include "shell/MainSession.h"
+#include "shell/SessionLogMenu.h"
 #include "shell/TfrmMainChess.h"
 
 #include <QAction>
@@ -47,6 +48,7 @@ ConnectionController::ConnectionController(TfrmMainChess& window, const QString&
     });
     connect(window.menus.mnuDisconnect, &QAction::triggered, m_flow.get(),
             &ConnectFlow::disconnectMenu);
+    new SessionLogMenu(window.menus.mnuLogging, session.sessionLog(), programDirectory, &window);
     window.toolBars.spdConnect->setEnabled(true);
     window.menus.mnuConnect->setStatusTip(QStringLiteral("Connects to server."));
     showConnectedControls(false);

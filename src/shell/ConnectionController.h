@@ -11,9 +11,10 @@ class ConnectFlow;
 class TfrmCancelMessage;
 class TfrmMainChess;
 
-// Puts the connect flow into the main window: the Connect button and the Connect and
-// Disconnect menu items start and end sessions; the flow's requests become the main
-// window's titles, controls, the connection and progress dialogs and message boxes.
+// Puts the session's controls into the main window: the Connect button and the Connect
+// and Disconnect menu items start and end sessions, and "Lo&gging" keeps the session
+// log; the connect flow's requests become the main window's titles, controls, the
+// connection and progress dialogs and message boxes.
 class ConnectionController : public QObject, public ConnectFlowView
 {
     Q_OBJECT

@@ -76,6 +76,8 @@ private Q_SLOTS:
     void refusedProxyPassword();
     void loginThroughTimesealRelay();
     void programConnectsAtStartAsGuest();
+    void loggingKeepsShownLinesAndTypedCommands();
+    void unopenableLogIsReported();
 
 private:
     void writeEntry(const TConnection& entry, const FirewallSettings& firewall = {});
@@ -337,6 +339,50 @@ void ConnectE2ETest::programConnectsAtStartAsGuest()
     client.terminate(); // "E&xit": the session says goodbye
     QVERIFY(client.waitForFinished(10000));
     QTRY_COMPARE(m_server->receivedLines().last(), QByteArray("exit"));
+}
+
+void ConnectE2ETest::loggingKeepsShownLinesAndTypedCommands()
+{
+    writeEntry(account("bob", "bobpw"));
+    startWindow();
+    QAction* logging = m_window->menus.mnuLogging;
+    QVERIFY(logging->isEnabled());
+    QCOMPARE(logging->statusTip(), QStringLiteral("Logs terminal text to the Quodlin.log file."));
+    logging->trigger();
+    QVERIFY(logging->isChecked());
+    m_window->connection().connectAtStart();
+    QVERIFY(waitForLogin("bob"));
+    m_window->cmbInput->setEditText(QStringLiteral("finger"));
+    QTest::keyClick(m_window->cmbInput->lineEdit(), Qt::Key_Return);
+    QTRY_VERIFY(m_window->memTerminal->toPlainText().contains("On for: 1 min"));
+    logging->trigger();
+    QVERIFY(!logging->isChecked());
+
+    auto logText = [this] {
+        QFile log(m_dir->filePath("Quodlin.log"));
+        return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
+    };
+    const QByteArray first = logText();
+    QVERIFY(first.contains(">finger\r\n"));
+    QVERIFY(first.contains("Finger of bob:\r\n"));
+    QVERIFY(!first.contains("bobpw"));
+
+    // Off and on again: the log goes on after its old content.
+    logging->trigger();
+    m_window->cmbInput->setEditText(QStringLiteral("say again"));
+    QTest::keyClick(m_window->cmbInput->lineEdit(), Qt::Key_Return);
+    QTRY_VERIFY(logText().startsWith(first + ">say again\r\n"));
+}
+
+void ConnectE2ETest::unopenableLogIsReported()
+{
+    QVERIFY(QDir(m_dir->path()).mkdir("Quodlin.log"));
+    startWindow();
+    m_window->menus.mnuLogging->trigger();
+    QTRY_COMPARE(m_boxes->seen, QStringList{"Tolvaris 2.0 Quarndell | The log file " +
+                                            m_dir->filePath("Quodlin.log") + " cannot be opened."});
+    QVERIFY(!m_window->menus.mnuLogging->isChecked());
+    QVERIFY(!m_window->session().sessionLog().isOpen());
 }
 
 QTEST_MAIN(ConnectE2ETest)
