@@ -281,5 +281,5 @@ void TfrmMainChess::exitProgram()
     if (m_shown)
         SaveMainSettings();
     hide();
-    QApplication::quit();
+    Q_EMIT programEnded();
 }

@@ -52,7 +52,7 @@ public:
     void LoadMainSettings();
     void SaveMainSettings();
 
-    // "E&xit": disconnect, store what the run keeps, end the event loop.
+    // "E&xit": disconnect, store what the run keeps, hide; then programEnded.
     void exitProgram();
 
     int selectedTab() const { return m_selectedTab; }
@@ -75,6 +75,8 @@ public:
     MainToolBars toolBars;
 
 Q_SIGNALS:
+    // After "E&xit": the application should end its event loop.
+    void programEnded();
     // A settings write was refused; the message has been shown.
     void settingsWriteFailed(const QString& message);
 

@@ -59,6 +59,7 @@ int main(int argc, char* argv[])
     QObject::disconnect(&signals, nullptr, &app, nullptr);
     QObject::connect(&signals, &TerminationSignals::terminationRequested, &window,
                      &TfrmMainChess::exitProgram);
+    QObject::connect(&window, &TfrmMainChess::programEnded, &app, &QApplication::quit);
     window.show();
     if (options.connectAtStart)
         QTimer::singleShot(0, &window, [&window] { window.connection().connectAtStart(); });

@@ -1,0 +1,317 @@
+#include "support/ModalAnswer.h"
+#include "chat/ui/TerminalMenu.h"
+#include "chat/ui/TerminalView.h"
+#include "lists/SettingsFile.h"
+#include "shell/MainSession.h"
+#include "shell/SplitterBar.h"
+#include "shell/TfrmMainChess.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QToolButton>
+
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void startToExitWritesTheSettings();
+    void firstRunAcceptsTheProfileDialog();
+    void cancelledProfileEndsWithoutWriting();
+    void firstRunTabRow();
+    void displayItemsSelectExistingTabsOnly();
+    void separateBoardsKeepTheTerminalTab();
+    void listTabShareHasAFloor();
+    void serverTextShowsInTheTerminal();
+    void enterEchoesTheCommand();
+    void missingPresetsAreSilent();
+    void unreadablePresetsAreReportedAndLoadingGoesOn();
+    void scrollLockButtonAndMenuAgree();
+    void clearFromTheMenuEmptiesTheTerminal();
+    void storedSettingsAreApplied();
+
+private:
+    void skipProfileDialog();
+    std::unique_ptr<TfrmMainChess> startWindow();
+    QString programDirectory() const { return m_dir->path() + u'/'; }
+    SettingsFile settings() const { return SettingsFile(m_dir->filePath("Default.ini")); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_oldCurrent;
+};
+
+void MainWindowTest::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_oldCurrent = QDir::currentPath();
+    QDir::setCurrent(m_dir->path());
+    if (QGuiApplication::platformName() != u"xcb")
+        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");
+}
+
+void MainWindowTest::cleanup()
+{
+    QDir::setCurrent(m_oldCurrent);
+    m_dir.reset();
+}
+
+void MainWindowTest::skipProfileDialog()
+{
+    SharedSettingsFile(programDirectory()).writeBool("Profiles", "DoNotShow", true);
+}
+
+std::unique_ptr<TfrmMainChess> MainWindowTest::startWindow()
+{
+    auto window = std::make_unique<TfrmMainChess>(programDirectory());
+    if (window->isSetUp()) {
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            return nullptr;
+    }
+    return window;
+}
+
+void MainWindowTest::startToExitWritesTheSettings()
+{
+    skipProfileDialog();
+    auto window = startWindow();
+    QVERIFY(window && window->isSetUp());
+    QSignalSpy ended(window.get(), &TfrmMainChess::programEnded);
+    window->exitProgram();
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(!window->isVisible());
+
+    const SettingsFile file = settings();
+    for (const char* section : {"Quodlin", "AutoSave", "Sought", "Chat", "Boards", "Board0",
+                                "Board3", "Board", "Font0", "Font12", "Lists", "MAINFRMTBLayout"})
+        QVERIFY2(!file.sectionKeys(section).isEmpty(), section);
+    QCOMPARE(file.sectionKeys("Quodlin").size(), 32);
+    QCOMPARE(file.readString("Quodlin", "Maximized", ""), QStringLiteral("1"));
+    QCOMPARE(file.readString("Lists", "Label4", ""), QStringLiteral("&Games"));
+    QVERIFY(QFile::exists(m_dir->filePath("Commands.txt")));
+    QVERIFY(QFile::exists(m_dir->filePath("trace.txt")));
+
+    // Closing again (the close box after exit) writes nothing twice and ends once.
+    window->close();
+    QCOMPARE(ended.count(), 1);
+}
+
+void MainWindowTest::firstRunAcceptsTheProfileDialog()
+{
+    QString caption;
+    answerNextModal(this, [&caption](QWidget* modal) {
+        caption = modal->windowTitle();
+        QCOMPARE(modal->findChild<QComboBox*>("cmbProfile")->currentText(),
+                 QStringLiteral("Default"));
+        modal->findChild<QPushButton*>("OKBtn")->click();
+    });
+    auto window = startWindow();
+    QVERIFY(window && window->isSetUp());
+    QCOMPARE(caption, QStringLiteral("Tolvaris Profile Selection"));
+    QCOMPARE(window->settingsFile().path(), programDirectory() + "Default.ini");
+    const SettingsFile shared = SharedSettingsFile(programDirectory());
+    QCOMPARE(shared.readString("Profiles", "Count", ""), QStringLiteral("1"));
+    QCOMPARE(shared.readString("Profiles", "Last", ""), QStringLiteral("Default"));
+    QCOMPARE(shared.readString("Profiles", "DoNotShow", ""), QStringLiteral("0"));
+}
+
+void MainWindowTest::cancelledProfileEndsWithoutWriting()
+{
+    answerNextModal(this, [](QWidget* modal) { modal->findChild<QPushButton*>("CancelBtn")->click(); });
+    auto window = startWindow();
+    QVERIFY(window && !window->isSetUp());
+    QVERIFY(!window->isVisible());
+    QVERIFY(QDir(m_dir->path()).entryList(QDir::Files).isEmpty());
+}
+
+void MainWindowTest::firstRunTabRow()
+{
+    skipProfileDialog();
+    auto window = startWindow();
+    QVERIFY(window);
+    QStringList labels;
+    for (int i = 0; i < window->tabSplitters->count(); ++i)
+        labels.append(window->tabSplitters->tabText(i));
+    QCOMPARE(labels, (QStringList{"&Terminal", "&Boards", "&Sought", "&Who", "&Games", "Notify",
+                                  "Bug Who", "Commands", "Messages", "Pending", "History", "Vars",
+                                  "Finger", "ZNotify"}));
+    QVERIFY(window->memTerminal->isVisible());
+    QVERIFY(!window->memOutPut->isVisible());
+}
+
+void MainWindowTest::displayItemsSelectExistingTabsOnly()
+{
+    skipProfileDialog();
+    settings().writeInteger("Lists", "ListCount", 1);
+    auto window = startWindow();
+    QVERIFY(window);
+    QCOMPARE(window->tabSplitters->count(), 3);
+    window->menus.mnuDisplayTab[4]->trigger(); // "&Games"
+    QCOMPARE(window->selectedTab(), 0);
+    window->menus.mnuDisplayTab[2]->trigger(); // "&Sought"
+    QCOMPARE(window->selectedTab(), 2);
+    QVERIFY(window->pnlSought->isVisible());
+    QVERIFY(window->pnlSplitter->isVisible());
+    QCOMPARE(window->menus.mnuDisplayTab[4]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_G));
+}
+
+void MainWindowTest::separateBoardsKeepTheTerminalTab()
+{
+    skipProfileDialog();
+    settings().writeBool("Quodlin", "BoardsSeperated", true);
+    auto window = startWindow();
+    QVERIFY(window);
+    window->menus.mnuDisplayTab[1]->trigger(); // "&Boards"
+    QCOMPARE(window->tabSplitters->currentIndex(), 1);
+    QCOMPARE(window->selectedTab(), 0);
+    QVERIFY(!window->pnlBoard->isVisible());
+    QVERIFY(!window->pnlSplitter->isVisible());
+    QVERIFY(window->menus.mnuBoardsSeparate->isChecked());
+}
+
+void MainWindowTest::listTabShareHasAFloor()
+{
+    skipProfileDialog();
+    settings().writeInteger("Lists", "Y3", 5);
+    auto window = startWindow();
+    QVERIFY(window);
+    window->tabSplitters->setCurrentIndex(3);
+    QVERIFY(window->memOutPut->isVisible());
+    const int inputTop = window->cmbInput->geometry().top();
+    const int tabBottom = window->tabSplitters->geometry().bottom() + 1;
+    QCOMPARE(window->pnlSplitter->geometry().top(),
+             tabBottom + int((inputTop - tabBottom) * 0.1f));
+    window->exitProgram();
+    QCOMPARE(settings().readString("Lists", "Y3", ""), QStringLiteral("10"));
+}
+
+void MainWindowTest::serverTextShowsInTheTerminal()
+{
+    skipProfileDialog();
+    auto window = startWindow();
+    QVERIFY(window);
+    QFile capture(QStringLiteral(TOLVARIS_FIXTURES_DIR "/fics/h_chat.B.raw"));
+    QVERIFY(capture.open(QIODevice::ReadOnly));
+    // The part after the login, whose prompts would ask for a password.
+    const QByteArray text = capture.readAll();
+    window->session().pipeline().chunkIntake(text.mid(text.indexOf("fics% ")));
+    QTRY_VERIFY(window->memTerminal->toPlainText().contains(
+        "alice tells you: hi bob, this is a private tell"));
+
+    const QTextDocument* document = window->memTerminal->document();
+    const QTextBlock tell = document->find("alice tells you: hi bob").block();
+    QTextCursor cursor(tell);
+    cursor.movePosition(QTextCursor::Right);
+    QCOMPARE(cursor.charFormat().foreground().color(), QColor(Qt::red));
+}
+
+void MainWindowTest::enterEchoesTheCommand()
+{
+    skipProfileDialog();
+    auto window = startWindow();
+    QVERIFY(window);
+    window->cmbInput->setEditText("who");
+    QTest::keyClick(window->cmbInput->lineEdit(), Qt::Key_Return);
+    const QTextBlock echo = window->memTerminal->document()->lastBlock().previous();
+    QCOMPARE(echo.text(), QStringLiteral("who"));
+    QTextCursor cursor(echo);
+    cursor.movePosition(QTextCursor::Right);
+    QVERIFY(cursor.charFormat().fontWeight() >= QFont::Bold);
+    QCOMPARE(window->cmbInput->currentText(), QStringLiteral("who"));
+    QCOMPARE(window->cmbInput->lineEdit()->selectedText(), QStringLiteral("who"));
+}
+
+void MainWindowTest::missingPresetsAreSilent()
+{
+    skipProfileDialog();
+    auto window = startWindow(); // a message box here would never be answered
+    QVERIFY(window);
+    QCOMPARE(window->cmbInput->count(), 19);
+    QCOMPARE(window->cmbInput->itemText(0), QStringLiteral("+chan"));
+}
+
+void MainWindowTest::unreadablePresetsAreReportedAndLoadingGoesOn()
+{
+    skipProfileDialog();
+    QVERIFY(QDir(m_dir->path()).mkdir("Commands.txt"));
+    SettingsFile file = settings();
+    file.writeBool("Quodlin", "Maximized", false);
+    file.writeInteger("Quodlin", "Width", 700);
+    file.writeInteger("Quodlin", "Height", 500);
+    QString message;
+    answerNextModal(this, [&message](QWidget* modal) {
+        message = static_cast<QMessageBox*>(modal)->text();
+        static_cast<QMessageBox*>(modal)->accept();
+    });
+    auto window = startWindow();
+    QVERIFY(window);
+    QCOMPARE(message, QStringLiteral("Unable to read Commands.txt"));
+    QCOMPARE(window->size(), QSize(700, 500));
+    QVERIFY(!window->isMaximized());
+}
+
+void MainWindowTest::scrollLockButtonAndMenuAgree()
+{
+    skipProfileDialog();
+    auto window = startWindow();
+    QVERIFY(window);
+    window->spdScrollLock->click();
+    QVERIFY(window->spdScrollLock->isChecked());
+    QVERIFY(window->mnuTerminal->mnuScrollLock->isChecked());
+    window->mnuTerminal->mnuScrollLock->trigger();
+    QVERIFY(!window->spdScrollLock->isChecked());
+}
+
+void MainWindowTest::clearFromTheMenuEmptiesTheTerminal()
+{
+    skipProfileDialog();
+    auto window = startWindow();
+    QVERIFY(window);
+    window->memTerminal->appendLine("some text", TextKind::Normal);
+    window->mnuTerminal->popupFor(window->memOutPut, window->mapToGlobal(QPoint(10, 10)));
+    window->mnuTerminal->mnuTerminalClear->trigger();
+    window->mnuTerminal->hide();
+    QCOMPARE(window->memTerminal->lineCount(), 0);
+}
+
+void MainWindowTest::storedSettingsAreApplied()
+{
+    skipProfileDialog();
+    SettingsFile file = settings();
+    file.writeBool("Quodlin", "ToolBar", false);
+    file.writeBool("Quodlin", "Open", true);
+    file.writeString("Font0", "Name", "DejaVu Sans Mono");
+    file.writeInteger("Font0", "Size", 11);
+    file.writeInteger("Quodlin", "BackColor", 0xFFFFFF);
+    auto window = startWindow();
+    QVERIFY(window);
+    QVERIFY(window->menus.mnuHideToolBar->isChecked());
+    QVERIFY(window->toolBars.spdOpen->isChecked());
+    QVERIFY(!window->menus.mnuOpen->isChecked());
+    QCOMPARE(window->memTerminal->font().family(), QStringLiteral("DejaVu Sans Mono"));
+    QCOMPARE(window->memTerminal->font().pointSize(), 11);
+    QCOMPARE(window->memOutPut->palette().color(QPalette::Base), QColor(Qt::white));
+
+    window->menus.mnuHideToolBar->trigger();
+    window->exitProgram();
+    QCOMPARE(settings().readString("Quodlin", "ToolBar", ""), QStringLiteral("1"));
+    QCOMPARE(settings().readString("Quodlin", "Open", ""), QStringLiteral("1"));
+    QCOMPARE(settings().readString("Font0", "Size", ""), QStringLiteral("11"));
+    QCOMPARE(settings().readString("Quodlin", "BackColor", ""), QStringLiteral("16777215"));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
