@@ -93,6 +93,8 @@ void TerminalView::append(const QString& rawText, TextKind kind, const QString& 
 
     QTextCursor end(document());
     end.movePosition(QTextCursor::End);
+    // One edit block: the document is laid out once per line, not once per piece.
+    end.beginEditBlock();
     // A partial line before login gets its kind's font only.
     const FontSpec& font = finished ? m_fonts.lineFont(kind, key) : m_fonts[kind];
     const QTextCharFormat format = FontSpecConversion::toCharFormat(font);
@@ -108,6 +110,7 @@ void TerminalView::append(const QString& rawText, TextKind kind, const QString& 
     }
     if (finished)
         end.insertBlock(paragraphFormat(), format);
+    end.endEditBlock();
 
     if (keepView) {
         if (hasSelection) {
