@@ -7,6 +7,7 @@
 #include "shell/TfrmMainChess.h"
 
 #include "support/FakeFicsServer.h"
+#include "support/RelayPortLock.h"
 #include "support/SocksProxyLauncher.h"
 
 #include <QAction>
@@ -308,6 +309,8 @@ void ConnectE2ETest::loginThroughTimesealRelay()
 {
     const QString relay = qEnvironmentVariable("TOLVARIS_BIN_DIR") + QStringLiteral("/fakeseal");
     QVERIFY2(QFile::exists(relay), "build the fakeseal target first");
+    const RelayPortLock relayPort;
+    QVERIFY(relayPort.isLocked());
     QVERIFY(QFile::copy(relay, m_dir->filePath(QStringLiteral("timeseal"))));
     TConnection entry = account("bob", "bobpw");
     entry.Timeseal = true;

@@ -11,6 +11,7 @@
 #include "EventRecorder.h"
 #include "support/FakeFicsServer.h"
 #include "support/LocalPorts.h"
+#include "support/RelayPortLock.h"
 #include "support/SocksProxyLauncher.h"
 
 #include <QDir>
@@ -383,6 +384,8 @@ void ConnectFlowTest::loginThroughTimesealRelay()
 {
     const QString relay = qEnvironmentVariable("TOLVARIS_BIN_DIR") + QStringLiteral("/fakeseal");
     QVERIFY2(QFile::exists(relay), "build the fakeseal target first");
+    const RelayPortLock relayPort;
+    QVERIFY(relayPort.isLocked());
     QTemporaryDir programFolder;
     QVERIFY(QFile::copy(relay, programFolder.filePath(QStringLiteral("timeseal"))));
     m_rig->flow.setProgramFolder(programFolder.path());
