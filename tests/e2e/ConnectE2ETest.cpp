@@ -261,23 +261,14 @@ void ConnectE2ETest::droppedConnectionShowsLostConnection()
 
 void ConnectE2ETest::loginThroughProxy_data()
 {
-    QTest::addColumn<int>("proxy");
-    QTest::addColumn<QString>("level");
-    QTest::newRow("socks 4 through dante") << int(ProxyKind::Dante) << "4";
-    QTest::newRow("socks 5 through dante") << int(ProxyKind::Dante) << "5";
-    QTest::newRow("socks 5 with user/password through dante")
-        << int(ProxyKind::DanteWithPassword) << "5";
-    QTest::newRow("socks 4A through ssh -D") << int(ProxyKind::Ssh) << "4A";
+    SocksProxyLauncher::addLoginRows();
 }
 
 void ConnectE2ETest::loginThroughProxy()
 {
     QFETCH(int, proxy);
     QFETCH(QString, level);
-    if (!SocksProxyLauncher::installed(ProxyKind(proxy)))
-        QSKIP(qPrintable(SocksProxyLauncher::missingMessage(ProxyKind(proxy))));
-    const auto running = SocksProxyLauncher::start(ProxyKind(proxy));
-    QVERIFY2(running.port != 0, qPrintable(running.error));
+    TOLVARIS_START_PROXY(ProxyKind(proxy), running);
     TConnection entry = account("alice", "alicepw");
     entry.Address = QStringLiteral("localhost");
     writeEntry(entry, SocksProxyLauncher::firewall(
@@ -289,10 +280,7 @@ void ConnectE2ETest::loginThroughProxy()
 
 void ConnectE2ETest::refusedProxyPassword()
 {
-    if (!SocksProxyLauncher::installed(ProxyKind::DanteWithPassword))
-        QSKIP(qPrintable(SocksProxyLauncher::missingMessage(ProxyKind::DanteWithPassword)));
-    const auto running = SocksProxyLauncher::start(ProxyKind::DanteWithPassword);
-    QVERIFY2(running.port != 0, qPrintable(running.error));
+    TOLVARIS_START_PROXY(ProxyKind::DanteWithPassword, running);
     writeEntry(
         account("alice", "alicepw"),
         SocksProxyLauncher::firewall(running, QStringLiteral("5"), true, QStringLiteral("wrong")));

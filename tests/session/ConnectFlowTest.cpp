@@ -292,23 +292,14 @@ void ConnectFlowTest::cancelledDialogReleasesTheButton()
 
 void ConnectFlowTest::loginThroughProxy_data()
 {
-    QTest::addColumn<int>("proxy");
-    QTest::addColumn<QString>("level");
-    QTest::newRow("socks 4 through dante") << int(ProxyKind::Dante) << "4";
-    QTest::newRow("socks 5 through dante") << int(ProxyKind::Dante) << "5";
-    QTest::newRow("socks 5 with user/password through dante")
-        << int(ProxyKind::DanteWithPassword) << "5";
-    QTest::newRow("socks 4A through ssh -D") << int(ProxyKind::Ssh) << "4a";
+    SocksProxyLauncher::addLoginRows();
 }
 
 void ConnectFlowTest::loginThroughProxy()
 {
     QFETCH(int, proxy);
     QFETCH(QString, level);
-    if (!SocksProxyLauncher::installed(ProxyKind(proxy)))
-        QSKIP(qPrintable(SocksProxyLauncher::missingMessage(ProxyKind(proxy))));
-    const auto running = SocksProxyLauncher::start(ProxyKind(proxy));
-    QVERIFY2(running.port != 0, qPrintable(running.error));
+    TOLVARIS_START_PROXY(ProxyKind(proxy), running);
     const FirewallSettings firewall = SocksProxyLauncher::firewall(
         running, level, ProxyKind(proxy) == ProxyKind::DanteWithPassword);
     TConnection account = entry("dave", "davepw", m_server->port());
@@ -322,10 +313,7 @@ void ConnectFlowTest::loginThroughProxy()
 
 void ConnectFlowTest::refusedProxyPassword()
 {
-    if (!SocksProxyLauncher::installed(ProxyKind::DanteWithPassword))
-        QSKIP(qPrintable(SocksProxyLauncher::missingMessage(ProxyKind::DanteWithPassword)));
-    const auto running = SocksProxyLauncher::start(ProxyKind::DanteWithPassword);
-    QVERIFY2(running.port != 0, qPrintable(running.error));
+    TOLVARIS_START_PROXY(ProxyKind::DanteWithPassword, running);
     FirewallSettings firewall{true,
                               QStringLiteral("127.0.0.1"),
                               QString::number(running.port),

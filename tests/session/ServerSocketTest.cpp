@@ -277,10 +277,7 @@ void ServerSocketTest::throughProxy()
     QFETCH(int, proxy);
     QFETCH(QString, level);
     QFETCH(QString, address);
-    if (!SocksProxyLauncher::installed(ProxyKind(proxy)))
-        QSKIP(qPrintable(SocksProxyLauncher::missingMessage(ProxyKind(proxy))));
-    const auto running = SocksProxyLauncher::start(ProxyKind(proxy));
-    QVERIFY2(running.port != 0, qPrintable(running.error));
+    TOLVARIS_START_PROXY(ProxyKind(proxy), running);
 
     RecordingTcpServer target;
     ServerSocket socket;
@@ -329,10 +326,7 @@ void ServerSocketTest::proxyFailures()
     QFETCH(bool, authenticate);
     QFETCH(bool, targetListens);
     QFETCH(QString, failure);
-    if (!SocksProxyLauncher::installed(ProxyKind(proxy)))
-        QSKIP(qPrintable(SocksProxyLauncher::missingMessage(ProxyKind(proxy))));
-    const auto running = SocksProxyLauncher::start(ProxyKind(proxy));
-    QVERIFY2(running.port != 0, qPrintable(running.error));
+    TOLVARIS_START_PROXY(ProxyKind(proxy), running);
 
     RecordingTcpServer target;
     ServerSocket socket;

@@ -1,5 +1,7 @@
 #include "SocksProxyLauncher.h"
 
+#include <QTest>
+
 namespace SocksProxyLauncher {
 
 bool installed(Kind kind)
@@ -32,6 +34,17 @@ Running start(Kind kind)
     if (running.dante->start(authentication, &running.error))
         running.port = running.dante->port();
     return running;
+}
+
+void addLoginRows()
+{
+    QTest::addColumn<int>("proxy");
+    QTest::addColumn<QString>("level");
+    QTest::newRow("socks 4 through dante") << int(Kind::Dante) << "4";
+    QTest::newRow("socks 5 through dante") << int(Kind::Dante) << "5";
+    QTest::newRow("socks 5 with user/password through dante")
+        << int(Kind::DanteWithPassword) << "5";
+    QTest::newRow("socks 4A through ssh -D") << int(Kind::Ssh) << "4A";
 }
 
 FirewallSettings firewall(const Running& proxy, const QString& level, bool authenticate,

@@ -31,6 +31,10 @@ bool installed(Kind kind);
 QString missingMessage(Kind kind);
 Running start(Kind kind);
 
+// The columns "proxy" (a Kind) and "level" with one row per kind of proxy and level:
+// SOCKS 4, 5 and 5 with user/password through dante, 4A through ssh -D.
+void addLoginRows();
+
 // The proxy fields for a running proxy on 127.0.0.1, with the test user's code.
 FirewallSettings firewall(const Running& proxy, const QString& level, bool authenticate,
                           const QString& password = DantedProxy::Password);
@@ -39,3 +43,11 @@ SocksSettings socks(const Running& proxy, const QString& level, bool authenticat
                     const QString& password = DantedProxy::Password);
 
 } // namespace SocksProxyLauncher
+
+// In a test function: declares `running`, skips when the proxy's programs are not
+// installed and fails when the proxy does not start.
+#define TOLVARIS_START_PROXY(kind, running)                                                        \
+    if (!SocksProxyLauncher::installed(kind))                                                      \
+        QSKIP(qPrintable(SocksProxyLauncher::missingMessage(kind)));                               \
+    const SocksProxyLauncher::Running running = SocksProxyLauncher::start(kind);                   \
+    QVERIFY2(running.port != 0, qPrintable(running.error))
