@@ -3,10 +3,9 @@
 #include "session/SocksNegotiator.h"
 #include "session/SocksSettings.h"
 
-#include <QHostAddress>
-
 #include <QAbstractSocket>
 #include <QByteArray>
+#include <QHostAddress>
 #include <QList>
 #include <QObject>
 #include <QString>
