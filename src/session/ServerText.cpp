@@ -35,6 +35,9 @@ qsizetype find(QByteArrayView haystack, QByteArrayView needle)
 {
     if (needle.isEmpty())
         return 0;
+    // An empty view may have no data pointer at all, which memmem must not see.
+    if (haystack.size() < needle.size())
+        return -1;
     const void* at = memmem(haystack.data(), size_t(haystack.size()), needle.data(),
                             size_t(needle.size()));
     return at ? static_cast<const char*>(at) - haystack.data() : -1;
