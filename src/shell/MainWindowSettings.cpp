@@ -9,6 +9,7 @@
 #include "chat/ui/TerminalView.h"
 #include "lists/SettingsValue.h"
 #include "lists/SettingsWriteError.h"
+#include "shell/ApplicationTitle.h"
 
 #include <QAction>
 #include <QApplication>
@@ -81,7 +82,7 @@ void TfrmMainChess::loadCommandPresets()
     // A missing file is every first run: the built-in entries, silently.
     if (CommandPresets::read(CommandPresets::FileName, presets) ==
         CommandPresets::ReadResult::Failed)
-        QMessageBox::warning(this, QApplication::applicationName(),
+        QMessageBox::warning(this, ApplicationTitle,
                              QStringLiteral("Unable to read %1").arg(CommandPresets::FileName));
     presets.sort(Qt::CaseInsensitive);
     cmbInput->clear();

@@ -4,6 +4,7 @@
 #include "chat/ui/TerminalView.h"
 #include "lists/SettingsWriteError.h"
 #include "lists/ui/TfrmProfile.h"
+#include "shell/ApplicationTitle.h"
 #include "shell/ConnectionController.h"
 #include "shell/ControlHint.h"
 #include "shell/HelpAddresses.h"
@@ -201,7 +202,7 @@ void TfrmMainChess::sendInput()
 
 void TfrmMainChess::reportWriteFailure(const SettingsWriteError& error)
 {
-    QMessageBox::critical(this, QApplication::applicationName(), error.userMessage());
+    QMessageBox::critical(this, ApplicationTitle, error.userMessage());
     Q_EMIT settingsWriteFailed(error.userMessage());
 }
 
@@ -214,7 +215,7 @@ void TfrmMainChess::openUserGuide()
 {
     const QString guide = HelpAddresses::userGuide(QApplication::applicationDirPath());
     if (guide.isEmpty()) {
-        QMessageBox::information(this, QApplication::applicationName(),
+        QMessageBox::information(this, ApplicationTitle,
                                  QStringLiteral("The user guide was not found."));
         return;
     }

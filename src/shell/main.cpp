@@ -1,4 +1,5 @@
 #include "shell/AppPaths.h"
+#include "shell/ApplicationTitle.h"
 #include "shell/ConnectionController.h"
 #include "shell/CommandLineOptions.h"
 #include "shell/TerminationSignals.h"
@@ -39,7 +40,7 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tolvaris 2.0 Quarndell"));
+    QApplication::setApplicationName(ApplicationTitle);
     const QString programDirectory =
         AppPaths::programDirectory(options.settingsDirectory, QApplication::applicationDirPath());
     if (programDirectory.isEmpty() || !QDir::setCurrent(programDirectory)) {

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -42,6 +43,7 @@ private Q_SLOTS:
     void scrollLockButtonAndMenuAgree();
     void clearFromTheMenuEmptiesTheTerminal();
     void storedSettingsAreApplied();
+    void aboutAndFeaturesWindows();
 
 private:
     void skipProfileDialog();
@@ -311,6 +313,30 @@ void MainWindowTest::storedSettingsAreApplied()
     QCOMPARE(settings().readString("Quodlin", "Open", ""), QStringLiteral("1"));
     QCOMPARE(settings().readString("Font0", "Size", ""), QStringLiteral("11"));
     QCOMPARE(settings().readString("Quodlin", "BackColor", ""), QStringLiteral("16777215"));
+}
+
+void MainWindowTest::aboutAndFeaturesWindows()
+{
+    skipProfileDialog();
+    auto window = startWindow();
+    QVERIFY(window);
+    QString caption;
+    QSize picture;
+    answerNextModal(this, [&](QWidget* modal) {
+        caption = modal->windowTitle();
+        const auto* label = modal->findChild<QLabel*>();
+        picture = label ? label->pixmap().size() : QSize();
+        modal->findChild<QPushButton*>("btnClose")->click();
+    });
+    window->menus.mnuAbout->trigger();
+    QCOMPARE(caption, QStringLiteral("Tolvaris 2.0 Quarndell"));
+    QCOMPARE(picture, QSize(561, 546));
+
+    window->menus.mnuFeatures->trigger();
+    auto* features = window->findChild<QDialog*>("frmWhatsMore");
+    QVERIFY(features && features->isVisible());
+    window->menus.mnuFeatures->trigger(); // shown once, brought to the front
+    QCOMPARE(window->findChildren<QDialog*>("frmWhatsMore").size(), 1);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -19,7 +19,7 @@ TfrmProfile::TfrmProfile(ProfileList& profiles, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       m_profiles(profiles)
 {
-    setWindowTitle(QStringLiteral("Tolvaris Profile Selection"));
+    setWindowTitle(Caption);
     setObjectName(QStringLiteral("frmProfile"));
 
     auto* picture = new QLabel(this);
@@ -145,7 +145,7 @@ QString SelectProfile(const QString& programDirectory, QWidget* parent)
         profiles.save();
     } catch (const SettingsWriteError& error) {
         // The list could not be kept; this run still uses the chosen profile.
-        QMessageBox::critical(parent, QStringLiteral("Tolvaris"), error.userMessage());
+        QMessageBox::critical(parent, TfrmProfile::Caption, error.userMessage());
     }
     return ProfileSettingsFile(programDirectory, profiles.selected()).path();
 }

@@ -15,6 +15,7 @@ class TfrmProfile : public QDialog
     Q_OBJECT
 
 public:
+    static inline const QString Caption = QStringLiteral("Tolvaris Profile Selection");
     static inline const QString RegistrationAddress =
         QStringLiteral("https://www.freechess.org/Register/index.html");
 
