@@ -3,7 +3,10 @@
 #include "chat/ScrollLock.h"
 #include "chat/ui/TerminalView.h"
 
+#include <QDesktopServices>
 #include <QLineEdit>
+#include <QSignalSpy>
+#include <QUrl>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -24,9 +27,17 @@ private Q_SLOTS:
     void followsTheEndWhenUnlocked();
     void upkeepCutsTheOldestLines();
     void wordPickAndSelect();
+    void leftClickOpensALinkOrPicksAWord_data();
+    void leftClickOpensALinkOrPicksAWord();
+    void rightClickPicksAndAsksForTheMenu();
+
+public Q_SLOTS:
+    void openUrl(const QUrl& url) { m_opened.append(url.toString()); }
 
 private:
     void fill(int lines);
+    QPoint pointOf(int position) const;
+    QStringList m_opened;
     QTextCharFormat formatAt(int position) const;
 
     CustomFontList m_custom;
@@ -194,6 +205,72 @@ void TerminalViewTest::wordPickAndSelect()
     caret.setPosition(12); // the ":" after "(50)"
     m_view->setTextCursor(caret);
     QCOMPARE(m_view->PickWordAt(), QString());
+}
+
+QPoint TerminalViewTest::pointOf(int position) const
+{
+    QTextCursor cursor(m_view->document());
+    cursor.setPosition(position);
+    return m_view->cursorRect(cursor).center() + QPoint(2, 0);
+}
+
+void TerminalViewTest::leftClickOpensALinkOrPicksAWord_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("opened");
+    QTest::addColumn<QString>("picked");
+
+    QTest::newRow("link without double slash")
+        << QByteArray("go HTTP:example.org/x.") << 6 << "http://example.org/x" << "";
+    QTest::newRow("mail address")
+        << QByteArray("write to anna@example.org.") << 12 << "mailto:anna@example.org" << "";
+    QTest::newRow("too short for a link: the word is picked")
+        << QByteArray("at a.com ok") << 3 << "" << "a";
+    QTest::newRow("a handle") << QByteArray("Anna(TM)(50): hi") << 1 << "" << "Anna";
+    QTest::newRow("a file address is not opened")
+        << QByteArray("see file:///etc/x.htm") << 8 << "" << "";
+}
+
+void TerminalViewTest::leftClickOpensALinkOrPicksAWord()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(int, column);
+    QFETCH(QString, opened);
+    QFETCH(QString, picked);
+
+    for (const char* scheme : {"http", "mailto", "file"})
+        QDesktopServices::setUrlHandler(scheme, this, "openUrl");
+    m_opened.clear();
+    QSignalSpy picks(m_view.get(), &TerminalPane::wordPicked);
+    m_view->appendToTerminal(line + "\r\n", TextKind::Normal, "");
+    QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, pointOf(column));
+    for (const char* scheme : {"http", "mailto", "file"})
+        QDesktopServices::unsetUrlHandler(scheme);
+
+    QCOMPARE(m_opened.value(0).toLower(), opened.toLower());
+    QCOMPARE(picks.isEmpty() ? QString() : picks.last().at(0).toString(), picked);
+}
+
+void TerminalViewTest::rightClickPicksAndAsksForTheMenu()
+{
+    m_view->appendToTerminal("bob tells you: hello alice\r\n", TextKind::Tell, "BOB");
+    QSignalSpy menus(m_view.get(), &TerminalPane::menuRequested);
+    QSignalSpy picks(m_view.get(), &TerminalPane::wordPicked);
+
+    QTest::mouseClick(m_view->viewport(), Qt::RightButton, {}, pointOf(22));
+    QCOMPARE(menus.count(), 1);
+    QCOMPARE(picks.last().at(0).toString(), QStringLiteral("alice"));
+
+    // With a selection the caret stays and the word at the selection's start is picked.
+    QTextCursor selection(m_view->document());
+    selection.setPosition(15);
+    selection.setPosition(20, QTextCursor::KeepAnchor);
+    m_view->setTextCursor(selection);
+    QTest::mouseClick(m_view->viewport(), Qt::RightButton, {}, pointOf(2));
+    QCOMPARE(menus.count(), 2);
+    QCOMPARE(picks.last().at(0).toString(), QStringLiteral("hello"));
+    QCOMPARE(m_view->textCursor().selectedText(), QStringLiteral("hello"));
 }
 
 QTEST_MAIN(TerminalViewTest)
