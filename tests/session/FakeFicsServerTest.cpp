@@ -331,6 +331,17 @@ void FakeFicsServerTest::seekSoughtAndPlay()
     QVERIFY(aliceSees.contains(" 1 alice bob 1 5 0 "));
     bob.send("play 4\n");
     QCOMPARE(bob.takeUntil(Prompt), QByteArray("That seek is not available.\n\rfics% "));
+    bob.send("games\n");
+    QCOMPARE(bob.takeUntil(Prompt),
+             QByteArray("  1 ---- alice       ---- bob         [ r   5   0]\n\r\n\r"
+                        "  1 games displayed.\n\rfics% "));
+    bob.send("resign\n");
+    QCOMPARE(bob.takeUntil(Prompt),
+             QByteArray("{Game 1 (alice vs. bob) bob resigns} 1-0\n\rfics% "));
+    QCOMPARE(alice.takeUntil(Prompt),
+             QByteArray("\n\r{Game 1 (alice vs. bob) bob resigns} 1-0\n\rfics% "));
+    bob.send("resign\n");
+    QCOMPARE(bob.takeUntil(Prompt), QByteArray("You are not playing a game.\n\rfics% "));
 }
 
 void FakeFicsServerTest::exitClosesOrderlyAndDropResets()

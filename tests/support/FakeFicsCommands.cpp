@@ -10,11 +10,13 @@ enum Code
 {
     Assess = 15,
     Finger = 37,
+    Games = 43,
     History = 51,
     Iset = 56,
     Journal = 60,
     Play = 88,
     Quit = 97,
+    Resign = 103,
     Set = 109,
     Shout = 110,
     Stored = 127,
@@ -120,6 +122,10 @@ FakeFicsCommands::Reply FakeFicsCommands::run(FakeFicsSession& session, FakeFics
         return play(session, server, words);
     if (word == "who")
         return who(server);
+    if (word == "games")
+        return games(server);
+    if (word == "resign")
+        return resign(session, server);
     if (word == "vars" || word == "variables")
         return variables(server, self);
     if (word == "finger" || word == "history" || word == "stored" || word == "journal" ||
@@ -241,10 +247,10 @@ FakeFicsCommands::Reply FakeFicsCommands::play(FakeFicsSession& session, FakeFic
         server.addSeek(*seek);
         return {Play, {"You cannot respond to your own seek ads"}};
     }
-    const int game = server.nextGameNumber();
     const QByteArray white = seek->handle;
     const QByteArray black = session.handle();
     const QByteArray kind = (seek->rated ? "rated " : "unrated ") + seek->type;
+    const int game = server.startGame({0, white, black, kind, seek->minutes, seek->increment});
     const QByteArray creating = "{Game " + QByteArray::number(game) + " (" + white + " vs. " +
                                 black + ") Creating " + kind + " match.}";
     const QByteArray info =
@@ -279,6 +285,36 @@ FakeFicsCommands::Reply FakeFicsCommands::who(FakeFicsServer& server)
                 << ' ' + QByteArray::number(count) + " players displayed (of " +
                        QByteArray::number(count) + "). (*) indicates system administrator.";
     return reply;
+}
+
+FakeFicsCommands::Reply FakeFicsCommands::games(FakeFicsServer& server)
+{
+    Reply reply{Games};
+    for (const FakeFicsServer::Game& game : server.games()) {
+        reply.lines << QByteArray::number(game.number).rightJustified(3) + " ---- " +
+                           game.white.leftJustified(11) + " ---- " + game.black.leftJustified(11) +
+                           " [ " + (game.kind.startsWith("rated") ? "r" : "u") + ' ' +
+                           QByteArray::number(game.minutes).rightJustified(3) + ' ' +
+                           QByteArray::number(game.increment).rightJustified(3) + ']';
+    }
+    reply.lines << ""
+                << "  " + QByteArray::number(server.games().size()) + " games displayed.";
+    return reply;
+}
+
+FakeFicsCommands::Reply FakeFicsCommands::resign(FakeFicsSession& session, FakeFicsServer& server)
+{
+    const auto game = server.takeGameOf(session.handle());
+    if (!game)
+        return {Resign, {"You are not playing a game."}};
+    const bool whiteResigns = game->white.compare(session.handle(), Qt::CaseInsensitive) == 0;
+    const QByteArray result = "{Game " + QByteArray::number(game->number) + " (" + game->white +
+                              " vs. " + game->black + ") " + session.handle() + " resigns} " +
+                              (whiteResigns ? "0-1" : "1-0");
+    const QByteArray opponent = whiteResigns ? game->black : game->white;
+    if (FakeFicsSession* other = server.sessionOf(opponent))
+        other->deliver({result});
+    return {Resign, {result}};
 }
 
 FakeFicsCommands::Reply FakeFicsCommands::variables(FakeFicsServer& server,

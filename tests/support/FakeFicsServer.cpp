@@ -94,6 +94,23 @@ std::optional<FakeFicsServer::Seek> FakeFicsServer::takeSeek(int index)
     return std::nullopt;
 }
 
+int FakeFicsServer::startGame(Game game)
+{
+    game.number = ++m_lastGame;
+    m_games.append(game);
+    return game.number;
+}
+
+std::optional<FakeFicsServer::Game> FakeFicsServer::takeGameOf(const QByteArray& handle)
+{
+    for (int i = 0; i < m_games.size(); ++i) {
+        if (m_games[i].white.compare(handle, Qt::CaseInsensitive) == 0 ||
+            m_games[i].black.compare(handle, Qt::CaseInsensitive) == 0)
+            return m_games.takeAt(i);
+    }
+    return std::nullopt;
+}
+
 QList<QByteArray> FakeFicsServer::linesAfterLogin(const QByteArray& raw)
 {
     const int start = raw.indexOf(FakeFicsText::Prompt);

@@ -78,7 +78,19 @@ public:
     QList<Seek> seeks() const { return m_seeks; }
     int addSeek(Seek seek);
     std::optional<Seek> takeSeek(int index);
-    int nextGameNumber() { return ++m_lastGame; }
+    // Games started with "play"; a resignation ends one.
+    struct Game
+    {
+        int number = 0;
+        QByteArray white;
+        QByteArray black;
+        QByteArray kind; // "rated blitz" ...
+        int minutes = 0;
+        int increment = 0;
+    };
+    int startGame(Game game);
+    QList<Game> games() const { return m_games; }
+    std::optional<Game> takeGameOf(const QByteArray& handle);
 
     // The lines of a raw capture after its first prompt, prompts removed: a game or chat
     // from a recording, ready to push.
@@ -102,4 +114,5 @@ private:
     QList<Seek> m_seeks;
     int m_lastSeek = 0;
     int m_lastGame = 0;
+    QList<Game> m_games;
 };
