@@ -3,18 +3,15 @@
 #include "session/BoardSink.h"
 #include "session/ChatSink.h"
 #include "session/ListPaneSink.h"
-#include "session/LoginSink.h"
 #include "session/ReplyWindowsSink.h"
 #include "session/SoundSink.h"
 
 // Stands in for the receivers of server lines whose windows are not part of
-// the main window yet (boards, chat windows, sounds, list pane, list windows,
-// login). Each drops what it is given; the login stays connected but not
-// logged in, so that prompts show as they arrive.
+// the main window yet (boards, chat windows, sounds, list pane, list windows).
+// Each drops what it is given.
 class UnwiredReceivers : public BoardSink,
                          public ChatSink,
                          public ListPaneSink,
-                         public LoginSink,
                          public ReplyWindowsSink,
                          public SoundSink
 {
@@ -42,9 +39,6 @@ public:
     void replacePane(const QList<QByteArray>&, int) override {}
     void stopRefreshCountdown() override {}
     void armRefreshCountdown() override {}
-
-    LoginState loginState() const override { return LoginState::Connected; }
-    void loginLine(const QByteArray&, const QByteArray&, bool) override {}
 
     void loadListWindow(ListWindow, const QList<QByteArray>&) override {}
     void showListWindow(ListWindow) override {}
