@@ -316,6 +316,9 @@ void FakeFicsServerTest::seekSoughtAndPlay()
     QCOMPARE(bob.takeUntil(Prompt),
              QByteArray("\n\ralice (----) seeking 5 0 rated blitz (\"play 4\" to respond)\n\r"
                         "fics% "));
+    alice.send("play 4\n");
+    QCOMPARE(alice.takeUntil(Prompt),
+             QByteArray("You cannot respond to your own seek ads\n\rfics% "));
     bob.send("sought\n");
     const QByteArray sought = bob.takeUntil(Prompt);
     QVERIFY(sought.contains("  4 ---- alice               5   0 rated   blitz            0-9999"));

@@ -240,13 +240,15 @@ FakeFicsCommands::Reply FakeFicsCommands::seek(FakeFicsSession& session, FakeFic
 FakeFicsCommands::Reply FakeFicsCommands::play(FakeFicsSession& session, FakeFicsServer& server,
                                                const QList<QByteArray>& words)
 {
-    const auto seek = server.takeSeek(words.value(1).toInt());
+    const int index = words.value(1).toInt();
+    for (const FakeFicsServer::Seek& offered : server.seeks()) {
+        if (offered.index == index &&
+            offered.handle.compare(session.handle(), Qt::CaseInsensitive) == 0)
+            return {Play, {"You cannot respond to your own seek ads"}};
+    }
+    const auto seek = server.takeSeek(index);
     if (!seek)
         return {Play, {"That seek is not available."}};
-    if (seek->handle.compare(session.handle(), Qt::CaseInsensitive) == 0) {
-        server.addSeek(*seek);
-        return {Play, {"You cannot respond to your own seek ads"}};
-    }
     const QByteArray white = seek->handle;
     const QByteArray black = session.handle();
     const QByteArray kind = (seek->rated ? "rated " : "unrated ") + seek->type;
