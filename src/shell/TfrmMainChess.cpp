@@ -228,6 +228,8 @@ bool TfrmMainChess::event(QEvent* event)
         pnlHelp->setText(u' ' + static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
+    if (event->type() == QEvent::WindowActivate && cmbInput)
+        cmbInput->lineEdit()->selectAll();
     return QMainWindow::event(event);
 }
 
