@@ -11,6 +11,7 @@ class MainSettingsRecordTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void firstRunWritesTheDocumentedDefaults_data();
     void firstRunWritesTheDocumentedDefaults();
@@ -25,7 +26,16 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_path;
+    QTemporaryDir m_firstRunDir; // one first-run save, read by every row
 };
+
+void MainSettingsRecordTest::initTestCase()
+{
+    SettingsFile file(m_firstRunDir.filePath("Default.ini"));
+    MainSettingsRecord record;
+    record.load(file, {"Courier New", 8, 0, 0});
+    record.save(file);
+}
 
 void MainSettingsRecordTest::init()
 {
@@ -82,10 +92,7 @@ void MainSettingsRecordTest::firstRunWritesTheDocumentedDefaults()
     QFETCH(QString, key);
     QFETCH(QString, value);
 
-    SettingsFile file(m_path);
-    MainSettingsRecord record;
-    record.load(file, {"Courier New", 8, 0, 0});
-    record.save(file);
+    const SettingsFile file(m_firstRunDir.filePath("Default.ini"));
     QCOMPARE(file.readString(section, key, "<missing>"), value);
 }
 
