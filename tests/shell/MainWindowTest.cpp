@@ -44,6 +44,7 @@ private Q_SLOTS:
     void clearFromTheMenuEmptiesTheTerminal();
     void storedSettingsAreApplied();
     void aboutAndFeaturesWindows();
+    void helpPanelShowsTheLongHint();
 
 private:
     void skipProfileDialog();
@@ -337,6 +338,19 @@ void MainWindowTest::aboutAndFeaturesWindows()
     QVERIFY(features && features->isVisible());
     window->menus.mnuFeatures->trigger(); // shown once, brought to the front
     QCOMPARE(window->findChildren<QDialog*>("frmWhatsMore").size(), 1);
+}
+
+void MainWindowTest::helpPanelShowsTheLongHint()
+{
+    skipProfileDialog();
+    auto window = startWindow();
+    QVERIFY(window);
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QApplication::sendEvent(window->toolBars.spdOpen, &enter);
+    QCOMPARE(window->pnlHelp->text(), QStringLiteral(" Toggles availability for games."));
+    QCOMPARE(window->toolBars.spdOpen->toolTip(), QStringLiteral("Open"));
+    QApplication::sendEvent(window->tabSplitters, &enter);
+    QCOMPARE(window->pnlHelp->text(), QStringLiteral(" Selects screen/list to display."));
 }
 
 QTEST_MAIN(MainWindowTest)
