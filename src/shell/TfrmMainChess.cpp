@@ -52,6 +52,7 @@ TfrmMainChess::TfrmMainChess(const QString& programDirectory, QWidget* parent)
     m_customFonts.load(SharedSettingsFile(m_programDirectory));
     LoadSection(m_settingsFile, QStringLiteral("AutoExec Cmds"), m_autoExecCommands);
     toolBars.loadPositions(this, m_settingsFile);
+    setMinimumHeight(100);
     resize(1024, 700);
 }
 
