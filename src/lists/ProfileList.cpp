@@ -56,6 +56,20 @@ ProfileList::PasswordResult ProfileList::checkPassword(const QString& typed)
     return PasswordResult::Accepted;
 }
 
+bool ProfileList::selectedHasPassword() const
+{
+    return !m_shared.readString(Section, m_selected, QString()).isEmpty();
+}
+
+QString ProfileList::find(const QString& name) const
+{
+    for (const QString& known : m_names) {
+        if (known.compare(name, Qt::CaseInsensitive) == 0)
+            return known;
+    }
+    return QString();
+}
+
 ProfileList::AddResult ProfileList::add(const QString& name)
 {
     if (name.isEmpty())

@@ -30,6 +30,9 @@ public:
 
     // The first password typed for a profile without one becomes its password.
     PasswordResult checkPassword(const QString& typed);
+    bool selectedHasPassword() const;
+    // The stored spelling of name (matched without regard to case), or "" when unknown.
+    QString find(const QString& name) const;
 
     AddResult add(const QString& name);
     // False when it is the last profile.

@@ -11,7 +11,8 @@ CommandLineOptions CommandLineOptions::parse(const QStringList& arguments,
     const QCommandLineOption version(QStringLiteral("version"));
     const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
     const QCommandLineOption connectAtStart(QStringLiteral("connect"));
-    parser.addOptions({settingsDir, version, help, connectAtStart});
+    const QCommandLineOption profile(QStringLiteral("profile"), QString(), QStringLiteral("NAME"));
+    parser.addOptions({settingsDir, version, help, connectAtStart, profile});
 
     CommandLineOptions options;
     if (!parser.parse(arguments)) {
@@ -26,6 +27,11 @@ CommandLineOptions CommandLineOptions::parse(const QStringList& arguments,
     options.showVersion = parser.isSet(version);
     options.showHelp = parser.isSet(help);
     options.connectAtStart = parser.isSet(connectAtStart);
+    options.profile = parser.value(profile).trimmed();
+    if (parser.isSet(profile) && options.profile.isEmpty()) {
+        options.error = QStringLiteral("--profile needs a profile name.");
+        return options;
+    }
     options.settingsDirectory =
         parser.isSet(settingsDir) ? parser.value(settingsDir) : homeVariable;
     return options;
@@ -39,10 +45,12 @@ QString CommandLineOptions::versionText()
 QString CommandLineOptions::helpText()
 {
     return QStringLiteral(
-        "Usage: tolvaris [--settings-dir DIR] [--connect] [--version] [--help]\n"
+        "Usage: tolvaris [--settings-dir DIR] [--profile NAME] [--connect] [--version] [--help]\n"
         "A graphical client for the Free Internet Chess Server.\n\n"
         "  --settings-dir DIR  keep settings, profiles and trace files in DIR\n"
         "                      (also the environment variable TOLVARIS_HOME)\n"
+        "  --profile NAME      use that profile without the profile dialog (its\n"
+        "                      password is still asked for when it has one)\n"
         "  --connect           connect at start with the connection entry used last,\n"
         "                      without showing the connection dialog\n"
         "  --version           print the version and exit\n"

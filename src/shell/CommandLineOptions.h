@@ -10,6 +10,7 @@ struct CommandLineOptions
     bool showVersion = false;
     bool showHelp = false;
     bool connectAtStart = false; // --connect: the last-used entry, without the dialog
+    QString profile;             // --profile NAME: that profile, without the profile dialog
     QString error;               // an unknown option or a missing value
 
     static CommandLineOptions parse(const QStringList& arguments, const QString& homeVariable);

@@ -30,12 +30,13 @@
 #include <QToolButton>
 #include <QUrl>
 
-TfrmMainChess::TfrmMainChess(const QString& programDirectory, QWidget* parent)
+TfrmMainChess::TfrmMainChess(const QString& programDirectory, const QString& requestedProfile,
+                             QWidget* parent)
     : QMainWindow(parent), m_programDirectory(programDirectory)
 {
     setObjectName(QStringLiteral("frmMainChess"));
     setWindowTitle(Caption);
-    m_settingsFile = SettingsFile(SelectProfile(m_programDirectory, this));
+    m_settingsFile = SettingsFile(SelectProfile(m_programDirectory, this, requestedProfile));
     if (m_settingsFile.path().isEmpty())
         return;
     m_setUp = true;

@@ -41,7 +41,9 @@ public:
 
     // Runs the profile choice; when it is cancelled the window is not set up and
     // the program must end without showing it.
-    explicit TfrmMainChess(const QString& programDirectory, QWidget* parent = nullptr);
+    // requestedProfile: a profile named on the command line, chosen without the dialog.
+    explicit TfrmMainChess(const QString& programDirectory,
+                           const QString& requestedProfile = QString(), QWidget* parent = nullptr);
     ~TfrmMainChess() override;
 
     bool isSetUp() const { return m_setUp; }

@@ -54,7 +54,7 @@ int main(int argc, char* argv[])
     // exit() also leaves the dialog's own event loop, which then counts as cancelled.
     QObject::connect(&signals, &TerminationSignals::terminationRequested, &app,
                      [] { QCoreApplication::exit(0); });
-    TfrmMainChess window(programDirectory);
+    TfrmMainChess window(programDirectory, options.profile);
     if (!window.isSetUp())
         return 0;
     QObject::disconnect(&signals, nullptr, &app, nullptr);

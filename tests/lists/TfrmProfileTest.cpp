@@ -23,6 +23,8 @@ private Q_SLOTS:
     void addingAndRemoving();
     void doNotShowSkipsTheDialogAndThePassword();
     void cancelWritesNothing();
+    void requestedProfile_data();
+    void requestedProfile();
 
 private:
     QString directory() const { return m_dir->path() + u'/'; }
@@ -145,6 +147,85 @@ void TfrmProfileTest::cancelWritesNothing()
     });
     QCOMPARE(SelectProfile(directory()), QString());
     QVERIFY(!QFile::exists(shared().path()));
+}
+
+namespace {
+
+// One scripted answer to a modal window: type into an input box, or press a button.
+struct ModalStep
+{
+    QString typed;      // for an input box
+    bool accept = true; // false: cancel
+};
+
+void answerInOrder(QObject* context, QList<ModalStep> steps, QStringList* seen)
+{
+    if (steps.isEmpty())
+        return;
+    const ModalStep step = steps.takeFirst();
+    answerNextModal(context, [context, step, steps, seen](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            *seen << box->text();
+        else if (auto* input = qobject_cast<QInputDialog*>(modal))
+            *seen << QStringLiteral("input");
+        else
+            *seen << QStringLiteral("dialog");
+        answerInOrder(context, steps, seen);
+        if (auto* input = qobject_cast<QInputDialog*>(modal))
+            input->setTextValue(step.typed);
+        auto* dialog = qobject_cast<QDialog*>(modal);
+        QVERIFY(dialog);
+        if (step.accept)
+            dialog->accept();
+        else
+            dialog->reject();
+    });
+}
+
+} // namespace
+
+void TfrmProfileTest::requestedProfile_data()
+{
+    QTest::addColumn<QString>("requested");
+    QTest::addColumn<QList<ModalStep>>("steps");
+    QTest::addColumn<QStringList>("seen");
+    QTest::addColumn<QString>("chosen"); // profile name, or "" when the program ends
+
+    QTest::newRow("profile without password: no window at all")
+        << "Blitz" << QList<ModalStep>{} << QStringList{} << "Blitz";
+    QTest::newRow("name matched without letter case")
+        << "blitz" << QList<ModalStep>{} << QStringList{} << "Blitz";
+    QTest::newRow("password asked and right")
+        << "Slow" << QList<ModalStep>{{"pw"}} << QStringList{"input"} << "Slow";
+    QTest::newRow("wrong password asked again, then cancelled")
+        << "Slow" << QList<ModalStep>{{"bad"}, {}, {QString(), false}}
+        << QStringList{"input", "Invalid password.", "input"} << "";
+    QTest::newRow("unknown name: reported, then the dialog decides")
+        << "Nope" << QList<ModalStep>{{}, {}}
+        << QStringList{"There is no profile named Nope.", "dialog"} << "Blitz";
+}
+
+void TfrmProfileTest::requestedProfile()
+{
+    QFETCH(QString, requested);
+    QFETCH(QList<ModalStep>, steps);
+    QFETCH(QStringList, seen);
+    QFETCH(QString, chosen);
+
+    SettingsFile file = shared();
+    file.writeInteger("Profiles", "Count", 2);
+    file.writeString("Profiles", "Name1", "Blitz");
+    file.writeString("Profiles", "Name2", "Slow");
+    file.writeString("Profiles", "Last", "Blitz");
+    file.writeString("Profiles", "Slow", ScramblePassword("pw"));
+
+    QStringList modals;
+    answerInOrder(this, steps, &modals);
+    const QString path = SelectProfile(directory(), nullptr, requested);
+    QCOMPARE(modals, seen);
+    QCOMPARE(path, chosen.isEmpty() ? QString() : directory() + chosen + ".ini");
+    if (!chosen.isEmpty())
+        QCOMPARE(file.readString("Profiles", "Last", QString()), chosen);
 }
 
 QTEST_MAIN(TfrmProfileTest)

@@ -17,6 +17,8 @@ class ProgramStartTest : public QObject
 
 private Q_SLOTS:
     void parsesOptions_data();
+    void parsesProfile_data();
+    void parsesProfile();
     void parsesOptions();
     void programDirectory();
     void versionAndHelpNeedNoDisplay();
@@ -70,6 +72,32 @@ void ProgramStartTest::parsesOptions()
     QCOMPARE(options.settingsDirectory, settingsDirectory);
     QCOMPARE(options.showVersion, version);
     QCOMPARE(options.showHelp, help);
+}
+
+void ProgramStartTest::parsesProfile_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("profile");
+    QTest::addColumn<bool>("error");
+
+    QTest::newRow("no profile") << QStringList{"tolvaris"} << "" << false;
+    QTest::newRow("named profile") << QStringList{"tolvaris", "--profile", "Blitz"} << "Blitz"
+                                   << false;
+    QTest::newRow("with --connect") << QStringList{"tolvaris", "--connect", "--profile=Slow"}
+                                    << "Slow" << false;
+    QTest::newRow("name missing") << QStringList{"tolvaris", "--profile"} << "" << true;
+    QTest::newRow("blank name") << QStringList{"tolvaris", "--profile", "  "} << "" << true;
+}
+
+void ProgramStartTest::parsesProfile()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, profile);
+    QFETCH(bool, error);
+    const CommandLineOptions options = CommandLineOptions::parse(arguments, QString());
+    QCOMPARE(!options.error.isEmpty(), error);
+    if (!error)
+        QCOMPARE(options.profile, profile);
 }
 
 void ProgramStartTest::programDirectory()

@@ -132,11 +132,49 @@ void TfrmProfile::removeClicked()
     fillProfiles();
 }
 
-QString SelectProfile(const QString& programDirectory, QWidget* parent)
+namespace {
+
+// Asks until the password fits or the user gives up (false).
+bool askProfilePassword(ProfileList& profiles, QWidget* parent)
+{
+    for (;;) {
+        bool accepted = false;
+        const QString typed = QInputDialog::getText(
+            parent, TfrmProfile::Caption,
+            QStringLiteral("Password of profile %1:").arg(profiles.selected()),
+            QLineEdit::Password, QString(), &accepted);
+        if (!accepted)
+            return false;
+        if (profiles.checkPassword(typed) == ProfileList::PasswordResult::Accepted)
+            return true;
+        QMessageBox::warning(parent, TfrmProfile::Caption, QStringLiteral("Invalid password."));
+    }
+}
+
+// True when the requested profile was taken; false when the dialog must decide.
+bool takeRequestedProfile(ProfileList& profiles, const QString& requested, QWidget* parent)
+{
+    const QString known = profiles.find(requested);
+    if (known.isEmpty()) {
+        QMessageBox::warning(parent, TfrmProfile::Caption,
+                             QStringLiteral("There is no profile named %1.").arg(requested));
+        return false;
+    }
+    profiles.select(known);
+    return true;
+}
+
+} // namespace
+
+QString SelectProfile(const QString& programDirectory, QWidget* parent,
+                      const QString& requestedProfile)
 {
     ProfileList profiles(SharedSettingsFile(programDirectory));
     profiles.load();
-    if (!profiles.doNotShow()) {
+    if (!requestedProfile.isEmpty() && takeRequestedProfile(profiles, requestedProfile, parent)) {
+        if (profiles.selectedHasPassword() && !askProfilePassword(profiles, parent))
+            return QString();
+    } else if (!profiles.doNotShow() || !requestedProfile.isEmpty()) {
         TfrmProfile dialog(profiles, parent);
         if (dialog.exec() != QDialog::Accepted)
             return QString();

@@ -43,4 +43,7 @@ private:
 // The settings file path of the chosen profile, or "" when the user cancelled.
 // Writes the profile list to the shared settings file only when a profile was
 // chosen; a refused write is shown and the choice still stands.
-QString SelectProfile(const QString& programDirectory, QWidget* parent = nullptr);
+// A requested profile (from the command line) is taken without the dialog, after
+// its password when it has one; an unknown name is reported and the dialog shown.
+QString SelectProfile(const QString& programDirectory, QWidget* parent = nullptr,
+                      const QString& requestedProfile = QString());
