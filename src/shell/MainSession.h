@@ -7,7 +7,7 @@
 #include "session/SocketCommandSender.h"
 #include "session/TraceLog.h"
 #include "session/ui/LoginInputBox.h"
-#include "shell/UnwiredReceivers.h"
+#include "session/NullReceivers.h"
 
 class TerminalSink;
 
@@ -39,6 +39,6 @@ private:
     SocketCommandSender m_commands;
     LoginInputBox m_loginQuestions;
     LoginSteps m_login;
-    UnwiredReceivers m_unwired;
+    NullReceivers m_unwired; // boards, chat, sounds, list pane and list windows come later
     SessionPipeline m_pipeline;
 };

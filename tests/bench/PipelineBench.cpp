@@ -1,7 +1,7 @@
 // Throughput of the session pipeline and the line dispatcher over a large mixed
 // stream built from the real server captures (plus block-mode replies), fed in
 // 4096-byte chunks to no-op receivers. Prints MB/s for each of five runs and the median.
-#include "NullReceivers.h"
+#include "session/NullReceivers.h"
 #include "session/SessionLog.h"
 #include "session/SessionPipeline.h"
 #include "session/TraceLog.h"

@@ -8,7 +8,7 @@
 // (names drawn with a fixed seed, so runs repeat) and send the interface set-up.
 
 #include "EventRecorder.h"
-#include "NullReceivers.h"
+#include "session/NullReceivers.h"
 #include "session/LoginQuestions.h"
 #include "session/LoginSteps.h"
 #include "session/SessionLog.h"
