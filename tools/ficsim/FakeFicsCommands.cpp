@@ -1,7 +1,7 @@
-#include "FakeFicsCommands.h"
+#include "ficsim/FakeFicsCommands.h"
 
-#include "FakeFicsServer.h"
-#include "FakeFicsSession.h"
+#include "ficsim/FakeFicsServer.h"
+#include "ficsim/FakeFicsSession.h"
 
 namespace {
 

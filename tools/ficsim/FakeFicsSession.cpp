@@ -1,8 +1,8 @@
-#include "FakeFicsSession.h"
+#include "ficsim/FakeFicsSession.h"
 
-#include "FakeFicsCommands.h"
-#include "FakeFicsServer.h"
-#include "FakeFicsText.h"
+#include "ficsim/FakeFicsCommands.h"
+#include "ficsim/FakeFicsServer.h"
+#include "ficsim/FakeFicsText.h"
 
 #include <QRandomGenerator>
 #include <QTcpSocket>

@@ -1,7 +1,7 @@
-#include "FakeFicsServer.h"
+#include "ficsim/FakeFicsServer.h"
 
-#include "FakeFicsSession.h"
-#include "FakeFicsText.h"
+#include "ficsim/FakeFicsSession.h"
+#include "ficsim/FakeFicsText.h"
 
 #include <QTcpSocket>
 

@@ -1,7 +1,7 @@
-#include "support/FakeFicsServer.h"
-#include "support/FakeFicsScript.h"
-#include "support/FakeFicsSession.h"
-#include "support/FakeFicsText.h"
+#include "ficsim/FakeFicsServer.h"
+#include "ficsim/FakeFicsScript.h"
+#include "ficsim/FakeFicsSession.h"
+#include "ficsim/FakeFicsText.h"
 
 #include <QFile>
 #include <QProcess>
