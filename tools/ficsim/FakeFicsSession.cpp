@@ -62,6 +62,12 @@ void FakeFicsSession::deliver(const QList<QByteArray>& lines)
         write(LineEnd + joinWrapped(lines) + Prompt);
 }
 
+void FakeFicsSession::deliverRaw(const QByteArray& line)
+{
+    if (m_stage == Stage::LoggedIn)
+        write(line + LineEnd + Prompt);
+}
+
 void FakeFicsSession::resetConnection()
 {
     if (!m_socket)
@@ -212,6 +218,7 @@ void FakeFicsSession::handleCommandLine(const QByteArray& line)
         return;
     }
     answer(identifier, reply.code, reply.lines);
+    m_server.scheduleFlagCheck();
 }
 
 void FakeFicsSession::answer(const QByteArray& identifier, int code, const QList<QByteArray>& lines)

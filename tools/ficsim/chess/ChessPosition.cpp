@@ -264,6 +264,23 @@ int ChessPosition::strength(bool white) const
     return sum;
 }
 
+bool ChessPosition::canMate(bool white) const
+{
+    if (!holdings(white).isEmpty())
+        return true;
+    int minors = 0;
+    for (const char piece : m_board) {
+        if (!piece || isWhitePiece(piece) != white)
+            continue;
+        const char type = pieceType(piece);
+        if (type == 'p' || type == 'r' || type == 'q')
+            return true;
+        if (type == 'n' || type == 'b')
+            ++minors;
+    }
+    return minors >= 2;
+}
+
 QByteArray ChessPosition::squareName(int square)
 {
     return QByteArray(1, char('a' + file(square))) + char('1' + rank(square));

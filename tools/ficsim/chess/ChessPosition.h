@@ -51,6 +51,9 @@ public:
     int doublePushFile() const;
     // Material by the usual counting (pawn 1, minor 3, rook 5, queen 9).
     int strength(bool white) const;
+    // Whether a side has the material to mate at all: a pawn, rook or queen, two minor
+    // pieces, or pieces in hand.
+    bool canMate(bool white) const;
 
     static bool isWhitePiece(char piece) { return piece >= 'A' && piece <= 'Z'; }
     static char pieceType(char piece) { return char(piece | 0x20); } // lower case

@@ -3,6 +3,8 @@
 #include "ficsim/chess/ChessPosition.h"
 #include "ficsim/chess/MoveGenerator.h"
 
+#include <QRegularExpression>
+
 namespace MoveNotation {
 
 namespace {
@@ -137,6 +139,16 @@ std::optional<ChessMove> parseSan(const ChessPosition& position, const QByteArra
 }
 
 } // namespace
+
+bool looksLikeMove(const QByteArray& text)
+{
+    static const QRegularExpression shape(QStringLiteral(
+        "^(?:[NBRQK]?[a-h]?[1-8]?x?[a-h][1-8](?:=?[QRBNqrbn])?"
+        "|[a-h][1-8]-?[a-h][1-8]=?[QRBNqrbn]?"
+        "|[oO0]-[oO0](?:-[oO0])?"
+        "|[PNBRQpnbrq]@[a-h][1-8])[+#!?]*$"));
+    return shape.match(QString::fromLatin1(text.trimmed())).hasMatch();
+}
 
 std::optional<ChessMove> parse(const ChessPosition& position, const QByteArray& text,
                                char promotion)

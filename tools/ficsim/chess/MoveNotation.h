@@ -18,6 +18,8 @@ class ChessPosition;
 // coordinate form an engine understands ("e7e8q", "P@d4").
 namespace MoveNotation {
 
+// Whether a text has the shape of a move (it may still be illegal): commands never do.
+bool looksLikeMove(const QByteArray& text);
 // A pawn reaching the last rank without a named piece becomes `promotion`.
 std::optional<ChessMove> parse(const ChessPosition& position, const QByteArray& text,
                                char promotion = 'q');
