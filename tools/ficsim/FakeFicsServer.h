@@ -87,6 +87,7 @@ public:
     QList<Seek> seeks() const { return m_seeks; }
     int addSeek(Seek seek);
     std::optional<Seek> takeSeek(int index);
+    void removeSeeksOf(const QByteArray& handle);
     GameReferee& referee() { return *m_referee; }
     // Match offers between users, answered with accept/decline/withdraw.
     struct Challenge
