@@ -10,6 +10,9 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QSocketNotifier>
+
+#include <unistd.h>
 #include <QTextStream>
 
 namespace {
@@ -89,9 +92,16 @@ int main(int argc, char* argv[])
         QStringLiteral("Run this UCI chess engine (such as /usr/games/stockfish) as the player "
                        "\"Sparring\"."),
         QStringLiteral("path"));
+    const QCommandLineOption quiet(
+        QStringLiteral("quiet"),
+        QStringLiteral("Print only the listening line, not every line received."));
     const QCommandLineOption noRandy(QStringLiteral("no-randy"),
                                      QStringLiteral("Leave out Randy, the random-move bot."));
-    parser.addOptions({port, address, account, script, captured, engine, noRandy});
+    const QCommandLineOption withInput(
+        QStringLiteral("until-input-ends"),
+        QStringLiteral("Stop when standard input closes (the program that started ficsim ended)."));
+    parser.addOptions(
+        {port, address, account, script, captured, engine, quiet, noRandy, withInput});
     parser.process(app);
 
     FakeFicsServer server;
@@ -108,10 +118,22 @@ int main(int argc, char* argv[])
             << ": " << server.errorString() << Qt::endl;
         return 1;
     }
-    QObject::connect(&server, &FakeFicsServer::loggedIn, &server,
-                     [&out](const QByteArray& who) { out << "logged in: " << who << Qt::endl; });
-    QObject::connect(&server, &FakeFicsServer::lineReceived, &server,
-                     [&out](const QByteArray& line) { out << "< " << line << Qt::endl; });
+    if (!parser.isSet(quiet)) {
+        QObject::connect(&server, &FakeFicsServer::loggedIn, &server,
+                         [&out](const QByteArray& who) { out << "logged in: " << who << Qt::endl; });
+        QObject::connect(&server, &FakeFicsServer::lineReceived, &server,
+                         [&out](const QByteArray& line) { out << "< " << line << Qt::endl; });
+    }
+    if (parser.isSet(withInput)) {
+        auto* input = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, &app);
+        QObject::connect(input, &QSocketNotifier::activated, &app, [input] {
+            char buffer[256];
+            if (::read(STDIN_FILENO, buffer, sizeof buffer) <= 0) {
+                input->setEnabled(false);
+                QCoreApplication::quit();
+            }
+        });
+    }
     out << "ficsim listening on " << parser.value(address) << ':' << server.port() << Qt::endl;
     if (!parser.isSet(noRandy))
         startBot(server, "Randy", new RandomMover(), out);
