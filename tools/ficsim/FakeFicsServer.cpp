@@ -8,7 +8,8 @@
 
 FakeFicsServer::FakeFicsServer(QObject* parent)
     : QObject(parent),
-      m_referee(std::make_unique<GameReferee>(*this, [this] { return m_uptime.elapsed(); }))
+      m_now([this] { return m_uptime.elapsed(); }),
+      m_referee(std::make_unique<GameReferee>(*this, [this] { return m_now(); }))
 {
     m_uptime.start();
     m_flagTimer.setSingleShot(true);
