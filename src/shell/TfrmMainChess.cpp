@@ -2,6 +2,9 @@
 
 #include "chat/ui/TerminalMenu.h"
 #include "chat/ui/TerminalView.h"
+#include "session/SessionLog.h"
+#include "session/TraceLog.h"
+#include "settings/SettingsBatch.h"
 #include "settings/SettingsWriteError.h"
 #include "lists/ui/TfrmProfile.h"
 #include "shell/ApplicationTitle.h"
@@ -30,6 +33,8 @@
 #include <QTabBar>
 #include <QToolButton>
 #include <QUrl>
+
+#include <cstdio>
 
 TfrmMainChess::TfrmMainChess(const QString& programDirectory, const QString& requestedProfile,
                              QWidget* parent)
@@ -221,7 +226,14 @@ void TfrmMainChess::sendInput()
 
 void TfrmMainChess::reportWriteFailure(const SettingsWriteError& error)
 {
-    QMessageBox::critical(this, ApplicationTitle, error.userMessage());
+    if (m_quietExit) {
+        std::fprintf(stderr, "%s\n", qPrintable(error.userMessage()));
+        SessionLog& log = m_session->sessionLog();
+        if (log.isOpen())
+            log.write(TraceLog::timeStamp() + error.userMessage().toLocal8Bit() + "\r\n");
+    } else {
+        QMessageBox::critical(this, ApplicationTitle, error.userMessage());
+    }
     Q_EMIT settingsWriteFailed(error.userMessage());
 }
 
@@ -289,19 +301,32 @@ void TfrmMainChess::closeEvent(QCloseEvent* event)
     exitProgram();
 }
 
+void TfrmMainChess::exitOnSignal()
+{
+    if (m_exiting) {
+        QCoreApplication::exit(0);
+        return;
+    }
+    m_quietExit = true;
+    exitProgram();
+}
+
 void TfrmMainChess::exitProgram()
 {
     if (m_exiting || !m_setUp)
         return;
     m_exiting = true;
     m_session->disconnect();
+    // Everything the exit stores reaches the profile's file in one write.
+    SettingsBatch batch(m_settingsFile);
+    toolBars.storePositions(this, m_settingsFile);
+    if (m_shown)
+        SaveMainSettings();
     try {
-        toolBars.storePositions(this, m_settingsFile);
+        batch.commit();
     } catch (const SettingsWriteError& error) {
         reportWriteFailure(error);
     }
-    if (m_shown)
-        SaveMainSettings();
     hide();
     Q_EMIT programEnded();
 }

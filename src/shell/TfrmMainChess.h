@@ -57,6 +57,10 @@ public:
 
     // "E&xit": disconnect, store what the run keeps, hide; then programEnded.
     void exitProgram();
+    // A termination signal (a desktop logout): "E&xit" without any box, whatever is
+    // open; a refused write goes to the session log and standard error. A signal that
+    // comes while the exit itself waits in a box ends every event loop at once.
+    void exitOnSignal();
 
     int selectedTab() const { return m_selectedTab; }
     const QString& targetPlayer() const { return m_targetPlayer; }
@@ -126,6 +130,7 @@ private:
     bool m_setUp = false;
     bool m_shown = false;
     bool m_exiting = false;
+    bool m_quietExit = false; // the exit runs for a signal: no box may wait for the user
     QString m_programDirectory;
     SettingsFile m_settingsFile;
     MainSettingsRecord m_record;
