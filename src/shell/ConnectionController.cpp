@@ -5,6 +5,7 @@
 #include "session/ConnectFlow.h"
 #include "session/ConnectionList.h"
 #include "session/LoginSteps.h"
+#include "session/ui/CommandInput.h"
 #include "session/ui/TfrmCancelMessage.h"
 #include "session/ui/TfrmConnect.h"
 #include "shell/MainSession.h"
@@ -27,13 +28,14 @@ const QString AutoExecSection = QStringLiteral("AutoExec Cmds");
 
 ConnectionController::ConnectionController(TfrmMainChess& window, const QString& programDirectory)
     : QObject(&window), m_window(window), m_programDirectory(programDirectory),
-      m_progress(new TfrmCancelMessage(&window))
+      m_progress(std::make_unique<TfrmCancelMessage>())
 {
     MainSession& session = window.session();
     session.loginQuestions().setParentWidget(&window);
     m_flow =
         std::make_unique<ConnectFlow>(session.socket(), session.commands(), session.login(), *this);
     m_flow->setProgramFolder(programDirectory);
+    session.login().setToggleStates([this] { return toggleStates(); });
     session.login().setTargetLabelHook(
         [this](const QString& handle) { m_window.toolBars.laTarget->setText(handle); });
     m_progress->setCancelAction([this] { m_flow->cancelConnecting(); });
@@ -71,6 +73,15 @@ void ConnectionController::prepareLogin()
     LoginSteps& login = m_window.session().login();
     login.setAutoExecCommands(LoginSteps::autoExecCommands(lines));
     login.setAutoflag(m_window.menus.mnuAutoflag->isChecked());
+}
+
+InterfaceToggles ConnectionController::toggleStates() const
+{
+    InterfaceToggles toggles;
+    toggles.silenceSet = m_window.silenceSet();
+    toggles.silencePressed = m_window.toolBars.spdSilence->isChecked();
+    toggles.openPressed = m_window.toolBars.spdOpen->isChecked();
+    return toggles;
 }
 
 std::optional<ConnectionChoice> ConnectionController::chooseConnection()

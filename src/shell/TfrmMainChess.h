@@ -13,6 +13,7 @@
 
 #include <memory>
 
+class CommandInput;
 class ConnectionController;
 class MainSession;
 class QComboBox;
@@ -20,6 +21,7 @@ class QLabel;
 class QPushButton;
 class QTabBar;
 class QToolButton;
+class QUrl;
 class SettingsWriteError;
 class SplitterBar;
 class TerminalMenu;
@@ -59,6 +61,8 @@ public:
 
     int selectedTab() const { return m_selectedTab; }
     const QString& targetPlayer() const { return m_targetPlayer; }
+    // What the Silence toggle silences (a set of InterfaceToggles::SilenceMember).
+    int silenceSet() const { return m_record.silence; }
 
     // Controls with given names.
     QTabBar* tabSplitters = nullptr;
@@ -67,7 +71,7 @@ public:
     SplitterBar* pnlSplitter = nullptr;
     QWidget* pnlBoard = nullptr;
     QWidget* pnlSought = nullptr;
-    QComboBox* cmbInput = nullptr;
+    CommandInput* cmbInput = nullptr;
     QWidget* pnlStatus = nullptr;
     QToolButton* spdScrollLock = nullptr;
     QPushButton* btWindows = nullptr;
@@ -94,12 +98,13 @@ private:
     void wireMenus();
     void wirePanes();
     void firstShowing();
-    void sendInput();
+    void sendInput(const QString& text);
     void setTarget(const QString& word);
     void copyFromPane(bool paste);
     void reportWriteFailure(const SettingsWriteError& error);
     void openHelpAddress(int tag);
     void openUserGuide();
+    void openInBrowser(const QUrl& url, const QString& shown);
 
     // Layout (MainWindowLayout.cpp)
     void layoutClientArea();
