@@ -238,9 +238,10 @@ void MainWindowTest::enterEchoesTheCommand()
     auto window = startWindow();
     QVERIFY(window);
     window->cmbInput->setEditText("who");
-    QTest::keyClick(window->cmbInput->lineEdit(), Qt::Key_Return);
+    QTest::keyClick(window->cmbInput, Qt::Key_Return);
     const QTextBlock echo = window->memTerminal->document()->lastBlock().previous();
     QCOMPARE(echo.text(), QStringLiteral("who"));
+    QVERIFY(echo.previous().text() != QStringLiteral("who")); // echoed once
     QTextCursor cursor(echo);
     cursor.movePosition(QTextCursor::Right);
     QVERIFY(cursor.charFormat().fontWeight() >= QFont::Bold);
