@@ -10,6 +10,7 @@
 #include "settings/SettingsValue.h"
 #include "shell/MouseActionsController.h"
 #include "settings/SettingsWriteError.h"
+#include "session/ui/CommandInput.h"
 #include "shell/ApplicationTitle.h"
 
 #include <QAction>
@@ -47,6 +48,9 @@ void TfrmMainChess::applySettings()
     menus.mnuAutoSavePGN->setChecked(m_record.pgnFormat);
     menus.mnuHideGameBar->setChecked(!m_record.gameBar);
     menus.mnuHideToolBar->setChecked(!m_record.toolBar);
+    // With the flag on, each bar keeps the visibility its stored position gave it.
+    if (!m_record.toolBar)
+        toolBars.setShown(false);
     menus.mnuAutoflag->setChecked(m_record.autoFlag);
     menus.mnuBoardsSeparate->setChecked(m_record.boardsSeperated);
 
