@@ -4,6 +4,7 @@
 #include "chat/ScrollLock.h"
 #include "chat/TerminalText.h"
 #include "chat/ui/FontSpecConversion.h"
+#include "chat/ui/TerminalScrollBar.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -22,6 +23,7 @@ TerminalView::TerminalView(const KindFonts& fonts, const ScrollLock& scrollLock,
     : TerminalPane(parent), m_fonts(fonts), m_scrollLock(scrollLock)
 {
     setObjectName(QStringLiteral("memTerminal"));
+    setVerticalScrollBar(new TerminalScrollBar(this));
     m_frame.setSingleShot(true);
     connect(&m_frame, &QTimer::timeout, this, &TerminalView::showPendingLines);
     clearTerminal();
