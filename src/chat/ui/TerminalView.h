@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chat/FontSpec.h"
+#include "settings/FontSpec.h"
 #include "chat/TerminalBacklog.h"
 #include "chat/ui/TerminalPane.h"
 #include "session/TerminalSink.h"
