@@ -14,6 +14,12 @@
 
 namespace {
 
+// Each update costs a scroll, a repaint and a layout pass however few lines it
+// brings, and a server sends a line or two per chunk: gathering a few frames'
+// lines (about 50 ms) costs a fraction of that, and is still quicker than a
+// reader can follow.
+constexpr int FramesPerUpdate = 3;
+
 // Distinct fonts a session shows are few; past this the cache starts afresh.
 constexpr qsizetype MaxCachedFormats = 64;
 
@@ -78,7 +84,8 @@ void TerminalView::queue(TerminalBacklog::Piece piece)
     if (m_frame.isActive())
         return;
     const qreal refreshRate = screen() ? screen()->refreshRate() : 0;
-    m_frame.start(refreshRate >= 1 ? qRound(1000 / refreshRate) : 16);
+    const int frame = refreshRate >= 1 ? qRound(1000 / refreshRate) : 16;
+    m_frame.start(FramesPerUpdate * frame);
 }
 
 bool TerminalView::keepsView() const

@@ -15,9 +15,9 @@ class ScrollLock;
 // of its kind or its speaker, with its link marked, without disturbing the
 // user's selection or a locked view.
 //
-// Lines arriving between two screen frames wait in a backlog and go into the
-// document together at the next frame, so a burst costs one layout of the new
-// lines and one repaint of what moved, not one per line or per chunk.
+// Arriving lines wait in a backlog and go into the document together every few
+// screen frames, so a burst costs one layout of the new lines and one repaint
+// of what moved, not one per line or per chunk.
 class TerminalView : public TerminalPane, public TerminalSink
 {
     Q_OBJECT
@@ -34,14 +34,14 @@ public:
     // Text of our own (the command echo), shown at once as server text of that kind is.
     void appendLine(const QString& line, TextKind kind);
 
-    // Empties the terminal, with the lines still waiting for the next frame.
+    // Empties the terminal, with the lines still waiting for the next update.
     void clearTerminal();
 
-    // Puts the waiting lines into the document now instead of at the next frame.
+    // Puts the waiting lines into the document now instead of at the next update.
     void showPendingLines();
 
     // Finished lines in the document (the empty paragraph after the last line
-    // break is none); lines waiting for the next frame are not counted yet.
+    // break is none); lines waiting for the next update are not counted yet.
     int lineCount() const;
 
 protected:
@@ -60,7 +60,7 @@ private:
     const ScrollLock& m_scrollLock;
     QWidget* m_focusTarget = nullptr;
     TerminalBacklog m_backlog;
-    QTimer m_frame; // runs only while lines wait
+    QTimer m_frame; // the next update; runs only while lines wait
     // Formats made from the fonts lines were shown in, so that a line does not
     // build its QFont again.
     QList<std::pair<FontSpec, QTextCharFormat>> m_formats;
