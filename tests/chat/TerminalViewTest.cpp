@@ -33,6 +33,7 @@ private Q_SLOTS:
     void resizedTerminalStaysOnTheNewestLine_data();
     void resizedTerminalStaysOnTheNewestLine();
     void resizeKeepsALockedView();
+    void scrollBarRepaintsOnlyWhenItsHandleMoves();
     void wordPickAndSelect();
     void leftClickOpensALinkOrPicksAWord_data();
     void leftClickOpensALinkOrPicksAWord();
@@ -368,6 +369,41 @@ void TerminalViewTest::rightClickPicksAndAsksForTheMenu()
     QCOMPARE(menus.count(), 2);
     QCOMPARE(picks.last().at(0).toString(), QStringLiteral("hello"));
     QCOMPARE(m_view->textCursor().selectedText(), QStringLiteral("hello"));
+}
+
+namespace {
+
+struct PaintCounter : QObject
+{
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+} // namespace
+
+void TerminalViewTest::scrollBarRepaintsOnlyWhenItsHandleMoves()
+{
+    fill(900);
+    QScrollBar* bar = m_view->verticalScrollBar();
+    PaintCounter counter;
+    bar->installEventFilter(&counter);
+    QTRY_VERIFY_WITH_TIMEOUT(bar->value() == bar->maximum(), 20000);
+    QCoreApplication::processEvents();
+    counter.paints = 0;
+
+    for (int first = 900; first < 950; first += 5) {
+        fill(5, first);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(counter.paints, 0);
+
+    bar->setValue(0);
+    QTRY_VERIFY_WITH_TIMEOUT(counter.paints > 0, 20000);
 }
 
 QTEST_MAIN(TerminalViewTest)

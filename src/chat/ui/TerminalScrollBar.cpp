@@ -16,10 +16,21 @@ TerminalScrollBar::Look TerminalScrollBar::look() const
 
 void TerminalScrollBar::sliderChange(SliderChange change)
 {
-    const bool movesOnly = change == SliderRangeChange || change == SliderValueChange;
-    if (movesOnly && look() == m_painted)
+    if (change != SliderRangeChange && change != SliderValueChange) {
+        QScrollBar::sliderChange(change);
         return;
-    QScrollBar::sliderChange(change);
+    }
+    if (m_checkQueued)
+        return;
+    m_checkQueued = true;
+    QMetaObject::invokeMethod(this, &TerminalScrollBar::updateIfChanged, Qt::QueuedConnection);
+}
+
+void TerminalScrollBar::updateIfChanged()
+{
+    m_checkQueued = false;
+    if (look() != m_painted)
+        update();
 }
 
 void TerminalScrollBar::paintEvent(QPaintEvent* event)
