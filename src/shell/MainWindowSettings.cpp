@@ -10,6 +10,7 @@
 #include "lists/SettingsValue.h"
 #include "lists/SettingsWriteError.h"
 #include "shell/ApplicationTitle.h"
+#include "shell/MainLists.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,6 +37,7 @@ void TfrmMainChess::LoadMainSettings()
     m_record.load(m_settingsFile, m_kindFonts[TextKind::Normal]);
     m_lists.Load(m_settingsFile);
     applySettings();
+    m_listsWiring->applySettings();
     loadCommandPresets();
 }
 
@@ -114,6 +116,7 @@ void TfrmMainChess::SaveMainSettings()
     try {
         m_record.save(m_settingsFile);
         m_lists.Store(m_settingsFile);
+        m_listsWiring->saveSettings();
     } catch (const SettingsWriteError& error) {
         reportWriteFailure(error);
         return;

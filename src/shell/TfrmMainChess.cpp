@@ -8,6 +8,7 @@
 #include "shell/ConnectionController.h"
 #include "shell/ControlHint.h"
 #include "shell/HelpAddresses.h"
+#include "shell/MainLists.h"
 #include "shell/MainSession.h"
 #include "shell/SplitterBar.h"
 #include "shell/TfrmAbout.h"
@@ -45,7 +46,9 @@ TfrmMainChess::TfrmMainChess(const QString& programDirectory, const QString& req
     menus.build(menuBar());
     toolBars.build(this);
     buildClientArea();
-    m_session = std::make_unique<MainSession>(*memTerminal);
+    m_listsWiring = std::make_unique<MainLists>(*this);
+    m_session = std::make_unique<MainSession>(*memTerminal, *m_listsWiring, *m_listsWiring);
+    m_listsWiring->build();
     wireMenus();
     wirePanes();
     m_connection = new ConnectionController(*this, m_programDirectory);

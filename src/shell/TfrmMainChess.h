@@ -14,6 +14,7 @@
 #include <memory>
 
 class ConnectionController;
+class MainLists;
 class MainSession;
 class QComboBox;
 class QLabel;
@@ -35,6 +36,7 @@ class TfrmWhatsMore;
 class TfrmMainChess : public QMainWindow
 {
     Q_OBJECT
+    friend class MainLists; // the server lists' wiring, kept in its own file
 
 public:
     static inline const QString Caption = QStringLiteral("Tolvaris Internet Chess");
@@ -50,6 +52,7 @@ public:
     const SettingsFile& settingsFile() const { return m_settingsFile; }
     MainSession& session() { return *m_session; }
     ConnectionController& connection() { return *m_connection; }
+    MainLists& lists() { return *m_listsWiring; }
 
     void LoadMainSettings();
     void SaveMainSettings();
@@ -134,6 +137,7 @@ private:
     int m_boardsOpen = 1;
     QWidget* m_client = nullptr;
     TfrmWhatsMore* m_features = nullptr;
+    std::unique_ptr<MainLists> m_listsWiring;
     std::unique_ptr<MainSession> m_session;
     ConnectionController* m_connection = nullptr;
 };
