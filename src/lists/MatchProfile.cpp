@@ -1,6 +1,6 @@
 #include "lists/MatchProfile.h"
 
-#include "lists/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 #include <algorithm>
 #include <cmath>

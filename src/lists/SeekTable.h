@@ -1,7 +1,7 @@
 #pragma once
 
 #include "lists/TSeek.h"
-#include "session/ServerProtocol.h"
+#include "net/ServerProtocol.h"
 
 #include <QByteArrayView>
 #include <QList>

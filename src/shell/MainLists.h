@@ -4,7 +4,7 @@
 #include "lists/SeekTable.h"
 #include "session/ListPaneSink.h"
 #include "session/ReplyWindowsSink.h"
-#include "session/ServerProtocol.h"
+#include "net/ServerProtocol.h"
 
 #include <QObject>
 #include <QTimer>

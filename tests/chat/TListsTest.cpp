@@ -1,7 +1,7 @@
 #include "chat/CommandPresets.h"
 #include "chat/RefreshCountdown.h"
 #include "chat/TLists.h"
-#include "lists/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
 #include "chat/ui/TerminalPane.h"
-#include "lists/SettingsFile.h"
+#include "settings/SettingsFile.h"
 #include "lists/ui/TSeekGraph.h"
 #include "lists/ui/TSoughtPanel.h"
 #include "lists/ui/TfrmCmds.h"

@@ -1,5 +1,5 @@
 #include "lists/MatchProfile.h"
-#include "lists/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,6 +1,7 @@
 #include "lists/ui/TSoughtPanel.h"
 
 #include "lists/ui/TSeekGraph.h"
+#include "widgets/ControlHint.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -55,12 +56,10 @@ void TSoughtPanel::buildLegend()
     }
     btSeek = new QPushButton(QStringLiteral("Seek"), m_legend);
     btSeek->setObjectName(QStringLiteral("btSeek"));
-    btSeek->setToolTip(QStringLiteral("Place an ad for a new game."));
-    btSeek->setStatusTip(btSeek->toolTip());
+    ControlHint::apply(btSeek, QStringLiteral("Place an ad for a new game."));
     btOptions = new QPushButton(QStringLiteral("Options"), m_legend);
     btOptions->setObjectName(QStringLiteral("btOptions"));
-    btOptions->setToolTip(QStringLiteral("Change Sought Graph options."));
-    btOptions->setStatusTip(btOptions->toolTip());
+    ControlHint::apply(btOptions, QStringLiteral("Change Sought Graph options."));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btSeek);
     buttons->addWidget(btOptions);

@@ -1,5 +1,7 @@
 #include "lists/ui/TfrmMatch.h"
 
+#include "widgets/ControlHint.h"
+
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,12 +16,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-void hint(QWidget* control, const QString& text)
-{
-    control->setToolTip(text);
-    control->setStatusTip(text);
-}
 
 template<std::size_t N>
 QGroupBox* choiceGroup(const QString& title, const std::array<const char*, N>& captions,
@@ -41,7 +37,7 @@ QSpinBox* timeField(const QString& name, const QString& text)
     auto* field = new QSpinBox;
     field->setObjectName(name);
     field->setRange(0, MatchProfile::MaxMinutes);
-    hint(field, text);
+    ControlHint::apply(field, text);
     return field;
 }
 
@@ -61,16 +57,16 @@ TfrmMatch::TfrmMatch(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmMatch"));
     txtWild->setObjectName(QStringLiteral("txtWild"));
-    hint(txtWild, QStringLiteral("Enter the type of game, for example Wild 5."));
+    ControlHint::apply(txtWild, QStringLiteral("Enter the type of game, for example Wild 5."));
     txtAdditional->setObjectName(QStringLiteral("txtAdditional"));
-    hint(txtAdditional, QStringLiteral("Enter additional settings, for example Private."));
+    ControlHint::apply(txtAdditional, QStringLiteral("Enter additional settings, for example Private."));
 
     auto* typeRow = new QHBoxLayout;
     rgpType = choiceGroup(QStringLiteral("Type"),
                           std::array<const char*, 4>{"&Standard", "Sui&cide", "Bug&house", "&Other:"},
                           typeChoices, m_type, typeRow);
     rgpType->setObjectName(QStringLiteral("rgpType"));
-    hint(rgpType, QStringLiteral("Select the type of game to request."));
+    ControlHint::apply(rgpType, QStringLiteral("Select the type of game to request."));
     typeRow->addWidget(txtWild);
     QGroupBox* rated = choiceGroup(QStringLiteral("Rated"),
                                    std::array<const char*, 2>{"&Rated", "&Unrated"}, ratedChoices,
@@ -78,7 +74,7 @@ TfrmMatch::TfrmMatch(QWidget* parent)
     QGroupBox* color = choiceGroup(QStringLiteral("Color"),
                                    std::array<const char*, 3>{"Ra&ndom", "&White", "&Black"},
                                    colorChoices, m_color, new QVBoxLayout);
-    hint(color, QStringLiteral("Select the color you wish to request."));
+    ControlHint::apply(color, QStringLiteral("Select the color you wish to request."));
 
     auto* times = new QGroupBox(QStringLiteral("Time Controls"));
     auto* timeGrid = new QGridLayout(times);
@@ -95,12 +91,12 @@ TfrmMatch::TfrmMatch(QWidget* parent)
     (new QVBoxLayout(additional))->addWidget(txtAdditional);
 
     btnOK->setObjectName(QStringLiteral("btnOK"));
-    hint(btnOK, QStringLiteral("Submit request using current options."));
+    ControlHint::apply(btnOK, QStringLiteral("Submit request using current options."));
     btnOK->setDefault(true);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    hint(btnCancel, QStringLiteral("Cancel request."));
+    ControlHint::apply(btnCancel, QStringLiteral("Cancel request."));
     btnRename->setObjectName(QStringLiteral("btnRename"));
-    hint(btnRename, QStringLiteral("Changes the name of the current tab."));
+    ControlHint::apply(btnRename, QStringLiteral("Changes the name of the current tab."));
     tabMatch->setObjectName(QStringLiteral("tabMatch"));
     tabMatch->setShape(QTabBar::RoundedSouth);
     tabMatch->setExpanding(false);

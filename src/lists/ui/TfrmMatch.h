@@ -1,7 +1,7 @@
 #pragma once
 
 #include "lists/MatchProfile.h"
-#include "lists/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 #include <QDialog>
 
