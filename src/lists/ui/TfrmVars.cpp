@@ -53,6 +53,9 @@ TfrmVars::TfrmVars(CommandSender& commands, QWidget* parent)
         }
     }
 
+    for (int column = 0; column < FieldColumns; ++column)
+        grid->setColumnStretch(column * 2 + 1, 1);
+
     laInterface->setObjectName(QStringLiteral("laInterface"));
     QPalette red = laInterface->palette();
     red.setColor(QPalette::WindowText, MarkColor);
