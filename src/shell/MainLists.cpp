@@ -1,5 +1,6 @@
 #include "shell/MainLists.h"
 
+#include "chat/ui/TerminalMenu.h"
 #include "chat/ui/TerminalPane.h"
 #include "chat/ui/TfrmEditCommands.h"
 #include "chat/ui/TfrmLists.h"
@@ -88,6 +89,16 @@ void MainLists::build()
     connect(menus.mnuLists, &QAction::triggered, this, &MainLists::editLists);
     menus.mnuCommands->setEnabled(true);
     connect(menus.mnuCommands, &QAction::triggered, this, &MainLists::editPresets);
+
+    // The pane menu's "&Options" edits the lists when it was opened on the list pane.
+    TerminalMenu* paneMenu = m_window.mnuTerminal;
+    connect(paneMenu, &QMenu::aboutToShow, this, [this, paneMenu] {
+        paneMenu->mnuTerminalFont->setEnabled(paneMenu->pane() == m_window.memOutPut);
+    });
+    connect(paneMenu->mnuTerminalFont, &QAction::triggered, this, [this, paneMenu] {
+        if (paneMenu->pane() == m_window.memOutPut)
+            editLists();
+    });
 }
 
 void MainLists::wireSeeks()

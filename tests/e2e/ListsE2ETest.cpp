@@ -87,6 +87,7 @@ private Q_SLOTS:
     void gameListButtons_data();
     void gameListButtons();
     void allInfoFillsTheCommandsWindow();
+    void wildGraphRangeFromTheSettingsIsClamped();
 
 private:
     void start(bool graphView = true);
@@ -324,6 +325,24 @@ void ListsE2ETest::allInfoFillsTheCommandsWindow()
     QVERIFY(shown.contains(u"alice has no history games."));
     QVERIFY(cmds->isVisible());
     QVERIFY(m_window->lists().gameList(ListWindow::History)->isVisible());
+}
+
+void ListsE2ETest::wildGraphRangeFromTheSettingsIsClamped()
+{
+    SettingsFile settings(m_dir->filePath("Default.ini"));
+    settings.writeInteger("Sought", "RatingsMin", 1800);
+    settings.writeInteger("Sought", "RatingsMax", 1800);
+    if (QGuiApplication::platformName() != u"xcb")
+        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");
+    m_window = std::make_unique<TfrmMainChess>(m_dir->path() + u'/');
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    const SeekGraphGeometry::RatingRange range =
+        m_window->lists().soughtPanel()->graph()->range();
+    QCOMPARE(range.min, 1800);
+    QCOMPARE(range.max, 1900);
+    m_window->exitProgram();
+    QCOMPARE(settings.readInteger("Sought", "RatingsMax", 0), 1900);
 }
 
 QTEST_MAIN(ListsE2ETest)

@@ -29,7 +29,12 @@ public:
         const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
         if (column == 0)
             return data(0, OrderRole).toInt() < other.data(0, OrderRole).toInt();
-        return text(column).trimmed() < other.text(column).trimmed();
+        const QString mine = text(column).trimmed();
+        const QString theirs = other.text(column).trimmed();
+        // Blank rows stay below the games.
+        if (mine.isEmpty() != theirs.isEmpty())
+            return theirs.isEmpty();
+        return mine < theirs;
     }
 };
 

@@ -1,6 +1,7 @@
 #include "lists/VarsFields.h"
 #include "lists/ui/TSeekGraph.h"
 #include "lists/ui/TfrmCmds.h"
+#include "lists/ui/TfrmGameList.h"
 #include "lists/ui/TfrmMatch.h"
 #include "lists/ui/TfrmSoughtOptions.h"
 #include "lists/ui/TfrmVars.h"
@@ -24,6 +25,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextEdit>
+#include <QTreeWidget>
 
 namespace {
 
@@ -74,6 +76,7 @@ private Q_SLOTS:
     void seekGraphClicks();
     void commandsWindowDropsOldestLines();
     void varsHelpAndMarks();
+    void sortedRowsKeepTheirGames();
 };
 
 void ListWindowsTest::matchDialogFirstRun()
@@ -259,6 +262,23 @@ void ListWindowsTest::varsHelpAndMarks()
              QColor(Qt::black));
     window.btShowVar->click();
     QCOMPARE(commands.sent.last(), QStringLiteral("iset block 1^107 vars Quenby^999 iset block 0"));
+}
+
+void ListWindowsTest::sortedRowsKeepTheirGames()
+{
+    SentCommands commands;
+    TfrmGameList window(GameListKind::History, commands);
+    window.Fill({"History for alice:",
+                 " 0: + 1500 W 1400 zed           [ bu  5   0] B01 Agr Thu Dec 10 12:20:54 2026",
+                 " 1: - 1558 W 1882 bob           [ lr  1   0] C20 Res Thu Dec 10 12:21:40 2026"});
+    QTreeWidget* list = window.list;
+    list->sortByColumn(5, Qt::AscendingOrder); // by opponent: bob first
+    QCOMPARE(list->topLevelItem(0)->text(5).trimmed(), QStringLiteral("bob"));
+    list->setCurrentItem(list->topLevelItem(0));
+    window.findChild<QPushButton*>("btExamine")->click();
+    QCOMPARE(commands.sent, QStringList{"examine alice 1"});
+    list->sortByColumn(0, Qt::AscendingOrder); // the server's order again
+    QCOMPARE(list->topLevelItem(0)->text(5).trimmed(), QStringLiteral("zed"));
 }
 
 QTEST_MAIN(ListWindowsTest)
