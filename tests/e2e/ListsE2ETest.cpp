@@ -11,8 +11,8 @@
 #include "shell/MainLists.h"
 #include "shell/TfrmMainChess.h"
 
-#include "support/FakeFicsServer.h"
-#include "support/FakeFicsText.h"
+#include "ficsim/FakeFicsServer.h"
+#include "ficsim/FakeFicsText.h"
 #include "support/ModalAnswer.h"
 
 #include <QApplication>

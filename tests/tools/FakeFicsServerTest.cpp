@@ -1,12 +1,13 @@
-#include "support/FakeFicsServer.h"
-#include "support/FakeFicsScript.h"
-#include "support/FakeFicsSession.h"
-#include "support/FakeFicsText.h"
+#include "ficsim/FakeFicsServer.h"
+#include "ficsim/FakeFicsScript.h"
+#include "ficsim/FakeFicsSession.h"
+#include "ficsim/FakeFicsText.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTcpSocket>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <memory>
@@ -328,23 +329,32 @@ void FakeFicsServerTest::seekSoughtAndPlay()
     const QByteArray bobSees = bob.takeUntil(Prompt);
     QVERIFY(bobSees.startsWith("{Game 1 (alice vs. bob) Creating rated blitz match.}\n\r\n\r"
                                "<G1> 1 p=0 t=blitz r=1"));
-    QVERIFY(bobSees.contains(" 1 alice bob -1 5 0 39 39 300 300 1 none (0:00) none 0 0 0\n\r"));
+    // The board of the black player is flipped and ends at the flip field, as recorded.
+    QVERIFY(bobSees.contains(" 1 alice bob -1 5 0 39 39 300 300 1 none (0:00) none 1\n\r"));
     const QByteArray aliceSees = alice.takeUntil(Prompt);
     QVERIFY(!aliceSees.contains("<G1>"));
-    QVERIFY(aliceSees.contains(" 1 alice bob 1 5 0 "));
+    QVERIFY(aliceSees.contains(" 1 alice bob 1 5 0 39 39 300 300 1 none (0:00) none 0\n\r"));
     bob.send("play 4\n");
-    QCOMPARE(bob.takeUntil(Prompt), QByteArray("That seek is not available.\n\rfics% "));
+    QCOMPARE(bob.takeUntil(Prompt), QByteArray("You are already playing a game.\n\rfics% "));
     bob.send("games\n");
-    QCOMPARE(bob.takeUntil(Prompt),
-             QByteArray("  1 ---- alice       ---- bob         [ r   5   0]\n\r\n\r"
-                        "  1 games displayed.\n\rfics% "));
+    const QByteArray games = bob.takeUntil(Prompt);
+    QVERIFY2(QRegularExpression(QStringLiteral(
+                 "^\n\r 1 ---- alice       ---- bob         \\[ br  5   0\\]   [45]:\\d\\d -  "
+                 "5:00 \\(39-39\\) W:  1\n\r\n\r  1 game displayed.\n\rfics% $"))
+                 .match(QString::fromLatin1(games))
+                 .hasMatch(),
+             games.constData());
     bob.send("resign\n");
     QCOMPARE(bob.takeUntil(Prompt),
-             QByteArray("{Game 1 (alice vs. bob) bob resigns} 1-0\n\rfics% "));
+             QByteArray("\n\r{Game 1 (alice vs. bob) bob resigns} 1-0\n\r"
+                        "No ratings adjustment done.\n\rfics% "));
     QCOMPARE(alice.takeUntil(Prompt),
-             QByteArray("\n\r{Game 1 (alice vs. bob) bob resigns} 1-0\n\rfics% "));
+             QByteArray("\n\r{Game 1 (alice vs. bob) bob resigns} 1-0\n\r"
+                        "No ratings adjustment done.\n\rfics% "));
     bob.send("resign\n");
     QCOMPARE(bob.takeUntil(Prompt), QByteArray("You are not playing a game.\n\rfics% "));
+    bob.send("play 4\n");
+    QCOMPARE(bob.takeUntil(Prompt), QByteArray("That seek is not available.\n\rfics% "));
 }
 
 void FakeFicsServerTest::exitClosesOrderlyAndDropResets()
