@@ -9,6 +9,7 @@
 #include "session/ui/CommandInput.h"
 #include "session/ui/TfrmCancelMessage.h"
 #include "session/ui/TfrmConnect.h"
+#include "shell/MainLists.h"
 #include "shell/MainSession.h"
 #include "shell/SessionLogMenu.h"
 #include "shell/TfrmMainChess.h"
@@ -193,9 +194,10 @@ void ConnectionController::sessionEnded()
     // The main chat window and the board manager take their part here once they exist.
 }
 
-void ConnectionController::protocolChosen(ServerProtocol)
+void ConnectionController::protocolChosen(ServerProtocol protocol)
 {
-    // The main chat window learns the protocol here once it exists.
+    // The seek list's columns and the lists' refresh intervals depend on it.
+    m_window.lists().setProtocol(protocol);
 }
 
 void ConnectionController::showInformation(const QString& text)

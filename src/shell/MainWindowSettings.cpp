@@ -12,6 +12,7 @@
 #include "settings/SettingsWriteError.h"
 #include "session/ui/CommandInput.h"
 #include "shell/ApplicationTitle.h"
+#include "shell/MainLists.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,6 +40,7 @@ void TfrmMainChess::LoadMainSettings()
     m_lists.Load(m_settingsFile);
     m_mouseActions->load();
     applySettings();
+    m_listsWiring->applySettings();
     loadCommandPresets();
 }
 
@@ -120,6 +122,7 @@ void TfrmMainChess::SaveMainSettings()
     try {
         m_record.save(m_settingsFile);
         m_lists.Store(m_settingsFile);
+        m_listsWiring->saveSettings();
     } catch (const SettingsWriteError& error) {
         reportWriteFailure(error);
         return;

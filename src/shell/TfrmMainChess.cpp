@@ -11,13 +11,14 @@
 #include "session/ui/CommandInput.h"
 #include "shell/ApplicationTitle.h"
 #include "shell/ConnectionController.h"
-#include "widgets/ControlHint.h"
-#include "widgets/HelpAddresses.h"
+#include "shell/MainLists.h"
 #include "shell/MainSession.h"
 #include "shell/MouseActionsController.h"
 #include "shell/SplitterBar.h"
 #include "shell/TfrmAbout.h"
 #include "shell/TfrmWhatsMore.h"
+#include "widgets/ControlHint.h"
+#include "widgets/HelpAddresses.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -52,7 +53,9 @@ TfrmMainChess::TfrmMainChess(const QString& programDirectory, const QString& req
     menus.build(menuBar());
     toolBars.build(this);
     buildClientArea();
-    m_session = std::make_unique<MainSession>(*memTerminal);
+    m_listsWiring = std::make_unique<MainLists>(*this);
+    m_session = std::make_unique<MainSession>(*memTerminal, *m_listsWiring, *m_listsWiring);
+    m_listsWiring->build();
     wireMenus();
     wirePanes();
     m_connection = new ConnectionController(*this, m_programDirectory);

@@ -16,6 +16,7 @@
 class CommandInput;
 class ConnectionController;
 class MouseActionsController;
+class MainLists;
 class MainSession;
 class QComboBox;
 class QLabel;
@@ -38,6 +39,7 @@ class TfrmWhatsMore;
 class TfrmMainChess : public QMainWindow
 {
     Q_OBJECT
+    friend class MainLists; // the server lists' wiring, kept in its own file
 
 public:
     static inline const QString Caption = QStringLiteral("Tolvaris Internet Chess");
@@ -53,6 +55,7 @@ public:
     const SettingsFile& settingsFile() const { return m_settingsFile; }
     MainSession& session() { return *m_session; }
     ConnectionController& connection() { return *m_connection; }
+    MainLists& lists() { return *m_listsWiring; }
 
     void LoadMainSettings();
     void SaveMainSettings();
@@ -149,6 +152,7 @@ private:
     int m_boardsOpen = 1;
     QWidget* m_client = nullptr;
     TfrmWhatsMore* m_features = nullptr;
+    std::unique_ptr<MainLists> m_listsWiring;
     std::unique_ptr<MainSession> m_session;
     ConnectionController* m_connection = nullptr;
 };
