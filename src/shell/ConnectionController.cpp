@@ -1,5 +1,7 @@
 #include "shell/ConnectionController.h"
 
+#include "shell/MainChat.h"
+
 #include "chat/ui/TerminalView.h"
 #include "lists/SettingsFile.h"
 #include "session/ConnectFlow.h"
@@ -145,12 +147,14 @@ void ConnectionController::clearForNewSession()
 
 void ConnectionController::sessionEnded()
 {
-    // The main chat window and the board manager take their part here once they exist.
+    // The board manager takes its part here once it exists.
+    m_window.chat().sessionEnded();
 }
 
-void ConnectionController::protocolChosen(ServerProtocol)
+void ConnectionController::protocolChosen(ServerProtocol protocol)
 {
-    // The main chat window learns the protocol here once it exists.
+    m_window.chat().protocolChosen(protocol == ServerProtocol::Icc ? ChatComposer::Protocol::Icc
+                                                                   : ChatComposer::Protocol::Fics);
 }
 
 void ConnectionController::showInformation(const QString& text)

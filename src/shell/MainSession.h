@@ -9,6 +9,7 @@
 #include "session/ui/LoginInputBox.h"
 #include "session/NullReceivers.h"
 
+class ChatSink;
 class TerminalSink;
 
 // The server session as the main window owns it: socket, command sender,
@@ -17,12 +18,13 @@ class TerminalSink;
 class MainSession
 {
 public:
-    explicit MainSession(TerminalSink& terminal);
+    MainSession(TerminalSink& terminal, ChatSink& chat);
     MainSession(const MainSession&) = delete;
     MainSession& operator=(const MainSession&) = delete;
 
     ServerSocket& socket() { return m_socket; }
     CommandSender& commands() { return m_commands; }
+    SocketCommandSender& socketCommands() { return m_commands; }
     LoginSteps& login() { return m_login; }
     LoginInputBox& loginQuestions() { return m_loginQuestions; }
     SessionPipeline& pipeline() { return m_pipeline; }
@@ -39,6 +41,6 @@ private:
     SocketCommandSender m_commands;
     LoginInputBox m_loginQuestions;
     LoginSteps m_login;
-    NullReceivers m_unwired; // boards, chat, sounds, list pane and list windows come later
+    NullReceivers m_unwired; // boards, sounds, list pane and list windows come later
     SessionPipeline m_pipeline;
 };

@@ -4,6 +4,8 @@
 // objects that exist.
 #include "shell/TfrmMainChess.h"
 
+#include "shell/MainChat.h"
+
 #include "chat/CommandPresets.h"
 #include "chat/ui/FontSpecConversion.h"
 #include "chat/ui/TerminalView.h"
@@ -58,6 +60,7 @@ void TfrmMainChess::applySettings()
         pane->setBackground(background);
     }
     cmbInput->setFont(FontSpecConversion::toFont(normal));
+    m_chat->applySettings(m_record, FontSpecConversion::toFont(normal), background);
 
     toolBars.spdOpen->setChecked(m_record.open);
     menus.mnuOpen->setChecked(!m_record.open);
@@ -106,6 +109,7 @@ void TfrmMainChess::collectSettings()
     m_record.height = bounds.height();
     for (int kind = 0; kind < TextKindCount; ++kind)
         m_record.fonts[kind] = m_kindFonts[TextKind(kind)];
+    m_chat->collectSettings(m_record);
 }
 
 void TfrmMainChess::SaveMainSettings()

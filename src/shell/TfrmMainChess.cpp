@@ -8,6 +8,7 @@
 #include "shell/ConnectionController.h"
 #include "shell/ControlHint.h"
 #include "shell/HelpAddresses.h"
+#include "shell/MainChat.h"
 #include "shell/MainSession.h"
 #include "shell/SplitterBar.h"
 #include "shell/TfrmAbout.h"
@@ -45,7 +46,9 @@ TfrmMainChess::TfrmMainChess(const QString& programDirectory, const QString& req
     menus.build(menuBar());
     toolBars.build(this);
     buildClientArea();
-    m_session = std::make_unique<MainSession>(*memTerminal);
+    m_chat = new MainChat(m_kindFonts, this);
+    m_session = std::make_unique<MainSession>(*memTerminal, m_chat->router());
+    m_chat->connectTo(*this, *m_session);
     wireMenus();
     wirePanes();
     m_connection = new ConnectionController(*this, m_programDirectory);
@@ -100,7 +103,6 @@ void TfrmMainChess::buildClientArea()
     spdScrollLock->setCheckable(true);
     btWindows = new QPushButton(QStringLiteral("Windows"), pnlStatus);
     btWindows->setObjectName(QStringLiteral("btWindows"));
-    btWindows->setEnabled(false); // the filtered chat windows come later
     pnlHelp = new QLabel(pnlStatus);
     pnlHelp->setObjectName(QStringLiteral("pnlHelp"));
     pnlHelp->setFrameShape(QFrame::StyledPanel);
@@ -280,6 +282,7 @@ void TfrmMainChess::exitProgram()
     m_session->disconnect();
     try {
         toolBars.storePositions(this, m_settingsFile);
+        m_chat->storeChatForms();
     } catch (const SettingsWriteError& error) {
         reportWriteFailure(error);
     }

@@ -14,6 +14,7 @@
 #include <memory>
 
 class ConnectionController;
+class MainChat;
 class MainSession;
 class QComboBox;
 class QLabel;
@@ -50,6 +51,7 @@ public:
     const SettingsFile& settingsFile() const { return m_settingsFile; }
     MainSession& session() { return *m_session; }
     ConnectionController& connection() { return *m_connection; }
+    MainChat& chat() { return *m_chat; }
 
     void LoadMainSettings();
     void SaveMainSettings();
@@ -59,6 +61,8 @@ public:
 
     int selectedTab() const { return m_selectedTab; }
     const QString& targetPlayer() const { return m_targetPlayer; }
+    // A word picked in a chat window: the target player; the target label stays.
+    void pickWord(const QString& word) { m_targetPlayer = word; }
 
     // Controls with given names.
     QTabBar* tabSplitters = nullptr;
@@ -134,6 +138,7 @@ private:
     int m_boardsOpen = 1;
     QWidget* m_client = nullptr;
     TfrmWhatsMore* m_features = nullptr;
+    MainChat* m_chat = nullptr;
     std::unique_ptr<MainSession> m_session;
     ConnectionController* m_connection = nullptr;
 };

@@ -1,0 +1,30 @@
+#include "chat/ui/ChatMenu.h"
+
+namespace {
+
+QAction* checkable(QMenu* menu, const QString& caption)
+{
+    QAction* item = menu->addAction(caption);
+    item->setCheckable(true);
+    return item;
+}
+
+} // namespace
+
+ChatMenu::ChatMenu(QWidget* parent) : QMenu(parent)
+{
+    setObjectName(QStringLiteral("mnuChat"));
+    mnuCopy = addAction(QStringLiteral("Copy"));
+    mnuCopyPaste = addAction(QStringLiteral("Copy && Paste"));
+    addSeparator();
+    mnuIncludeShouts = checkable(this, QStringLiteral("Include &Shouts"));
+    mnuIncludeChannelTells = checkable(this, QStringLiteral("Include Channel &Tells"));
+    addSeparator();
+    mnuPopUpOnTells = checkable(this, QStringLiteral("&Pop Up On Tells"));
+    mnuPopUpOnSays = checkable(this, QStringLiteral("Pop &Up On Says"));
+    addSeparator();
+    mnuEcho = checkable(this, QStringLiteral("&Echo"));
+    mnuStayOnTop = checkable(this, QStringLiteral("Stay &On Top"));
+    addSeparator();
+    mnuAliases = addAction(QStringLiteral("&Aliases"));
+}

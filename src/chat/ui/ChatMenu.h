@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QMenu>
+
+// The chat window's menu, mnuChat, opened by a right click on its output pane.
+class ChatMenu : public QMenu
+{
+    Q_OBJECT
+
+public:
+    explicit ChatMenu(QWidget* parent = nullptr);
+
+    QAction* mnuCopy;
+    QAction* mnuCopyPaste;
+    QAction* mnuIncludeShouts;
+    QAction* mnuIncludeChannelTells;
+    QAction* mnuPopUpOnTells;
+    QAction* mnuPopUpOnSays;
+    QAction* mnuEcho;
+    QAction* mnuStayOnTop;
+    QAction* mnuAliases;
+};

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "chat/ChatRouter.h"
+#include "chat/ChatComposer.h"
+
+#include <QColor>
+#include <QFont>
+#include <QObject>
+
+#include <memory>
+
+class FilteredChats;
+class KindFonts;
+class QPushButton;
+class MainSession;
+class TfrmChat;
+class TfrmMainChess;
+struct MainSettingsRecord;
+
+// The main window's chat: the main chat window, the chat router that the
+// dispatcher hands chat lines to, and the wiring of both into the main
+// window's menus, tool bar and session.
+class MainChat : public QObject
+{
+    Q_OBJECT
+
+public:
+    MainChat(const KindFonts& fonts, QWidget* mainWindow);
+    ~MainChat() override;
+
+    ChatRouter& router() { return m_router; }
+    FilteredChats& filtered() { return *m_filtered; }
+    TfrmChat* frmChat() const { return m_frmChat; }
+
+    // Commands leave through the session; picks go to the main window.
+    void connectTo(TfrmMainChess& mainWindow, MainSession& session);
+
+    void applySettings(const MainSettingsRecord& record, const QFont& font, const QColor& color);
+    void collectSettings(MainSettingsRecord& record) const;
+
+    void showMainChat();
+    void setBoardsViewShown(bool shown);
+    void protocolChosen(ChatComposer::Protocol protocol);
+    // The connection ended: the main chat window goes out of the way.
+    void sessionEnded();
+    // At exit: the filtered windows' places and filters.
+    void storeChatForms();
+
+private:
+    void initialiseFiltered(TfrmChat& window) const;
+    void showWindowsMenu(QPushButton* button);
+
+    TfrmChat* m_frmChat;
+    ChatRouter m_router;
+    std::unique_ptr<FilteredChats> m_filtered;
+    TfrmMainChess* m_mainWindow = nullptr;
+    QFont m_font;
+    QColor m_color;
+};
