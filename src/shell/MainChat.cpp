@@ -74,6 +74,9 @@ void MainChat::connectTo(TfrmMainChess& mainWindow, MainSession& session)
     m_frmChat->setPickSink([&mainWindow](const QString& word) { mainWindow.pickWord(word); });
     connect(mainWindow.menus.mnuDisplayChat, &QAction::triggered, this, &MainChat::showMainChat);
     connect(mainWindow.toolBars.btChat, &QToolButton::clicked, this, &MainChat::showMainChat);
+    connect(mainWindow.menus.mnuChatAliases, &QAction::triggered, m_frmChat,
+            &TfrmChat::editAliases);
+    mainWindow.menus.mnuChatAliases->setEnabled(true);
     mainWindow.menus.mnuDisplayChat->setEnabled(true);
     mainWindow.toolBars.btChat->setEnabled(true);
 
@@ -136,6 +139,16 @@ void MainChat::collectSettings(MainSettingsRecord& record) const
     const QRect bounds = m_frmChat->geometry();
     record.chat1 = {bounds.left(), bounds.top(), bounds.left() + bounds.width(),
                     bounds.top() + bounds.height()};
+}
+
+void MainChat::loadAliases(const SettingsFile& shared)
+{
+    m_frmChat->setAliases(ChatAliases::load(shared));
+}
+
+void MainChat::storeAliases(SettingsFile& shared) const
+{
+    m_frmChat->aliases().store(shared);
 }
 
 void MainChat::showMainChat()

@@ -13,6 +13,7 @@ class FilteredChats;
 class KindFonts;
 class QPushButton;
 class MainSession;
+class SettingsFile;
 class TfrmChat;
 class TfrmMainChess;
 struct MainSettingsRecord;
@@ -37,6 +38,9 @@ public:
 
     void applySettings(const MainSettingsRecord& record, const QFont& font, const QColor& color);
     void collectSettings(MainSettingsRecord& record) const;
+    // The main chat window's aliases, kept in the shared settings file.
+    void loadAliases(const SettingsFile& shared);
+    void storeAliases(SettingsFile& shared) const;
 
     void showMainChat();
     void setBoardsViewShown(bool shown);

@@ -37,6 +37,7 @@ void TfrmMainChess::LoadMainSettings()
     m_record.height = bounds.height();
     m_record.load(m_settingsFile, m_kindFonts[TextKind::Normal]);
     m_lists.Load(m_settingsFile);
+    m_chat->loadAliases(SharedSettingsFile(m_programDirectory));
     applySettings();
     loadCommandPresets();
 }
@@ -118,6 +119,8 @@ void TfrmMainChess::SaveMainSettings()
     try {
         m_record.save(m_settingsFile);
         m_lists.Store(m_settingsFile);
+        SettingsFile shared = SharedSettingsFile(m_programDirectory);
+        m_chat->storeAliases(shared);
     } catch (const SettingsWriteError& error) {
         reportWriteFailure(error);
         return;

@@ -108,8 +108,8 @@ void TfrmChatTest::tabDecidesThePrefix()
 
 void TfrmChatTest::aliasLeavesTheTypedTextAlone()
 {
-    std::array<TfrmChat::Alias, TfrmChat::AliasCount> aliases{};
-    aliases[3] = {QStringLiteral("greet"), QStringLiteral("hello all")};
+    ChatAliases aliases;
+    aliases.aliases[3] = {QStringLiteral("greet"), QStringLiteral("hello all")};
     m_chat->setAliases(aliases);
     m_chat->selectType(MessageType::Say);
     m_chat->memIn->setText(QStringLiteral("half typ"));

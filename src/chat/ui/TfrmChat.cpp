@@ -4,6 +4,7 @@
 #include "chat/ui/ChatMenu.h"
 #include "chat/ui/ChatPane.h"
 #include "chat/ui/FontSpecConversion.h"
+#include "chat/ui/TfrmEditTells.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -132,7 +133,7 @@ void TfrmChat::wireControls()
     connect(mnuChat->mnuPopUpOnSays, &QAction::toggled, this, &TfrmChat::setPopUpOnSays);
     connect(mnuChat->mnuEcho, &QAction::toggled, this, &TfrmChat::setEcho);
     connect(mnuChat->mnuStayOnTop, &QAction::toggled, this, &TfrmChat::setStayOnTop);
-    connect(mnuChat->mnuAliases, &QAction::triggered, this, &TfrmChat::aliasesRequested);
+    connect(mnuChat->mnuAliases, &QAction::triggered, this, &TfrmChat::editAliases);
 }
 
 void TfrmChat::setChatFont(const QFont& font)
@@ -196,16 +197,23 @@ void TfrmChat::setStayOnTop(bool on)
         show();
 }
 
-void TfrmChat::setAliases(const std::array<Alias, AliasCount>& aliases)
+void TfrmChat::setAliases(const ChatAliases& aliases)
 {
     m_aliases = aliases;
     for (int i = 0; i < AliasCount; ++i) {
         QToolButton* button = aliasButtons[std::size_t(i)];
-        const QString& name = m_aliases[std::size_t(i)].name;
+        const QString& name = m_aliases.aliases[std::size_t(i)].name;
         button->setToolTip(name);
         button->setStatusTip(
             name + QStringLiteral(": sends user-defined message.  Right-click to define aliases."));
     }
+}
+
+void TfrmChat::editAliases()
+{
+    TfrmEditTells editor(m_aliases, this);
+    if (editor.exec() == QDialog::Accepted)
+        setAliases(editor.aliases());
 }
 
 TfrmChat::MessageType TfrmChat::messageType() const
@@ -270,7 +278,7 @@ void TfrmChat::sendAlias(int index)
     if (index < 0 || index >= AliasCount)
         return;
     const QString typed = memIn->text();
-    memIn->setText(m_aliases[std::size_t(index)].text);
+    memIn->setText(m_aliases.aliases[std::size_t(index)].text);
     send();
     memIn->setText(typed);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chat/ChatAliases.h"
 #include "chat/ChatComposer.h"
 #include "chat/ChatTarget.h"
 #include "chat/ChatWindowRouting.h"
@@ -31,19 +32,11 @@ public:
     using Protocol = ChatComposer::Protocol;
     using Sink = std::function<void(const QString&)>;
 
-    static constexpr int AliasCount = 16;
+    static constexpr int AliasCount = ChatAliases::Count;
     // The caption of a board's chat pane; the Windows menu leaves those out.
     static inline const QString BoardPaneCaption = QStringLiteral("__Board_Chat__");
     static constexpr int MinClientWidth = 400;
     static constexpr int MinClientHeight = 120;
-
-    struct Alias
-    {
-        QString name;
-        QString text;
-
-        friend bool operator==(const Alias&, const Alias&) = default;
-    };
 
     TfrmChat(const KindFonts& fonts, ChatFilter filter, QWidget* parent = nullptr);
     ~TfrmChat() override;
@@ -86,8 +79,10 @@ public:
     // Main chat window: hidden when closed. Otherwise the window goes away.
     void setHidesWhenClosed(bool hides) { m_hidesWhenClosed = hides; }
 
-    const std::array<Alias, AliasCount>& aliases() const { return m_aliases; }
-    void setAliases(const std::array<Alias, AliasCount>& aliases);
+    const ChatAliases& aliases() const { return m_aliases; }
+    void setAliases(const ChatAliases& aliases);
+    // The aliases editor; OK renews the buttons.
+    void editAliases();
 
     void openForComposing(MessageType type, const QString& handle);
     void selectType(MessageType type);
@@ -107,10 +102,6 @@ public:
     int unreadCount() const { return m_unread; }
 
     const QString& pickedWord() const { return m_pickedWord; }
-
-Q_SIGNALS:
-    // The user asked for the aliases editor.
-    void aliasesRequested();
 
 protected:
     bool event(QEvent* event) override;
@@ -138,7 +129,7 @@ private:
     bool m_focusFollowsMouseOff = false;
     bool m_boardsViewShown = false;
     bool m_hidesWhenClosed = false;
-    std::array<Alias, AliasCount> m_aliases{};
+    ChatAliases m_aliases;
     QString m_pickedWord;
     QString m_baseCaption;
     int m_unread = 0;
