@@ -1,6 +1,7 @@
 #include "shell/ConnectionController.h"
 
 #include "shell/MainChat.h"
+#include "shell/MainToggles.h"
 
 #include "chat/ui/TerminalView.h"
 #include "lists/SettingsFile.h"
@@ -153,6 +154,7 @@ void ConnectionController::sessionEnded()
 
 void ConnectionController::protocolChosen(ServerProtocol protocol)
 {
+    m_window.toggles().protocolChosen(protocol);
     m_window.chat().protocolChosen(protocol == ServerProtocol::Icc ? ChatComposer::Protocol::Icc
                                                                    : ChatComposer::Protocol::Fics);
 }

@@ -1,5 +1,6 @@
 #include "shell/MainChat.h"
 
+#include "chat/GeneralOptions.h"
 #include "chat/ui/TfrmChat.h"
 #include "lists/MainSettingsRecord.h"
 #include "shell/FilteredChats.h"
@@ -101,8 +102,28 @@ void MainChat::connectTo(TfrmMainChess& mainWindow, MainSession& session)
     windowsButton->setEnabled(true);
 }
 
-void MainChat::applySettings(const MainSettingsRecord& record, const QFont& font,
-                             const QColor& color)
+void MainChat::setChatFont(const QFont& font, const QColor& color)
+{
+    m_font = font;
+    m_color = color;
+    QList<TfrmChat*> windows = m_filtered->windows();
+    windows.prepend(m_frmChat);
+    for (TfrmChat* window : windows) {
+        window->setChatFont(font);
+        window->setChatColor(color);
+    }
+}
+
+void MainChat::applyOptions(const GeneralOptions& options)
+{
+    m_frmChat->setPopUpOnTells(options.popUpTells);
+    m_frmChat->setPopUpOnSays(options.popUpSays);
+    m_frmChat->setIncludeShouts(options.includeShouts);
+    m_frmChat->setIncludeChannelTells(options.includeChannelTells);
+    m_frmChat->setEcho(options.echo);
+}
+
+void MainChat::applySettings(const MainSettingsRecord& record)
 {
     m_frmChat->setIncludeShouts(record.includeShoutsNew);
     m_frmChat->setIncludeChannelTells(record.includeChannelTellsNew);
@@ -111,14 +132,6 @@ void MainChat::applySettings(const MainSettingsRecord& record, const QFont& font
     m_frmChat->setEcho(record.chatEcho);
     m_frmChat->setStayOnTop(record.chatStayOnTop);
     m_frmChat->setFocusFollowsMouseOff(record.boardsSeperated);
-    m_font = font;
-    m_color = color;
-    for (TfrmChat* window : m_filtered->windows()) {
-        window->setChatFont(font);
-        window->setChatColor(color);
-    }
-    m_frmChat->setChatFont(font);
-    m_frmChat->setChatColor(color);
     const MainSettings::Bounds& bounds = record.chat1;
     if (bounds.right > bounds.left && bounds.bottom > bounds.top)
         m_frmChat->setGeometry(bounds.left, bounds.top, bounds.right - bounds.left,

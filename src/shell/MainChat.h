@@ -10,6 +10,7 @@
 #include <memory>
 
 class FilteredChats;
+struct GeneralOptions;
 class KindFonts;
 class QPushButton;
 class MainSession;
@@ -36,7 +37,11 @@ public:
     // Commands leave through the session; picks go to the main window.
     void connectTo(TfrmMainChess& mainWindow, MainSession& session);
 
-    void applySettings(const MainSettingsRecord& record, const QFont& font, const QColor& color);
+    void applySettings(const MainSettingsRecord& record);
+    // The main chat window's five flags, as the options dialog chose them.
+    void applyOptions(const GeneralOptions& options);
+    // The main chat window and the filtered windows, now and when created.
+    void setChatFont(const QFont& font, const QColor& color);
     void collectSettings(MainSettingsRecord& record) const;
     // The main chat window's aliases, kept in the shared settings file.
     void loadAliases(const SettingsFile& shared);

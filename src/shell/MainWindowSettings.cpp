@@ -5,6 +5,7 @@
 #include "shell/TfrmMainChess.h"
 
 #include "shell/MainChat.h"
+#include "shell/MainToggles.h"
 
 #include "chat/CommandPresets.h"
 #include "chat/ui/FontSpecConversion.h"
@@ -53,20 +54,14 @@ void TfrmMainChess::applySettings()
 
     for (int kind = 0; kind < TextKindCount; ++kind)
         m_kindFonts[TextKind(kind)] = m_record.fonts[kind];
-    const FontSpec& normal = m_kindFonts[TextKind::Normal];
-    const QColor background = FontSpecConversion::toColor(m_record.backColor);
-    for (TerminalPane* pane : {static_cast<TerminalPane*>(memTerminal), memOutPut}) {
-        pane->setBaseFont(FontSpecConversion::toFont(normal),
-                          FontSpecConversion::toColor(normal.color));
-        pane->setBackground(background);
-    }
-    cmbInput->setFont(FontSpecConversion::toFont(normal));
-    m_chat->applySettings(m_record, FontSpecConversion::toFont(normal), background);
+    applyPaneFonts();
+    m_chat->applySettings(m_record);
 
     toolBars.spdOpen->setChecked(m_record.open);
     menus.mnuOpen->setChecked(!m_record.open);
     toolBars.spdSilence->setChecked(m_record.silenced);
     menus.mnuSilence->setChecked(m_record.silenced);
+    m_toggles->applySettings(m_record);
 
     const QSignalBlocker blocker(tabSplitters);
     while (tabSplitters->count() > 0)
@@ -78,6 +73,19 @@ void TfrmMainChess::applySettings()
     setWindowState(m_record.maximized ? Qt::WindowMaximized : Qt::WindowNoState);
     if (!m_record.maximized)
         setGeometry(m_record.left, m_record.top, m_record.width, m_record.height);
+}
+
+void TfrmMainChess::applyPaneFonts()
+{
+    const FontSpec& normal = m_kindFonts[TextKind::Normal];
+    const QColor background = FontSpecConversion::toColor(m_record.backColor);
+    for (TerminalPane* pane : {static_cast<TerminalPane*>(memTerminal), memOutPut}) {
+        pane->setBaseFont(FontSpecConversion::toFont(normal),
+                          FontSpecConversion::toColor(normal.color));
+        pane->setBackground(background);
+    }
+    cmbInput->setFont(FontSpecConversion::toFont(normal));
+    m_chat->setChatFont(FontSpecConversion::toFont(normal), background);
 }
 
 void TfrmMainChess::loadCommandPresets()
@@ -111,6 +119,7 @@ void TfrmMainChess::collectSettings()
     for (int kind = 0; kind < TextKindCount; ++kind)
         m_record.fonts[kind] = m_kindFonts[TextKind(kind)];
     m_chat->collectSettings(m_record);
+    m_toggles->collectSettings(m_record);
 }
 
 void TfrmMainChess::SaveMainSettings()

@@ -9,6 +9,7 @@
 #include "shell/ControlHint.h"
 #include "shell/HelpAddresses.h"
 #include "shell/MainChat.h"
+#include "shell/MainToggles.h"
 #include "shell/MainSession.h"
 #include "shell/SplitterBar.h"
 #include "shell/TfrmAbout.h"
@@ -49,6 +50,7 @@ TfrmMainChess::TfrmMainChess(const QString& programDirectory, const QString& req
     m_chat = new MainChat(m_kindFonts, this);
     m_session = std::make_unique<MainSession>(*memTerminal, m_chat->router());
     m_chat->connectTo(*this, *m_session);
+    m_toggles = new MainToggles(*this, m_session->commands());
     wireMenus();
     wirePanes();
     m_connection = new ConnectionController(*this, m_programDirectory);
@@ -138,6 +140,10 @@ void TfrmMainChess::wireMenus()
     connect(mnuTerminal->mnuTerminalClear, &QAction::triggered, memTerminal,
             &TerminalView::clearTerminal);
     connect(mnuTerminal->mnuScrollLock, &QAction::triggered, &m_scrollLock, &ScrollLock::toggle);
+    connect(menus.mnuGeneral, &QAction::triggered, this, &TfrmMainChess::openOptions);
+    connect(mnuTerminal->mnuTerminalFont, &QAction::triggered, this, &TfrmMainChess::openOptions);
+    menus.mnuGeneral->setEnabled(true);
+    mnuTerminal->mnuTerminalFont->setEnabled(true);
     connect(spdScrollLock, &QToolButton::clicked, &m_scrollLock, &ScrollLock::toggle);
     connect(&m_scrollLock, &ScrollLock::changed, this, [this](bool on) {
         spdScrollLock->setChecked(on);

@@ -15,6 +15,7 @@
 
 class ConnectionController;
 class MainChat;
+class MainToggles;
 class MainSession;
 class QComboBox;
 class QLabel;
@@ -52,6 +53,7 @@ public:
     MainSession& session() { return *m_session; }
     ConnectionController& connection() { return *m_connection; }
     MainChat& chat() { return *m_chat; }
+    MainToggles& toggles() { return *m_toggles; }
 
     void LoadMainSettings();
     void SaveMainSettings();
@@ -118,6 +120,12 @@ private:
     // Settings (MainWindowSettings.cpp)
     void readEarlySettings();
     void applySettings();
+    // The terminal, list pane, command input and chat windows take the Normal
+    // font and the terminal background.
+    void applyPaneFonts();
+
+    // The general options dialog (MainWindowOptions.cpp)
+    void openOptions();
     void collectSettings();
     void loadCommandPresets();
     void saveCommandPresets();
@@ -139,6 +147,7 @@ private:
     QWidget* m_client = nullptr;
     TfrmWhatsMore* m_features = nullptr;
     MainChat* m_chat = nullptr;
+    MainToggles* m_toggles = nullptr;
     std::unique_ptr<MainSession> m_session;
     ConnectionController* m_connection = nullptr;
 };

@@ -10,6 +10,10 @@
 #include "shell/TfrmMainChess.h"
 
 #include "support/FakeFicsServer.h"
+#include "support/ModalAnswer.h"
+
+#include "chat/ui/OptionsFontPage.h"
+#include "chat/ui/TfrmOptions.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,7 +21,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QListWidget>
 #include <QTabBar>
+#include <QTextBlock>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -29,6 +35,16 @@ namespace {
 
 const QByteArray Marker = " ------------------------ Battle Mode On ------------------- ";
 constexpr int Patience = 30000;
+
+// The colour of the first line of a pane that holds text.
+QColor colourOfLine(const QTextEdit* pane, const QString& text)
+{
+    for (QTextBlock block = pane->document()->begin(); block.isValid(); block = block.next()) {
+        if (block.text().contains(text))
+            return block.begin().fragment().charFormat().foreground().color();
+    }
+    return QColor();
+}
 
 } // namespace
 
@@ -47,6 +63,8 @@ private Q_SLOTS:
     void hiddenChatWindowPopsUpOnATell();
     void boardsTabKeepsTheChatWindowHidden();
     void filteredWindowsComeBackAtTheFirstConnect();
+    void silenceAndOpenSendTheirSettings();
+    void optionsFontsActAtOnceAndAfterRestart();
 
 private:
     void startWindow();
@@ -239,6 +257,67 @@ void ChatE2ETest::filteredWindowsComeBackAtTheFirstConnect()
         QCOMPARE(windows[i]->routing().filter().acceptsAll(), forms[i].filter.acceptsAll());
         QCOMPARE(windows[i]->geometry().size(), forms[i].bounds.size());
     }
+}
+
+void ChatE2ETest::silenceAndOpenSendTheirSettings()
+{
+    loginAs("carol");
+    m_window->toolBars.spdSilence->click();
+    QTRY_VERIFY_WITH_TIMEOUT(m_server->receivedLines().endsWith("Set Chanoff 1"), Patience);
+    const QList<QByteArray> received = m_server->receivedLines();
+    QCOMPARE(received.mid(received.size() - 4),
+             (QList<QByteArray>{"Set CShout 0", "Set Seek 0", "Set Shout 0", "Set Chanoff 1"}));
+    QVERIFY(m_window->menus.mnuSilence->isChecked());
+    m_window->toolBars.spdOpen->click();
+    QTRY_VERIFY_WITH_TIMEOUT(m_server->receivedLines().endsWith("Set Open 0"), Patience);
+    QVERIFY(!m_window->menus.mnuOpen->isChecked());
+    m_window->menus.mnuClearMessages->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(m_server->receivedLines().endsWith("Clearmessages *"), Patience);
+}
+
+void ChatE2ETest::optionsFontsActAtOnceAndAfterRestart()
+{
+    const QColor green(0, 128, 0);
+    const QColor blue(0, 0, 255);
+    startWindow();
+    answerNextModal(this, [&](QWidget* modal) {
+        auto* dialog = qobject_cast<TfrmOptions*>(modal);
+        QVERIFY(dialog);
+        OptionsFontPage* page = dialog->fontPage;
+        page->lstKinds->setCurrentRow(int(TextKind::Tell));
+        page->chooseColor = [green](const QColor&) { return std::optional<QColor>(green); };
+        page->btnKindColor->click();
+        page->askKey = [] { return std::optional<QString>(QStringLiteral(" carol ")); };
+        page->btnAdd->click();
+        page->chooseColor = [blue](const QColor&) { return std::optional<QColor>(blue); };
+        page->btnCustomColor->click();
+        dialog->btnOK->click();
+    });
+    m_window->menus.mnuGeneral->trigger();
+
+    const auto showBothLines = [this] {
+        m_window->memTerminal->appendToTerminal("alice tells you: one\r\n", TextKind::Tell,
+                                                "ALICE");
+        m_window->memTerminal->appendToTerminal("carol tells you: two\r\n", TextKind::Tell,
+                                                "CAROL");
+        mainChat()->takeLine("alice tells you: one", "ALICE", TextKind::Tell, "TELLS");
+        mainChat()->takeLine("carol tells you: two", "CAROL", TextKind::Tell, "TELLS");
+    };
+    const auto checkColours = [&] {
+        for (const QTextEdit* pane : {static_cast<const QTextEdit*>(m_window->memTerminal),
+                                      static_cast<const QTextEdit*>(mainChat()->memOut)}) {
+            QCOMPARE(colourOfLine(pane, "alice tells you: one"), green);
+            QCOMPARE(colourOfLine(pane, "carol tells you: two"), blue);
+        }
+    };
+    showBothLines();
+    checkColours();
+    m_window->exitProgram();
+    m_window.reset();
+
+    startWindow();
+    showBothLines();
+    checkColours();
 }
 
 QTEST_MAIN(ChatE2ETest)
