@@ -1,6 +1,6 @@
 #include "chat/ChatAliases.h"
 
-#include "lists/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "chat/ChatForms.h"
 
-#include "lists/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 #include <array>
 

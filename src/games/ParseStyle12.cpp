@@ -20,6 +20,7 @@ namespace {
 
 constexpr int FieldCount = 31;
 constexpr int RankLength = 8;
+constexpr int MaxMoveNumber = 1000000;
 
 bool isBlankOrControl(char c)
 {
@@ -136,7 +137,8 @@ bool ParseStyle12(const QByteArray& line, Style12Record& record)
                              && scaledInt32(f[24], 1000, record.WhiteTime)
                              && scaledInt32(f[25], 1000, record.BlackTime)
                              && scaledInt32(f[26], 1, record.MoveNumber);
-    if (!numbersRead)
+    // Plies are counted in an int: a move number beyond any real game is a broken line.
+    if (!numbersRead || record.MoveNumber < 0 || record.MoveNumber > MaxMoveNumber)
         return false;
     record.VerboseMove.setValue(f[27]);
     record.MoveTime.setValue(f[28]);

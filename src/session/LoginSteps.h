@@ -2,7 +2,8 @@
 
 #include "session/InterfaceToggles.h"
 #include "session/LoginSink.h"
-#include "session/ServerProtocol.h"
+#include "settings/ProductName.h"
+#include "net/ServerProtocol.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,7 +23,7 @@ public:
     static inline const QString Caption = QStringLiteral("Logon");
     static inline const QString HandlePrompt = QStringLiteral("Please enter handle.");
     static inline const QString PasswordPrompt = QStringLiteral("Please enter password.");
-    static inline const QString InterfaceName = QStringLiteral("Tolvaris 2.0 Quarndell");
+    static inline const QString InterfaceName = ProductName;
     static inline const QString GuestPrefix = QStringLiteral("Tol");
 
     LoginSteps(SecretCommandSender& sender, LoginQuestions& questions, QRandomGenerator& random);
@@ -35,6 +36,8 @@ public:
     void setAutoExecCommands(const QStringList& commands) { m_autoExec = commands; }
     // The values of the keys "0", "1", ... of the section's "key=value" lines, one per line.
     static QStringList autoExecCommands(const QStringList& sectionLines);
+    // The profile's section of those commands, one "index=command" line each.
+    static inline const QString AutoExecSection = QStringLiteral("AutoExec Cmds");
     // Runs the Silence and then the Open action; the built-in toggles are used until set.
     void setToggleActions(std::function<void()> actions) { m_toggleActions = std::move(actions); }
     // Shows the handle in the target label once the login is complete.

@@ -4,7 +4,7 @@
 #include "shell/MainToggles.h"
 
 #include "chat/ui/TerminalView.h"
-#include "lists/SettingsFile.h"
+#include "settings/SettingsFile.h"
 #include "session/ConnectFlow.h"
 #include "session/ConnectionList.h"
 #include "session/LoginSteps.h"
@@ -21,12 +21,6 @@
 #include <QRandomGenerator>
 #include <QTabBar>
 #include <QToolButton>
-
-namespace {
-
-const QString AutoExecSection = QStringLiteral("AutoExec Cmds");
-
-} // namespace
 
 ConnectionController::ConnectionController(TfrmMainChess& window, const QString& programDirectory)
     : QObject(&window), m_window(window), m_programDirectory(programDirectory),
@@ -70,7 +64,7 @@ void ConnectionController::connectAtStart()
 void ConnectionController::prepareLogin()
 {
     QStringList lines;
-    LoadSection(m_window.settingsFile(), AutoExecSection, lines);
+    LoadSection(m_window.settingsFile(), LoginSteps::AutoExecSection, lines);
     LoginSteps& login = m_window.session().login();
     login.setAutoExecCommands(LoginSteps::autoExecCommands(lines));
     login.setAutoflag(m_window.menus.mnuAutoflag->isChecked());

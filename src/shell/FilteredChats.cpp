@@ -3,7 +3,7 @@
 #include "chat/ChatRouter.h"
 #include "chat/ui/TfrmChat.h"
 #include "chat/ui/TfrmCreateChat.h"
-#include "lists/SettingsWriteError.h"
+#include "settings/SettingsWriteError.h"
 #include "shell/ApplicationTitle.h"
 
 #include <QMessageBox>

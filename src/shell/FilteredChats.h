@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chat/ChatForms.h"
-#include "lists/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 #include <QList>
 #include <QObject>

@@ -2,7 +2,7 @@
 
 #include "chat/GeneralOptions.h"
 #include "chat/ui/TfrmChat.h"
-#include "lists/MainSettingsRecord.h"
+#include "settings/MainSettingsRecord.h"
 #include "shell/FilteredChats.h"
 #include "shell/MainSession.h"
 #include "shell/TfrmMainChess.h"

@@ -4,10 +4,10 @@
 
 #include <QRandomGenerator>
 
-MainSession::MainSession(TerminalSink& terminal, ChatSink& chat)
+MainSession::MainSession(TerminalSink& terminal, ChatSink& chat, SoundSink& sounds)
     : m_commands(m_socket, m_trace),
       m_login(m_commands, m_loginQuestions, *QRandomGenerator::global()),
-      m_pipeline(SessionReceivers{terminal, m_login, m_unwired, chat, m_unwired, m_unwired,
+      m_pipeline(SessionReceivers{terminal, m_login, m_unwired, chat, sounds, m_unwired,
                                   m_commands, m_unwired},
                  m_trace, m_sessionLog)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "session/LoginSteps.h"
-#include "session/ServerSocket.h"
+#include "net/ServerSocket.h"
 #include "session/SessionLog.h"
 #include "session/SessionPipeline.h"
 #include "session/SocketCommandSender.h"
@@ -10,6 +10,7 @@
 #include "session/NullReceivers.h"
 
 class ChatSink;
+class SoundSink;
 class TerminalSink;
 
 // The server session as the main window owns it: socket, command sender,
@@ -18,7 +19,7 @@ class TerminalSink;
 class MainSession
 {
 public:
-    MainSession(TerminalSink& terminal, ChatSink& chat);
+    MainSession(TerminalSink& terminal, ChatSink& chat, SoundSink& sounds);
     MainSession(const MainSession&) = delete;
     MainSession& operator=(const MainSession&) = delete;
 
@@ -41,6 +42,6 @@ private:
     SocketCommandSender m_commands;
     LoginInputBox m_loginQuestions;
     LoginSteps m_login;
-    NullReceivers m_unwired; // boards, sounds, list pane and list windows come later
+    NullReceivers m_unwired; // boards, list pane and list windows come later
     SessionPipeline m_pipeline;
 };

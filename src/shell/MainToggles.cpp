@@ -1,6 +1,6 @@
 #include "shell/MainToggles.h"
 
-#include "lists/MainSettingsRecord.h"
+#include "settings/MainSettingsRecord.h"
 #include "session/CommandSender.h"
 #include "shell/TfrmMainChess.h"
 

@@ -4,16 +4,10 @@
 #include "chat/GeneralOptions.h"
 #include "chat/ui/TfrmOptions.h"
 #include "chat/ui/TfrmChat.h"
-#include "lists/SettingsWriteError.h"
+#include "settings/SettingsWriteError.h"
 #include "session/LoginSteps.h"
 #include "shell/MainChat.h"
 #include "shell/MainToggles.h"
-
-namespace {
-
-const QString AutoExecSection = QStringLiteral("AutoExec Cmds");
-
-} // namespace
 
 void TfrmMainChess::openOptions()
 {
@@ -32,7 +26,7 @@ void TfrmMainChess::openOptions()
     options.shoutType = m_record.shout;
     options.silenceSet = m_toggles->state().silenceSet;
     QStringList sectionLines;
-    LoadSection(m_settingsFile, AutoExecSection, sectionLines);
+    LoadSection(m_settingsFile, LoginSteps::AutoExecSection, sectionLines);
     options.autoExecCommands = LoginSteps::autoExecCommands(sectionLines);
 
     const auto storeCustomFonts = [this] {
@@ -61,9 +55,8 @@ void TfrmMainChess::openOptions()
     for (qsizetype i = 0; i < chosen.autoExecCommands.size(); ++i)
         lines.append(QString::number(i) + u'=' + chosen.autoExecCommands.at(i));
     try {
-        StoreSection(m_settingsFile, AutoExecSection, lines);
+        StoreSection(m_settingsFile, LoginSteps::AutoExecSection, lines);
     } catch (const SettingsWriteError& error) {
         reportWriteFailure(error);
     }
-    LoadSection(m_settingsFile, AutoExecSection, m_autoExecCommands);
 }

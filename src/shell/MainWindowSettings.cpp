@@ -5,13 +5,14 @@
 #include "shell/TfrmMainChess.h"
 
 #include "shell/MainChat.h"
+#include "shell/MainSounds.h"
 #include "shell/MainToggles.h"
 
 #include "chat/CommandPresets.h"
 #include "chat/ui/FontSpecConversion.h"
 #include "chat/ui/TerminalView.h"
-#include "lists/SettingsValue.h"
-#include "lists/SettingsWriteError.h"
+#include "settings/SettingsValue.h"
+#include "settings/SettingsWriteError.h"
 #include "shell/ApplicationTitle.h"
 
 #include <QAction>
@@ -39,6 +40,7 @@ void TfrmMainChess::LoadMainSettings()
     m_record.load(m_settingsFile, m_kindFonts[TextKind::Normal]);
     m_lists.Load(m_settingsFile);
     m_chat->loadAliases(SharedSettingsFile(m_programDirectory));
+    m_sounds->settings().load(m_settingsFile);
     applySettings();
     loadCommandPresets();
 }
@@ -130,6 +132,7 @@ void TfrmMainChess::SaveMainSettings()
         m_lists.Store(m_settingsFile);
         SettingsFile shared = SharedSettingsFile(m_programDirectory);
         m_chat->storeAliases(shared);
+        m_sounds->settings().store(m_settingsFile);
     } catch (const SettingsWriteError& error) {
         reportWriteFailure(error);
         return;

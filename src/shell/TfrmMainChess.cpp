@@ -1,15 +1,17 @@
 #include "shell/TfrmMainChess.h"
 
+#include "chat/ui/SoundPlayer.h"
 #include "chat/ui/TerminalMenu.h"
 #include "chat/ui/TerminalView.h"
-#include "lists/SettingsWriteError.h"
+#include "settings/SettingsWriteError.h"
 #include "lists/ui/TfrmProfile.h"
 #include "shell/ApplicationTitle.h"
 #include "shell/ConnectionController.h"
-#include "shell/ControlHint.h"
-#include "shell/HelpAddresses.h"
 #include "shell/MainChat.h"
+#include "shell/MainSounds.h"
 #include "shell/MainToggles.h"
+#include "widgets/ControlHint.h"
+#include "widgets/HelpAddresses.h"
 #include "shell/MainSession.h"
 #include "shell/SplitterBar.h"
 #include "shell/TfrmAbout.h"
@@ -48,15 +50,17 @@ TfrmMainChess::TfrmMainChess(const QString& programDirectory, const QString& req
     toolBars.build(this);
     buildClientArea();
     m_chat = new MainChat(m_kindFonts, this);
-    m_session = std::make_unique<MainSession>(*memTerminal, m_chat->router());
+    m_sounds = new MainSounds(m_programDirectory, this);
+    m_session =
+        std::make_unique<MainSession>(*memTerminal, m_chat->router(), m_sounds->player());
     m_chat->connectTo(*this, *m_session);
     m_toggles = new MainToggles(*this, m_session->commands());
+    m_sounds->connectTo(*this);
     wireMenus();
     wirePanes();
     m_connection = new ConnectionController(*this, m_programDirectory);
 
     m_customFonts.load(SharedSettingsFile(m_programDirectory));
-    LoadSection(m_settingsFile, QStringLiteral("AutoExec Cmds"), m_autoExecCommands);
     toolBars.loadPositions(this, m_settingsFile);
     setMinimumHeight(100);
     resize(1024, 700);

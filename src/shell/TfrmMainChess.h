@@ -4,8 +4,8 @@
 #include "chat/KindFonts.h"
 #include "chat/ScrollLock.h"
 #include "chat/TLists.h"
-#include "lists/MainSettingsRecord.h"
-#include "lists/SettingsFile.h"
+#include "settings/MainSettingsRecord.h"
+#include "settings/SettingsFile.h"
 #include "shell/MainMenus.h"
 #include "shell/MainToolBars.h"
 
@@ -15,6 +15,7 @@
 
 class ConnectionController;
 class MainChat;
+class MainSounds;
 class MainToggles;
 class MainSession;
 class QComboBox;
@@ -54,9 +55,13 @@ public:
     ConnectionController& connection() { return *m_connection; }
     MainChat& chat() { return *m_chat; }
     MainToggles& toggles() { return *m_toggles; }
+    MainSounds& sounds() { return *m_sounds; }
 
     void LoadMainSettings();
     void SaveMainSettings();
+
+    // A refused settings write: the message box and settingsWriteFailed.
+    void reportWriteFailure(const SettingsWriteError& error);
 
     // "E&xit": disconnect, store what the run keeps, hide; then programEnded.
     void exitProgram();
@@ -103,7 +108,6 @@ private:
     void sendInput();
     void setTarget(const QString& word);
     void copyFromPane(bool paste);
-    void reportWriteFailure(const SettingsWriteError& error);
     void openHelpAddress(int tag);
     void openUserGuide();
 
@@ -140,7 +144,6 @@ private:
     KindFonts m_kindFonts{m_customFonts};
     TLists m_lists;
     ScrollLock m_scrollLock;
-    QStringList m_autoExecCommands;
     QString m_targetPlayer;
     int m_selectedTab = 0;
     int m_boardsOpen = 1;
@@ -148,6 +151,7 @@ private:
     TfrmWhatsMore* m_features = nullptr;
     MainChat* m_chat = nullptr;
     MainToggles* m_toggles = nullptr;
+    MainSounds* m_sounds = nullptr;
     std::unique_ptr<MainSession> m_session;
     ConnectionController* m_connection = nullptr;
 };

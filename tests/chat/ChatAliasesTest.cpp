@@ -1,5 +1,5 @@
 #include "chat/ChatAliases.h"
-#include "lists/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 #include <QTemporaryDir>
 #include <QTest>

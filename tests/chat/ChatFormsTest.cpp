@@ -1,5 +1,5 @@
 #include "chat/ChatForms.h"
-#include "lists/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

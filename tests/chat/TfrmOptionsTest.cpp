@@ -2,7 +2,7 @@
 #include "chat/KindFonts.h"
 #include "chat/ui/OptionsFontPage.h"
 #include "chat/ui/TfrmOptions.h"
-#include "lists/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 #include "support/ModalAnswer.h"
 

@@ -1,7 +1,7 @@
 #include "chat/ui/ChatPane.h"
 #include "chat/ui/TerminalView.h"
 #include "chat/ui/TfrmChat.h"
-#include "lists/SettingsFile.h"
+#include "settings/SettingsFile.h"
 #include "session/ConnectionList.h"
 #include "session/ui/TfrmConnect.h"
 #include "shell/ConnectionController.h"

@@ -1,5 +1,5 @@
 #include "chat/ui/TerminalView.h"
-#include "lists/SettingsFile.h"
+#include "settings/SettingsFile.h"
 #include "session/ConnectionList.h"
 #include "session/ui/TfrmConnect.h"
 #include "shell/ConnectionController.h"

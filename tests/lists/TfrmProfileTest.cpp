@@ -1,6 +1,7 @@
 #include "support/ModalAnswer.h"
-#include "lists/ProfileList.h"
-#include "lists/SettingsFile.h"
+#include "settings/PasswordScramble.h"
+#include "settings/ProfileList.h"
+#include "settings/SettingsFile.h"
 #include "lists/ui/TfrmProfile.h"
 
 #include <QCheckBox>

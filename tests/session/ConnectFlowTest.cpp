@@ -2,7 +2,7 @@
 #include "session/ConnectFlowView.h"
 #include "session/LoginQuestions.h"
 #include "session/LoginSteps.h"
-#include "session/ServerSocket.h"
+#include "net/ServerSocket.h"
 #include "session/SessionLog.h"
 #include "session/SessionPipeline.h"
 #include "session/SocketCommandSender.h"

@@ -1,5 +1,5 @@
 #include "session/SocketCommandSender.h"
-#include "session/ServerSocket.h"
+#include "net/ServerSocket.h"
 #include "session/TraceLog.h"
 
 #include "support/RecordingTcpServer.h"

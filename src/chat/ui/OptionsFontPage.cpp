@@ -3,7 +3,7 @@
 #include "chat/CustomFontList.h"
 #include "chat/KindFonts.h"
 #include "chat/ui/FontSpecConversion.h"
-#include "lists/SettingsValue.h"
+#include "settings/SettingsValue.h"
 
 #include <QColorDialog>
 #include <QFontDialog>
