@@ -35,6 +35,8 @@ bool ChatRouter::includeChannelTells() const
 void ChatRouter::fanOut(const QByteArray& line, const QByteArray& speaker, TextKind kind,
                         const QByteArray& other, bool includeMain)
 {
+    if (m_observer)
+        m_observer(line, speaker, kind, other);
     if (includeMain)
         m_main.takeLine(line, speaker, kind, other);
     for (ChatTarget* pane : m_boardPanes) {

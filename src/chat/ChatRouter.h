@@ -5,6 +5,7 @@
 #include <QList>
 
 #include <array>
+#include <functional>
 
 class ChatTarget;
 
@@ -26,6 +27,11 @@ public:
     void removeFiltered(ChatTarget* window);
     const QList<ChatTarget*>& filtered() const { return m_filtered; }
 
+    // Sees every line of the fan-out before the windows do (desktop notices).
+    using LineObserver = std::function<void(const QByteArray& line, const QByteArray& speaker,
+                                            TextKind kind, const QByteArray& other)>;
+    void setLineObserver(LineObserver observer) { m_observer = std::move(observer); }
+
     bool includeShouts() const override;
     bool includeChannelTells() const override;
     void fanOut(const QByteArray& line, const QByteArray& speaker, TextKind kind,
@@ -38,4 +44,5 @@ private:
     ChatTarget& m_main;
     std::array<ChatTarget*, BoardSlots> m_boardPanes{};
     QList<ChatTarget*> m_filtered;
+    LineObserver m_observer;
 };

@@ -17,6 +17,7 @@ struct GeneralOptions
     bool includeShouts = true;
     bool includeChannelTells = true;
     bool echo = true;
+    bool desktopNotifications = true;
     QString hello;
     QString goodGame;
     int shoutType = Shout;

@@ -1,10 +1,12 @@
 #include "shell/MainChat.h"
 
+#include "chat/DesktopNotice.h"
 #include "chat/GeneralOptions.h"
 #include "chat/ui/TfrmChat.h"
 #include "settings/MainSettingsRecord.h"
 #include "shell/FilteredChats.h"
 #include "shell/MainSession.h"
+#include "settings/SettingsFile.h"
 #include "shell/TfrmMainChess.h"
 
 #include <QAction>
@@ -17,8 +19,12 @@
 MainChat::MainChat(const KindFonts& fonts, QWidget* mainWindow)
     : QObject(mainWindow),
       m_frmChat(new TfrmChat(fonts, ChatFilter::everything(), nullptr)),
-      m_router(*m_frmChat)
+      m_router(*m_frmChat), m_mainWindow(mainWindow)
 {
+    m_router.setLineObserver([this](const QByteArray& line, const QByteArray& speaker,
+                                    TextKind kind, const QByteArray& other) {
+        noticeLine(line, speaker, kind, other);
+    });
     m_frmChat->setBaseCaption(QStringLiteral("Chat"));
     m_frmChat->setHidesWhenClosed(true);
     m_filtered = std::make_unique<FilteredChats>(
@@ -29,6 +35,33 @@ MainChat::~MainChat()
 {
     m_filtered.reset();
     delete m_frmChat;
+}
+
+namespace {
+
+const QString NotificationsSection = QStringLiteral("Chat");
+const QString NotificationsKey = QStringLiteral("Notifications");
+
+} // namespace
+
+void MainChat::noticeLine(const QByteArray& line, const QByteArray& speaker, TextKind kind,
+                          const QByteArray& other)
+{
+    if (!m_notifier.enabled || m_mainWindow->isActiveWindow())
+        return;
+    if (const std::optional<DesktopNotice> notice =
+            DesktopNotice::forLine(line, speaker, kind, other))
+        m_notifier.notify(notice->summary, notice->body);
+}
+
+void MainChat::loadNotificationSetting(const SettingsFile& profile)
+{
+    m_notifier.enabled = profile.readBool(NotificationsSection, NotificationsKey, true);
+}
+
+void MainChat::storeNotificationSetting(SettingsFile& profile) const
+{
+    profile.writeBool(NotificationsSection, NotificationsKey, m_notifier.enabled);
 }
 
 void MainChat::initialiseFiltered(TfrmChat& window) const
@@ -121,6 +154,7 @@ void MainChat::applyOptions(const GeneralOptions& options)
     m_frmChat->setIncludeShouts(options.includeShouts);
     m_frmChat->setIncludeChannelTells(options.includeChannelTells);
     m_frmChat->setEcho(options.echo);
+    m_notifier.enabled = options.desktopNotifications;
 }
 
 void MainChat::applySettings(const MainSettingsRecord& record)

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "chat/ChatRouter.h"
 #include "chat/ChatComposer.h"
+#include "chat/ChatRouter.h"
+#include "shell/DesktopNotifier.h"
 
 #include <QColor>
 #include <QFont>
@@ -46,6 +47,11 @@ public:
     // The main chat window's aliases, kept in the shared settings file.
     void loadAliases(const SettingsFile& shared);
     void storeAliases(SettingsFile& shared) const;
+    // Whether tells, partner tells and challenges that arrive while the main
+    // window is in the background show a desktop notification; in the profile.
+    void loadNotificationSetting(const SettingsFile& profile);
+    void storeNotificationSetting(SettingsFile& profile) const;
+    bool notificationsOn() const { return m_notifier.enabled; }
 
     void showMainChat();
     void setBoardsViewShown(bool shown);
@@ -59,10 +65,14 @@ private:
     void initialiseFiltered(TfrmChat& window) const;
     void showWindowsMenu(QPushButton* button);
 
+    void noticeLine(const QByteArray& line, const QByteArray& speaker, TextKind kind,
+                    const QByteArray& other);
+
     TfrmChat* m_frmChat;
     ChatRouter m_router;
+    DesktopNotifier m_notifier;
+    QWidget* m_mainWindow;
     std::unique_ptr<FilteredChats> m_filtered;
-    TfrmMainChess* m_mainWindow = nullptr;
     QFont m_font;
     QColor m_color;
 };

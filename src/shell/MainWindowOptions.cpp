@@ -21,6 +21,7 @@ void TfrmMainChess::openOptions()
     options.includeShouts = chat->routing().includeShouts;
     options.includeChannelTells = chat->routing().includeChannelTells;
     options.echo = chat->echo();
+    options.desktopNotifications = m_chat->notificationsOn();
     options.hello = m_record.hello;
     options.goodGame = m_record.goodGame;
     options.shoutType = m_record.shout;

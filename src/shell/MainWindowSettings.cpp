@@ -41,6 +41,7 @@ void TfrmMainChess::LoadMainSettings()
     m_lists.Load(m_settingsFile);
     m_chat->loadAliases(SharedSettingsFile(m_programDirectory));
     m_sounds->settings().load(m_settingsFile);
+    m_chat->loadNotificationSetting(m_settingsFile);
     applySettings();
     loadCommandPresets();
 }
@@ -133,6 +134,7 @@ void TfrmMainChess::SaveMainSettings()
         SettingsFile shared = SharedSettingsFile(m_programDirectory);
         m_chat->storeAliases(shared);
         m_sounds->settings().store(m_settingsFile);
+        m_chat->storeNotificationSetting(m_settingsFile);
     } catch (const SettingsWriteError& error) {
         reportWriteFailure(error);
         return;

@@ -11,6 +11,7 @@
 
 #include "support/FakeFicsServer.h"
 #include "support/ModalAnswer.h"
+#include "support/PrivateSessionBus.h"
 
 #include "chat/ui/OptionsFontPage.h"
 #include "chat/ui/TfrmOptions.h"
@@ -54,6 +55,7 @@ class ChatE2ETest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
     void chatLinesReachTheirWindows_data();
@@ -65,17 +67,27 @@ private Q_SLOTS:
     void filteredWindowsComeBackAtTheFirstConnect();
     void silenceAndOpenSendTheirSettings();
     void optionsFontsActAtOnceAndAfterRestart();
+    void tellInTheBackgroundShowsANotification();
 
 private:
     void startWindow();
     void loginAs(const QByteArray& handle);
     TfrmChat* mainChat() const { return m_window->chat().frmChat(); }
 
+    PrivateSessionBus m_bus;
+    NotificationReceiver m_notifications;
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_oldCurrent;
     std::unique_ptr<FakeFicsServer> m_server;
     std::unique_ptr<TfrmMainChess> m_window;
 };
+
+void ChatE2ETest::initTestCase()
+{
+    QString error;
+    QVERIFY2(m_bus.start(&error), qPrintable(error));
+    QVERIFY2(m_notifications.serveOn(m_bus.address(), &error), qPrintable(error));
+}
 
 void ChatE2ETest::init()
 {
@@ -318,6 +330,38 @@ void ChatE2ETest::optionsFontsActAtOnceAndAfterRestart()
     startWindow();
     showBothLines();
     checkColours();
+}
+
+void ChatE2ETest::tellInTheBackgroundShowsANotification()
+{
+    const auto bodiesFromAlice = [this] {
+        QStringList bodies;
+        // Earlier tests' tells may still be on their way: only this test's count.
+        const QStringList ours{"ping &lt;b&gt;", "are you back?", "last"};
+        for (const NotificationReceiver::Notice& notice : m_notifications.received) {
+            if (notice.summary == u"Tell from alice" && ours.contains(notice.body))
+                bodies.append(notice.body);
+        }
+        return bodies;
+    };
+    loginAs("bob");
+    QTRY_VERIFY_WITH_TIMEOUT(mainChat()->memOut->toPlainText().contains("Battle Mode On"), Patience);
+    mainChat()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(mainChat()));
+    m_server->pushTo("bob", {"alice tells you: ping <b>"});
+    QTRY_COMPARE_WITH_TIMEOUT(bodiesFromAlice(), QStringList{"ping &lt;b&gt;"}, Patience);
+    QCOMPARE(m_notifications.received.last().application, QStringLiteral("Tolvaris 2.0 Quarndell"));
+
+    // While the main window is active nothing is shown; notices arrive in order,
+    // so the one after it proves that none came for it.
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_server->pushTo("bob", {"alice tells you: are you back?", "alice says: end of test"});
+    QTRY_VERIFY_WITH_TIMEOUT(mainChat()->memOut->toPlainText().contains("end of test"), Patience);
+    mainChat()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(mainChat()));
+    m_server->pushTo("bob", {"alice tells you: last"});
+    QTRY_COMPARE_WITH_TIMEOUT(bodiesFromAlice(), (QStringList{"ping &lt;b&gt;", "last"}), Patience);
 }
 
 QTEST_MAIN(ChatE2ETest)

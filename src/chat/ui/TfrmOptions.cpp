@@ -88,6 +88,9 @@ QWidget* TfrmOptions::buildChatPage()
     chkIncludeChannelTells = checkBox(page, column, QStringLiteral("Include channel tells"),
                                       m_start.includeChannelTells);
     chkEcho = checkBox(page, column, QStringLiteral("Echo"), m_start.echo);
+    chkDesktopNotifications =
+        checkBox(page, column, QStringLiteral("Desktop notifications for tells and challenges"),
+                 m_start.desktopNotifications);
     column->addStretch();
     return page;
 }
@@ -167,6 +170,7 @@ GeneralOptions TfrmOptions::options() const
     chosen.includeShouts = chkIncludeShouts->isChecked();
     chosen.includeChannelTells = chkIncludeChannelTells->isChecked();
     chosen.echo = chkEcho->isChecked();
+    chosen.desktopNotifications = chkDesktopNotifications->isChecked();
     chosen.hello = edHello->text();
     chosen.goodGame = edGoodGame->text();
     for (std::size_t i = 0; i < rbShoutType.size(); ++i) {

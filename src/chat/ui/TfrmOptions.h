@@ -38,6 +38,7 @@ public:
     QCheckBox* chkIncludeShouts = nullptr;
     QCheckBox* chkIncludeChannelTells = nullptr;
     QCheckBox* chkEcho = nullptr;
+    QCheckBox* chkDesktopNotifications = nullptr;
     QLineEdit* edHello = nullptr;
     QLineEdit* edGoodGame = nullptr;
     std::array<QRadioButton*, 3> rbShoutType{};
