@@ -2,11 +2,13 @@
 
 #include "chat/DesktopNotice.h"
 #include "chat/GeneralOptions.h"
+#include "chat/ui/ChatMenu.h"
 #include "chat/ui/TfrmChat.h"
 #include "settings/MainSettingsRecord.h"
+#include "settings/SettingsFile.h"
 #include "shell/FilteredChats.h"
 #include "shell/MainSession.h"
-#include "settings/SettingsFile.h"
+#include "shell/MouseActionsController.h"
 #include "shell/TfrmMainChess.h"
 
 #include <QAction>
@@ -75,6 +77,22 @@ void MainChat::initialiseFiltered(TfrmChat& window) const
     window.setIncludeChannelTells(m_frmChat->routing().includeChannelTells);
     window.setEcho(m_frmChat->echo());
     window.setFocusFollowsMouseOff(m_frmChat->focusFollowsMouseOff());
+    serveMenuOf(&window);
+}
+
+void MainChat::serveMouseActions(MouseActionsController& mouseActions)
+{
+    m_mouseActions = &mouseActions;
+    serveMenuOf(m_frmChat);
+}
+
+void MainChat::serveMenuOf(TfrmChat* window) const
+{
+    if (!m_mouseActions)
+        return;
+    const QList<QAction*> items(window->mnuChat->mnuMA.begin(), window->mnuChat->mnuMA.end());
+    m_mouseActions->serveMenu(window->mnuChat, items,
+                              [window] { return window->pickedWord(); });
 }
 
 void MainChat::showWindowsMenu(QPushButton* button)

@@ -15,6 +15,7 @@ struct GeneralOptions;
 class KindFonts;
 class QPushButton;
 class MainSession;
+class MouseActionsController;
 class SettingsFile;
 class TfrmChat;
 class TfrmMainChess;
@@ -37,6 +38,9 @@ public:
 
     // Commands leave through the session; picks go to the main window.
     void connectTo(TfrmMainChess& mainWindow, MainSession& session);
+
+    // The chat menus' action items, now and in every filtered window to come.
+    void serveMouseActions(MouseActionsController& mouseActions);
 
     void applySettings(const MainSettingsRecord& record);
     // The main chat window's five flags, as the options dialog chose them.
@@ -64,6 +68,7 @@ public:
 private:
     void initialiseFiltered(TfrmChat& window) const;
     void showWindowsMenu(QPushButton* button);
+    void serveMenuOf(TfrmChat* window) const;
 
     void noticeLine(const QByteArray& line, const QByteArray& speaker, TextKind kind,
                     const QByteArray& other);
@@ -72,6 +77,7 @@ private:
     ChatRouter m_router;
     DesktopNotifier m_notifier;
     QWidget* m_mainWindow;
+    MouseActionsController* m_mouseActions = nullptr;
     std::unique_ptr<FilteredChats> m_filtered;
     QFont m_font;
     QColor m_color;

@@ -12,6 +12,7 @@
 #include "chat/ui/FontSpecConversion.h"
 #include "chat/ui/TerminalView.h"
 #include "settings/SettingsValue.h"
+#include "shell/MouseActionsController.h"
 #include "settings/SettingsWriteError.h"
 #include "shell/ApplicationTitle.h"
 
@@ -42,6 +43,7 @@ void TfrmMainChess::LoadMainSettings()
     m_chat->loadAliases(SharedSettingsFile(m_programDirectory));
     m_sounds->settings().load(m_settingsFile);
     m_chat->loadNotificationSetting(m_settingsFile);
+    m_mouseActions->load();
     applySettings();
     loadCommandPresets();
 }

@@ -9,9 +9,9 @@
 #include "shell/MainChat.h"
 #include "shell/TfrmMainChess.h"
 
-#include "support/FakeFicsServer.h"
+#include "ficsim/FakeFicsServer.h"
 #include "support/ModalAnswer.h"
-#include "support/PrivateSessionBus.h"
+#include "support/ui/PrivateSessionBus.h"
 
 #include "chat/ui/OptionsFontPage.h"
 #include "chat/ui/TfrmOptions.h"

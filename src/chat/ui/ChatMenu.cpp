@@ -1,5 +1,7 @@
 #include "chat/ui/ChatMenu.h"
 
+#include "chat/ui/TerminalMenuStyle.h"
+
 namespace {
 
 QAction* checkable(QMenu* menu, const QString& caption)
@@ -14,6 +16,10 @@ QAction* checkable(QMenu* menu, const QString& caption)
 ChatMenu::ChatMenu(QWidget* parent) : QMenu(parent)
 {
     setObjectName(QStringLiteral("mnuChat"));
+    auto* style = new TerminalMenuStyle;
+    style->setParent(this);
+    setStyle(style);
+    mnuMA = TerminalMenu::addMouseActionItems(this);
     mnuCopy = addAction(QStringLiteral("Copy"));
     mnuCopyPaste = addAction(QStringLiteral("Copy && Paste"));
     addSeparator();

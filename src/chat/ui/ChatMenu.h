@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chat/ui/TerminalMenu.h"
+
 #include <QMenu>
 
 // The chat window's menu, mnuChat, opened by a right click on its output pane.
@@ -10,6 +12,7 @@ class ChatMenu : public QMenu
 public:
     explicit ChatMenu(QWidget* parent = nullptr);
 
+    std::array<QAction*, TerminalMenu::MouseActionCount> mnuMA{};
     QAction* mnuCopy;
     QAction* mnuCopyPaste;
     QAction* mnuIncludeShouts;
