@@ -57,11 +57,12 @@ void ChatRouter::direct(const QByteArray& line, const QByteArray& speaker, TextK
     m_main.takeLine(line, speaker, kind, other);
 }
 
-void ChatRouter::channel(const QByteArray& line, const QByteArray& speaker)
+void ChatRouter::channel(const QByteArray& line, const QByteArray& speaker,
+                         const QByteArray& other)
 {
-    m_main.takeLine(line, speaker, TextKind::ChannelTell, {});
+    m_main.takeLine(line, speaker, TextKind::ChannelTell, other);
     for (ChatTarget* pane : m_boardPanes) {
         if (pane)
-            pane->takeLine(line, speaker, TextKind::ChannelTell, {});
+            pane->takeLine(line, speaker, TextKind::ChannelTell, other);
     }
 }

@@ -38,7 +38,8 @@ public:
                 const QByteArray& other, bool includeMain) override;
     void direct(const QByteArray& line, const QByteArray& speaker, TextKind kind,
                 const QByteArray& other) override;
-    void channel(const QByteArray& line, const QByteArray& speaker) override;
+    void channel(const QByteArray& line, const QByteArray& speaker,
+                 const QByteArray& other) override;
 
 private:
     ChatTarget& m_main;

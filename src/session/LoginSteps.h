@@ -38,8 +38,12 @@ public:
     static QStringList autoExecCommands(const QStringList& sectionLines);
     // The profile's section of those commands, one "index=command" line each.
     static inline const QString AutoExecSection = QStringLiteral("AutoExec Cmds");
-    // Runs the Silence and then the Open action; the built-in toggles are used until set.
-    void setToggleActions(std::function<void()> actions) { m_toggleActions = std::move(actions); }
+    // The Silence and Open states as the tool bar shows them when the set-up is sent;
+    // the built-in states are used until set.
+    void setToggleStates(std::function<InterfaceToggles()> states)
+    {
+        m_toggleStates = std::move(states);
+    }
     // Shows the handle in the target label once the login is complete.
     void setTargetLabelHook(std::function<void(const QString&)> hook)
     {
@@ -59,7 +63,8 @@ private:
     void answerPasswordPrompt();
     QString makeGuestName();
     void sendInterfaceSetup();
-    void runBuiltInToggles();
+    void sendToggles();
+    void takeHandleFromSessionStart(const QByteArray& line);
     void raiseState(LoginState reached);
 
     SecretCommandSender& m_sender;
@@ -70,7 +75,7 @@ private:
     ServerProtocol m_protocol = ServerProtocol::Fics;
     bool m_autoflag = true;
     QStringList m_autoExec;
-    std::function<void()> m_toggleActions;
+    std::function<InterfaceToggles()> m_toggleStates;
     std::function<void(const QString&)> m_showTarget;
     int m_guestAttempts = 0;
     LoginState m_state = LoginState::Reset;

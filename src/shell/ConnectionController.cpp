@@ -9,6 +9,7 @@
 #include "session/ConnectionList.h"
 #include "session/LoginSteps.h"
 #include "session/PracticeServer.h"
+#include "session/ui/CommandInput.h"
 #include "session/ui/TfrmCancelMessage.h"
 #include "session/ui/TfrmConnect.h"
 #include "shell/MainSession.h"
@@ -26,13 +27,14 @@
 
 ConnectionController::ConnectionController(TfrmMainChess& window, const QString& programDirectory)
     : QObject(&window), m_window(window), m_programDirectory(programDirectory),
-      m_progress(new TfrmCancelMessage(&window)), m_practice(new PracticeServer(this))
+      m_progress(std::make_unique<TfrmCancelMessage>()), m_practice(new PracticeServer(this))
 {
     MainSession& session = window.session();
     session.loginQuestions().setParentWidget(&window);
     m_flow =
         std::make_unique<ConnectFlow>(session.socket(), session.commands(), session.login(), *this);
     m_flow->setProgramFolder(programDirectory);
+    session.login().setToggleStates([this] { return toggleStates(); });
     session.login().setTargetLabelHook(
         [this](const QString& handle) { m_window.toolBars.laTarget->setText(handle); });
     m_progress->setCancelAction([this] { m_flow->cancelConnecting(); });
@@ -99,6 +101,15 @@ void ConnectionController::connectToPractice(quint16 port)
     m_practiceChoice = choice;
     prepareLogin();
     m_flow->connectMenu();
+}
+
+InterfaceToggles ConnectionController::toggleStates() const
+{
+    InterfaceToggles toggles;
+    toggles.silenceSet = m_window.silenceSet();
+    toggles.silencePressed = m_window.toolBars.spdSilence->isChecked();
+    toggles.openPressed = m_window.toolBars.spdOpen->isChecked();
+    return toggles;
 }
 
 std::optional<ConnectionChoice> ConnectionController::chooseConnection()

@@ -14,6 +14,7 @@
 #include "settings/SettingsValue.h"
 #include "shell/MouseActionsController.h"
 #include "settings/SettingsWriteError.h"
+#include "session/ui/CommandInput.h"
 #include "shell/ApplicationTitle.h"
 
 #include <QAction>
@@ -54,6 +55,9 @@ void TfrmMainChess::applySettings()
     menus.mnuAutoSavePGN->setChecked(m_record.pgnFormat);
     menus.mnuHideGameBar->setChecked(!m_record.gameBar);
     menus.mnuHideToolBar->setChecked(!m_record.toolBar);
+    // With the flag on, each bar keeps the visibility its stored position gave it.
+    if (!m_record.toolBar)
+        toolBars.setShown(false);
     menus.mnuAutoflag->setChecked(m_record.autoFlag);
     menus.mnuBoardsSeparate->setChecked(m_record.boardsSeperated);
 
@@ -78,6 +82,12 @@ void TfrmMainChess::applySettings()
     setWindowState(m_record.maximized ? Qt::WindowMaximized : Qt::WindowNoState);
     if (!m_record.maximized)
         setGeometry(m_record.left, m_record.top, m_record.width, m_record.height);
+}
+
+int TfrmMainChess::silenceSet() const
+{
+    // The Silence button's menu and the options change it during the run.
+    return m_toggles->state().silenceSet;
 }
 
 void TfrmMainChess::applyPaneFonts()

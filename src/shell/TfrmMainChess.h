@@ -13,6 +13,7 @@
 
 #include <memory>
 
+class CommandInput;
 class ConnectionController;
 class MainChat;
 class MainSounds;
@@ -24,6 +25,7 @@ class QLabel;
 class QPushButton;
 class QTabBar;
 class QToolButton;
+class QUrl;
 class SettingsWriteError;
 class SplitterBar;
 class TerminalMenu;
@@ -80,6 +82,8 @@ public:
     // After a command sent from a menu, typing goes on in the command input, unless another
     // window of the program holds the focus.
     void focusCommandInput();
+    // What the Silence toggle silences (a set of InterfaceToggles::SilenceMember).
+    int silenceSet() const;
 
     // Controls with given names.
     QTabBar* tabSplitters = nullptr;
@@ -88,7 +92,7 @@ public:
     SplitterBar* pnlSplitter = nullptr;
     QWidget* pnlBoard = nullptr;
     QWidget* pnlSought = nullptr;
-    QComboBox* cmbInput = nullptr;
+    CommandInput* cmbInput = nullptr;
     QWidget* pnlStatus = nullptr;
     QToolButton* spdScrollLock = nullptr;
     QPushButton* btWindows = nullptr;
@@ -116,11 +120,12 @@ private:
     void wirePanes();
     void wireMouseActions();
     void firstShowing();
-    void sendInput();
+    void sendInput(const QString& text);
     void setTarget(const QString& word);
     void copyFromPane(bool paste);
     void openHelpAddress(int tag);
     void openUserGuide();
+    void openInBrowser(const QUrl& url, const QString& shown);
 
     // Layout (MainWindowLayout.cpp)
     void layoutClientArea();

@@ -49,7 +49,7 @@ void ChatRouterTest::entriesReachTheirWindows()
 
     router.fanOut("Bob tells you: hi", "BOB", TextKind::Tell, "TELLS", true);
     router.fanOut("Bob(50): all", "BOB(50):", TextKind::ChannelTell, "ALL", false);
-    router.channel("Bob(50): all", "BOB(50):");
+    router.channel("Bob(50): all", "BOB(50):", "ALL");
     router.direct("Bob shouts: loud", "BOB", TextKind::Shout, "SHOUTS:");
 
     QCOMPARE(main.lines, (QList<QByteArray>{"Bob tells you: hi", "Bob(50): all",

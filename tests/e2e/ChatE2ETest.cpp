@@ -179,7 +179,7 @@ void ChatE2ETest::chatLinesReachTheirWindows()
     QCOMPARE(mainChat()->memOut->toPlainText().contains(text), inMain);
     QCOMPARE(channel->memOut->toPlainText().contains(text), inChannel50);
     QCOMPARE(alice->memOut->toPlainText().contains(text), inAlice);
-    QVERIFY(m_window->memTerminal->toPlainText().contains(text));
+    QTRY_VERIFY_WITH_TIMEOUT(m_window->memTerminal->toPlainText().contains(text), Patience);
 }
 
 void ChatE2ETest::messagesTypedInTheChatWindow_data()
@@ -314,6 +314,7 @@ void ChatE2ETest::optionsFontsActAtOnceAndAfterRestart()
                                                 "CAROL");
         mainChat()->takeLine("alice tells you: one", "ALICE", TextKind::Tell, "TELLS");
         mainChat()->takeLine("carol tells you: two", "CAROL", TextKind::Tell, "TELLS");
+        m_window->memTerminal->showPendingLines();
     };
     const auto checkColours = [&] {
         for (const QTextEdit* pane : {static_cast<const QTextEdit*>(m_window->memTerminal),
