@@ -98,12 +98,22 @@ void CustomFontList::load(const SettingsFile& shared)
     }
 }
 
+qsizetype CustomFontList::addEntry(const QString& answer, const FontSpec& font)
+{
+    const QString key = answer.trimmed().toUpper();
+    if (key.isEmpty())
+        return -1;
+    m_entries.append({key, font});
+    return m_entries.size() - 1;
+}
+
 void CustomFontList::store(SettingsFile& shared) const
 {
     QStringList lines;
     for (qsizetype i = 0; i < m_entries.size(); ++i) {
         const Entry& entry = m_entries.at(i);
-        lines.append(QString::number(i) + u'=' + entry.key + u'|' + entry.font.name + u'|' +
+        const QString key = QString(entry.key).replace(u'|', u' ');
+        lines.append(QString::number(i) + u'=' + key + u'|' + entry.font.name + u'|' +
                      QString::number(entry.font.size) + u'|' + colorText(entry.font.color) +
                      u'|' + QString::number(entry.font.style));
     }

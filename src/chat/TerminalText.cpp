@@ -1,5 +1,6 @@
 #include "chat/TerminalText.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <QUrl>
 
@@ -101,6 +102,16 @@ Speaker SplitChannelSpeaker(const QString& speaker)
     if (open < 0)
         return result;
     result.handle = text.left(open).trimmed();
+    // Titles nobody listed ('mamer(TD)(49)') come before the channel, which is
+    // the last bracketed group of digits.
+    static const QRegularExpression channelGroup(QStringLiteral("\\((\\d+)\\)"));
+    QString lastChannel;
+    for (const QRegularExpressionMatch& match : channelGroup.globalMatch(text))
+        lastChannel = match.captured(0);
+    if (!lastChannel.isEmpty()) {
+        result.channel = lastChannel;
+        return result;
+    }
     QString collected;
     for (qsizetype i = open + 1; i < text.size() - 1 && text.at(i) != u')'; ++i)
         collected += text.at(i);

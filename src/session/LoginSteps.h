@@ -36,6 +36,8 @@ public:
     void setAutoExecCommands(const QStringList& commands) { m_autoExec = commands; }
     // The values of the keys "0", "1", ... of the section's "key=value" lines, one per line.
     static QStringList autoExecCommands(const QStringList& sectionLines);
+    // The profile's section of those commands, one "index=command" line each.
+    static inline const QString AutoExecSection = QStringLiteral("AutoExec Cmds");
     // The Silence and Open states as the tool bar shows them when the set-up is sent;
     // the built-in states are used until set.
     void setToggleStates(std::function<InterfaceToggles()> states)

@@ -42,6 +42,14 @@ void SocketCommandSender::sendSecretLine(const QString& line)
     sendLine(toServerBytes(line) + '\n', SecretMask + '\n');
 }
 
+void SocketCommandSender::sendWholeLine(const QString& line)
+{
+    if (!m_socket.isConnected())
+        return;
+    const QByteArray bytes = toServerBytes(line) + '\n';
+    sendLine(bytes, bytes);
+}
+
 void SocketCommandSender::sendLine(const QByteArray& line, const QByteArray& traced)
 {
     m_trace.write(TraceLog::TraceFile, traced, false);

@@ -23,6 +23,9 @@ public:
 
     void sendCommand(const QString& commands) override;
     void sendSecretLine(const QString& line) override;
+    // One command composed by a window (a tell whose text may hold "^"): it goes
+    // out whole as one line.
+    void sendWholeLine(const QString& line);
 
     // 'a^b' -> a, b; 'a^b^' -> a, b; '^a' -> "", a; 'a^^b' -> a, "", b; '' -> "".
     static QStringList splitCommands(const QString& commands);

@@ -1,5 +1,8 @@
 #include "shell/ConnectionController.h"
 
+#include "shell/MainChat.h"
+#include "shell/MainToggles.h"
+
 #include "chat/ui/TerminalView.h"
 #include "settings/SettingsFile.h"
 #include "session/ConnectFlow.h"
@@ -22,12 +25,6 @@
 #include <QRandomGenerator>
 #include <QTabBar>
 #include <QToolButton>
-
-namespace {
-
-const QString AutoExecSection = QStringLiteral("AutoExec Cmds");
-
-} // namespace
 
 ConnectionController::ConnectionController(TfrmMainChess& window, const QString& programDirectory)
     : QObject(&window), m_window(window), m_programDirectory(programDirectory),
@@ -81,7 +78,7 @@ void ConnectionController::connectAtStart()
 void ConnectionController::prepareLogin()
 {
     QStringList lines;
-    LoadSection(m_window.settingsFile(), AutoExecSection, lines);
+    LoadSection(m_window.settingsFile(), LoginSteps::AutoExecSection, lines);
     LoginSteps& login = m_window.session().login();
     login.setAutoExecCommands(LoginSteps::autoExecCommands(lines));
     login.setAutoflag(m_window.menus.mnuAutoflag->isChecked());
@@ -191,13 +188,17 @@ void ConnectionController::clearForNewSession()
 
 void ConnectionController::sessionEnded()
 {
-    // The main chat window and the board manager take their part here once they exist.
+    // The board manager takes its part here once it exists.
+    m_window.chat().sessionEnded();
 }
 
 void ConnectionController::protocolChosen(ServerProtocol protocol)
 {
     // The seek list's columns and the lists' refresh intervals depend on it.
     m_window.lists().setProtocol(protocol);
+    m_window.toggles().protocolChosen(protocol);
+    m_window.chat().protocolChosen(protocol == ServerProtocol::Icc ? ChatComposer::Protocol::Icc
+                                                                   : ChatComposer::Protocol::Fics);
 }
 
 void ConnectionController::showInformation(const QString& text)

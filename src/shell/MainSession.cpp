@@ -4,11 +4,11 @@
 
 #include <QRandomGenerator>
 
-MainSession::MainSession(TerminalSink& terminal, ListPaneSink& listPane,
-                         ReplyWindowsSink& replyWindows)
+MainSession::MainSession(TerminalSink& terminal, ChatSink& chat, SoundSink& sounds,
+                         ListPaneSink& listPane, ReplyWindowsSink& replyWindows)
     : m_commands(m_socket, m_trace),
       m_login(m_commands, m_loginQuestions, *QRandomGenerator::global()),
-      m_pipeline(SessionReceivers{terminal, m_login, m_unwired, m_unwired, m_unwired, listPane,
+      m_pipeline(SessionReceivers{terminal, m_login, m_unwired, chat, sounds, listPane,
                                   m_commands, replyWindows},
                  m_trace, m_sessionLog)
 {

@@ -9,8 +9,10 @@
 #include "session/ui/LoginInputBox.h"
 #include "session/NullReceivers.h"
 
+class ChatSink;
 class ListPaneSink;
 class ReplyWindowsSink;
+class SoundSink;
 class TerminalSink;
 
 // The server session as the main window owns it: socket, command sender,
@@ -19,12 +21,14 @@ class TerminalSink;
 class MainSession
 {
 public:
-    MainSession(TerminalSink& terminal, ListPaneSink& listPane, ReplyWindowsSink& replyWindows);
+    MainSession(TerminalSink& terminal, ChatSink& chat, SoundSink& sounds,
+                ListPaneSink& listPane, ReplyWindowsSink& replyWindows);
     MainSession(const MainSession&) = delete;
     MainSession& operator=(const MainSession&) = delete;
 
     ServerSocket& socket() { return m_socket; }
     CommandSender& commands() { return m_commands; }
+    SocketCommandSender& socketCommands() { return m_commands; }
     LoginSteps& login() { return m_login; }
     LoginInputBox& loginQuestions() { return m_loginQuestions; }
     SessionPipeline& pipeline() { return m_pipeline; }
@@ -41,6 +45,6 @@ private:
     SocketCommandSender m_commands;
     LoginInputBox m_loginQuestions;
     LoginSteps m_login;
-    NullReceivers m_unwired; // boards, chat and sounds come later
+    NullReceivers m_unwired; // the boards come later
     SessionPipeline m_pipeline;
 };

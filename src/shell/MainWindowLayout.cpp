@@ -5,6 +5,8 @@
 #include "shell/SplitterBar.h"
 #include "shell/TfrmMainChess.h"
 
+#include "shell/MainChat.h"
+
 #include "chat/ui/TerminalView.h"
 #include "session/ui/CommandInput.h"
 
@@ -53,6 +55,7 @@ void TfrmMainChess::tabChanged(int index)
     // With separate board windows the Boards tab brings those windows up and
     // the main window shows the terminal alone.
     m_selectedTab = (index == TLists::BoardsTab && m_record.boardsSeperated) ? 0 : index;
+    m_chat->setBoardsViewShown(m_selectedTab == TLists::BoardsTab);
     layoutClientArea();
     m_listsWiring->tabChanged();
 }

@@ -4,6 +4,10 @@
 // objects that exist.
 #include "shell/TfrmMainChess.h"
 
+#include "shell/MainChat.h"
+#include "shell/MainSounds.h"
+#include "shell/MainToggles.h"
+
 #include "chat/CommandPresets.h"
 #include "chat/ui/FontSpecConversion.h"
 #include "chat/ui/TerminalView.h"
@@ -38,6 +42,9 @@ void TfrmMainChess::LoadMainSettings()
     m_record.height = bounds.height();
     m_record.load(m_settingsFile, m_kindFonts[TextKind::Normal]);
     m_lists.Load(m_settingsFile);
+    m_chat->loadAliases(SharedSettingsFile(m_programDirectory));
+    m_sounds->settings().load(m_settingsFile);
+    m_chat->loadNotificationSetting(m_settingsFile);
     m_mouseActions->load();
     applySettings();
     m_listsWiring->applySettings();
@@ -58,19 +65,14 @@ void TfrmMainChess::applySettings()
 
     for (int kind = 0; kind < TextKindCount; ++kind)
         m_kindFonts[TextKind(kind)] = m_record.fonts[kind];
-    const FontSpec& normal = m_kindFonts[TextKind::Normal];
-    const QColor background = FontSpecConversion::toColor(m_record.backColor);
-    for (TerminalPane* pane : {static_cast<TerminalPane*>(memTerminal), memOutPut}) {
-        pane->setBaseFont(FontSpecConversion::toFont(normal),
-                          FontSpecConversion::toColor(normal.color));
-        pane->setBackground(background);
-    }
-    cmbInput->setFont(FontSpecConversion::toFont(normal));
+    applyPaneFonts();
+    m_chat->applySettings(m_record);
 
     toolBars.spdOpen->setChecked(m_record.open);
     menus.mnuOpen->setChecked(!m_record.open);
     toolBars.spdSilence->setChecked(m_record.silenced);
     menus.mnuSilence->setChecked(m_record.silenced);
+    m_toggles->applySettings(m_record);
 
     const QSignalBlocker blocker(tabSplitters);
     while (tabSplitters->count() > 0)
@@ -82,6 +84,25 @@ void TfrmMainChess::applySettings()
     setWindowState(m_record.maximized ? Qt::WindowMaximized : Qt::WindowNoState);
     if (!m_record.maximized)
         setGeometry(m_record.left, m_record.top, m_record.width, m_record.height);
+}
+
+int TfrmMainChess::silenceSet() const
+{
+    // The Silence button's menu and the options change it during the run.
+    return m_toggles->state().silenceSet;
+}
+
+void TfrmMainChess::applyPaneFonts()
+{
+    const FontSpec& normal = m_kindFonts[TextKind::Normal];
+    const QColor background = FontSpecConversion::toColor(m_record.backColor);
+    for (TerminalPane* pane : {static_cast<TerminalPane*>(memTerminal), memOutPut}) {
+        pane->setBaseFont(FontSpecConversion::toFont(normal),
+                          FontSpecConversion::toColor(normal.color));
+        pane->setBackground(background);
+    }
+    cmbInput->setFont(FontSpecConversion::toFont(normal));
+    m_chat->setChatFont(FontSpecConversion::toFont(normal), background);
 }
 
 void TfrmMainChess::loadCommandPresets()
@@ -114,6 +135,8 @@ void TfrmMainChess::collectSettings()
     m_record.height = bounds.height();
     for (int kind = 0; kind < TextKindCount; ++kind)
         m_record.fonts[kind] = m_kindFonts[TextKind(kind)];
+    m_chat->collectSettings(m_record);
+    m_toggles->collectSettings(m_record);
 }
 
 void TfrmMainChess::SaveMainSettings()
@@ -123,6 +146,10 @@ void TfrmMainChess::SaveMainSettings()
         m_record.save(m_settingsFile);
         m_lists.Store(m_settingsFile);
         m_listsWiring->saveSettings();
+        SettingsFile shared = SharedSettingsFile(m_programDirectory);
+        m_chat->storeAliases(shared);
+        m_sounds->settings().store(m_settingsFile);
+        m_chat->storeNotificationSetting(m_settingsFile);
     } catch (const SettingsWriteError& error) {
         reportWriteFailure(error);
         return;

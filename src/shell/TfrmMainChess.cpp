@@ -1,6 +1,7 @@
 #include "shell/TfrmMainChess.h"
 
 #include "chat/ui/ScrollLockKey.h"
+#include "chat/ui/SoundPlayer.h"
 #include "chat/ui/TerminalMenu.h"
 #include "chat/ui/TerminalView.h"
 #include "session/SessionLog.h"
@@ -12,6 +13,11 @@
 #include "shell/ApplicationTitle.h"
 #include "shell/ConnectionController.h"
 #include "shell/MainLists.h"
+#include "shell/MainChat.h"
+#include "shell/MainSounds.h"
+#include "shell/MainToggles.h"
+#include "widgets/ControlHint.h"
+#include "widgets/HelpAddresses.h"
 #include "shell/MainSession.h"
 #include "shell/MouseActionsController.h"
 #include "shell/SplitterBar.h"
@@ -53,9 +59,15 @@ TfrmMainChess::TfrmMainChess(const QString& programDirectory, const QString& req
     menus.build(menuBar());
     toolBars.build(this);
     buildClientArea();
+    m_chat = new MainChat(m_kindFonts, this);
+    m_sounds = new MainSounds(m_programDirectory, this);
     m_listsWiring = std::make_unique<MainLists>(*this);
-    m_session = std::make_unique<MainSession>(*memTerminal, *m_listsWiring, *m_listsWiring);
+    m_session = std::make_unique<MainSession>(*memTerminal, m_chat->router(), m_sounds->player(),
+                                              *m_listsWiring, *m_listsWiring);
     m_listsWiring->build();
+    m_chat->connectTo(*this, *m_session);
+    m_toggles = new MainToggles(*this, m_session->commands());
+    m_sounds->connectTo(*this);
     wireMenus();
     wirePanes();
     m_connection = new ConnectionController(*this, m_programDirectory);
@@ -107,7 +119,6 @@ void TfrmMainChess::buildClientArea()
     spdScrollLock->setCheckable(true);
     btWindows = new QPushButton(QStringLiteral("Windows"), pnlStatus);
     btWindows->setObjectName(QStringLiteral("btWindows"));
-    btWindows->setEnabled(false); // the filtered chat windows come later
     pnlHelp = new QLabel(pnlStatus);
     pnlHelp->setObjectName(QStringLiteral("pnlHelp"));
     pnlHelp->setFrameShape(QFrame::StyledPanel);
@@ -143,6 +154,10 @@ void TfrmMainChess::wireMenus()
     connect(mnuTerminal->mnuTerminalClear, &QAction::triggered, memTerminal,
             &TerminalView::clearTerminal);
     connect(mnuTerminal->mnuScrollLock, &QAction::triggered, &m_scrollLock, &ScrollLock::toggle);
+    connect(menus.mnuGeneral, &QAction::triggered, this, &TfrmMainChess::openOptions);
+    connect(mnuTerminal->mnuTerminalFont, &QAction::triggered, this, &TfrmMainChess::openOptions);
+    menus.mnuGeneral->setEnabled(true);
+    mnuTerminal->mnuTerminalFont->setEnabled(true);
     connect(spdScrollLock, &QToolButton::clicked, &m_scrollLock, &ScrollLock::toggle);
     connect(&m_scrollLock, &ScrollLock::changed, this, [this](bool on) {
         spdScrollLock->setChecked(on);
@@ -176,9 +191,16 @@ void TfrmMainChess::wireMouseActions()
     m_mouseActions = new MouseActionsController(*this, m_session->commands());
     const QList<QAction*> items(mnuTerminal->mnuMA.begin(), mnuTerminal->mnuMA.end());
     m_mouseActions->serveMenu(mnuTerminal, items, [this] { return m_targetPlayer; });
+    m_chat->serveMouseActions(*m_mouseActions);
     menus.mnuMouseActions->setEnabled(true);
     connect(menus.mnuMouseActions, &QAction::triggered, m_mouseActions,
             &MouseActionsController::edit);
+}
+
+void TfrmMainChess::pickWord(const QString& word)
+{
+    m_targetPlayer = word;
+    m_mouseActions->runCurrent(word);
 }
 
 void TfrmMainChess::focusCommandInput()
@@ -332,6 +354,7 @@ void TfrmMainChess::exitProgram()
     // Everything the exit stores reaches the profile's file in one write.
     SettingsBatch batch(m_settingsFile);
     toolBars.storePositions(this, m_settingsFile);
+    m_chat->storeChatForms();
     if (m_shown)
         SaveMainSettings();
     try {

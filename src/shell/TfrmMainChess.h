@@ -15,6 +15,9 @@
 
 class CommandInput;
 class ConnectionController;
+class MainChat;
+class MainSounds;
+class MainToggles;
 class MouseActionsController;
 class MainLists;
 class MainSession;
@@ -56,9 +59,15 @@ public:
     MainSession& session() { return *m_session; }
     ConnectionController& connection() { return *m_connection; }
     MainLists& lists() { return *m_listsWiring; }
+    MainChat& chat() { return *m_chat; }
+    MainToggles& toggles() { return *m_toggles; }
+    MainSounds& sounds() { return *m_sounds; }
 
     void LoadMainSettings();
     void SaveMainSettings();
+
+    // A refused settings write: the message box and settingsWriteFailed.
+    void reportWriteFailure(const SettingsWriteError& error);
 
     // "E&xit": disconnect, store what the run keeps, hide; then programEnded.
     void exitProgram();
@@ -69,12 +78,15 @@ public:
 
     int selectedTab() const { return m_selectedTab; }
     const QString& targetPlayer() const { return m_targetPlayer; }
-    void reportWriteFailure(const SettingsWriteError& error);
+    // A word picked in a chat window: the target player, on which the current mouse
+    // action runs; the target label stays.
+    void pickWord(const QString& word);
+    MouseActionsController& mouseActions() { return *m_mouseActions; }
     // After a command sent from a menu, typing goes on in the command input, unless another
     // window of the program holds the focus.
     void focusCommandInput();
     // What the Silence toggle silences (a set of InterfaceToggles::SilenceMember).
-    int silenceSet() const { return m_record.silence; }
+    int silenceSet() const;
 
     // Controls with given names.
     QTabBar* tabSplitters = nullptr;
@@ -131,6 +143,12 @@ private:
     // Settings (MainWindowSettings.cpp)
     void readEarlySettings();
     void applySettings();
+    // The terminal, list pane, command input and chat windows take the Normal
+    // font and the terminal background.
+    void applyPaneFonts();
+
+    // The general options dialog (MainWindowOptions.cpp)
+    void openOptions();
     void collectSettings();
     void loadCommandPresets();
     void saveCommandPresets();
@@ -153,6 +171,9 @@ private:
     QWidget* m_client = nullptr;
     TfrmWhatsMore* m_features = nullptr;
     std::unique_ptr<MainLists> m_listsWiring;
+    MainChat* m_chat = nullptr;
+    MainToggles* m_toggles = nullptr;
+    MainSounds* m_sounds = nullptr;
     std::unique_ptr<MainSession> m_session;
     ConnectionController* m_connection = nullptr;
 };

@@ -15,6 +15,8 @@ private Q_SLOTS:
     void builtInKindFonts();
     void customFontsLoadAndStore();
     void emptySectionGivesThePredefinedEntries();
+    void addedEntryIsStoredAtOnce();
+    void predefinedEntriesCannotBeDeleted();
 };
 
 void KindFontsTest::choosesFontPerKindAndKey_data()
@@ -97,6 +99,36 @@ void KindFontsTest::emptySectionGivesThePredefinedEntries()
     QCOMPARE(list.entries().at(0).font, (FontSpec{"Arial Black", 12, 0x0000FF, 1}));
     QCOMPARE(list.entries().at(3).key, QStringLiteral("(204)"));
     QCOMPARE(list.entries().at(3).font.color, 0x808000);
+}
+
+void KindFontsTest::addedEntryIsStoredAtOnce()
+{
+    QTemporaryDir dir;
+    SettingsFile shared(dir.filePath("Tolvaris.ini"));
+    CustomFontList custom;
+    const FontSpec normal{QStringLiteral("Courier New"), 8, 0, 0};
+    QCOMPARE(custom.addEntry(QStringLiteral("   "), normal), qsizetype(-1));
+    QCOMPARE(custom.addEntry(QStringLiteral(" anna "), normal), qsizetype(4));
+    QCOMPARE(custom.addEntry(QStringLiteral("a|b"), normal), qsizetype(5));
+    custom.store(shared);
+    QCOMPARE(shared.readString(CustomFontList::Section, "4", {}),
+             QStringLiteral("ANNA|Courier New|8|clBlack|0"));
+    QCOMPARE(shared.readString(CustomFontList::Section, "5", {}),
+             QStringLiteral("A B|Courier New|8|clBlack|0"));
+    CustomFontList back;
+    back.load(shared);
+    QCOMPARE(back.entries().size(), 6);
+    QVERIFY(back.find(QStringLiteral("anna")));
+}
+
+void KindFontsTest::predefinedEntriesCannotBeDeleted()
+{
+    const CustomFontList custom;
+    QCOMPARE(custom.entries().size(), 4);
+    QVERIFY(!custom.canDelete(0));
+    QVERIFY(!custom.canDelete(2));
+    QVERIFY(custom.canDelete(3));
+    QVERIFY(!custom.canDelete(4));
 }
 
 QTEST_GUILESS_MAIN(KindFontsTest)

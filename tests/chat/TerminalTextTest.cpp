@@ -69,9 +69,12 @@ void TerminalTextTest::splitsChannelSpeaker_data()
     QTest::addColumn<QString>("channel");
 
     QTest::newRow("title marker removed") << "Anna(TM)(50)" << "Anna" << "(50)";
-    QTest::newRow("unknown title stays as the channel") << "Bob(GM)(50)" << "Bob" << "(GM)";
+    QTest::newRow("unknown title before the channel") << "Bob(GM)(50)" << "Bob" << "(50)";
+    QTest::newRow("tournament director title") << "mamer(TD)(49)" << "mamer" << "(49)";
+    QTest::newRow("unregistered title") << "X(U)(1)" << "X" << "(1)";
+    QTest::newRow("no group of digits: the first group") << "Ivy(GM)" << "Ivy" << "(GM)";
     QTest::newRow("two markers") << "Cy(SR)(C)(4)" << "Cy" << "(4)";
-    QTest::newRow("markers are case-sensitive") << "Dee(tm)(1)" << "Dee" << "(tm)";
+    QTest::newRow("unlisted lower-case title") << "Dee(tm)(1)" << "Dee" << "(1)";
     QTest::newRow("plain") << "Eve(204)" << "Eve" << "(204)";
     QTest::newRow("no bracket: no handle") << "Fred" << "" << "";
     QTest::newRow("collection stops before the last character") << "Gil(50" << "Gil" << "(5)";

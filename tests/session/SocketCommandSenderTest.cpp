@@ -23,6 +23,7 @@ private Q_SLOTS:
     void encodesTypedCharacters_data();
     void encodesTypedCharacters();
     void secretLineIsMaskedInTheTrace();
+    void wholeLineKeepsItsCaret();
     void sendsNothingWhileDisconnected();
     void missingTraceFolderDoesNotStopSending();
 
@@ -130,6 +131,15 @@ void SocketCommandSenderTest::secretLineIsMaskedInTheTrace()
     sender.sendSecretLine(QStringLiteral("p^ss wörd"));
     QTRY_COMPARE(m_server->received(), QByteArray("alice\np^ss w\xf6rd\n"));
     QCOMPARE(traceText(), QByteArray("alice\n\r\n********\n\r\n"));
+}
+
+void SocketCommandSenderTest::wholeLineKeepsItsCaret()
+{
+    connectSocket();
+    SocketCommandSender sender(*m_socket, *m_trace);
+    sender.sendWholeLine(QStringLiteral("Tell bob a^quit"));
+    QTRY_COMPARE(m_server->received(), QByteArray("Tell bob a^quit\n"));
+    QCOMPARE(traceText(), QByteArray("Tell bob a^quit\n\r\n"));
 }
 
 void SocketCommandSenderTest::sendsNothingWhileDisconnected()

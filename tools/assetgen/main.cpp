@@ -1,11 +1,15 @@
 // tolvaris-assetgen ASSETS_DIR [--sheet FILE]
-// Writes every picture under ASSETS_DIR (pieces/, cursors/, dots/, pictures/); --sheet also
+// Writes every picture and sound under ASSETS_DIR (pieces/, cursors/, dots/, pictures/,
+// sounds/); --sheet also
 // writes all 108 piece pictures side by side, enlarged, for looking at them.
 #include "ExtraPictures.h"
 #include "PieceRenderer.h"
+#include "SoundSynth.h"
+#include "chat/SoundSettings.h"
 #include "games/PieceSetCatalog.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 #include <cstdio>
@@ -21,6 +25,37 @@ bool save(const QImage& image, const QString& path)
         return true;
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     return false;
+}
+
+bool saveFile(const QByteArray& bytes, const QString& path)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+// One tune per sound event, in the order of SoundSettings::Events: rising for
+// offers, a soft tick for moves, a falling pair for the end of a game.
+QList<QList<SoundSynth::Note>> eventTunes()
+{
+    return {
+        {{784, 0.12}, {988, 0.12}, {1175, 0.25}},  // Challenge
+        {{660, 0.12}, {523, 0.25}},                // Abort Request
+        {{587, 0.12}, {587, 0.25}},                // Adjourn Request
+        {{523, 0.12}, {659, 0.12}, {784, 0.25}},   // Draw Request
+        {{880, 0.10}, {1047, 0.20}},               // More Time Added
+        {{698, 0.30}},                             // Pause Request
+        {{784, 0.12}, {659, 0.12}, {784, 0.20}},   // TakeBack Request
+        {{1319, 0.08}, {0, 0.04}, {1319, 0.15}},   // Check
+        {{440, 0.08}},                             // Moved
+        {{220, 0.25}},                             // Illegal Move
+        {{523, 0.10}, {784, 0.10}, {1047, 0.30}},  // Game Start
+        {{784, 0.15}, {523, 0.35}},                // Game End
+        {{988, 0.15}, {1319, 0.25}},               // Arrival Notification
+        {{1047, 0.10}, {1568, 0.20}},              // Tells
+    };
 }
 
 QImage contactSheet(const QList<QImage>& pictures)
@@ -48,7 +83,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const QDir out(args[1]);
-    for (const char* sub : {"pieces", "cursors", "dots", "pictures"})
+    for (const char* sub : {"pieces", "cursors", "dots", "pictures", "sounds"})
         out.mkpath(QLatin1String(sub));
 
     bool ok = true;
@@ -74,6 +109,15 @@ int main(int argc, char** argv)
     }
     ok &= save(profilePicture(), out.filePath(QStringLiteral("pictures/profile.jpg")));
     ok &= save(aboutPicture(), out.filePath(QStringLiteral("pictures/about.jpg")));
+
+    const QList<QList<SoundSynth::Note>> tunes = eventTunes();
+    for (int i = 0; i < SoundSettings::EventCount; ++i) {
+        const QString name = QLatin1String(SoundSettings::Events[std::size_t(i)].defaultFile);
+        ok &= saveFile(SoundSynth::waveFile(SoundSynth::render(tunes[i])),
+                       out.filePath(QStringLiteral("sounds/") + name));
+    }
+    ok &= saveFile(SoundSynth::waveFile(SoundSynth::click()),
+                   out.filePath(QStringLiteral("sounds/") + SoundSettings::ClickFile));
 
     const qsizetype sheetAt = args.indexOf(QStringLiteral("--sheet"));
     if (sheetAt > 0 && sheetAt + 1 < args.size())

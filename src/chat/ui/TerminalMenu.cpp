@@ -9,12 +9,7 @@ TerminalMenu::TerminalMenu(QWidget* parent) : QMenu(parent)
     auto* style = new TerminalMenuStyle;
     style->setParent(this);
     setStyle(style);
-    for (int i = 0; i < MouseActionCount; ++i) {
-        mnuMA[i] = addAction(QString());
-        mnuMA[i]->setObjectName(QStringLiteral("mnuMA%1").arg(i));
-        mnuMA[i]->setProperty(TerminalMenuStyle::MouseActionProperty, true);
-        mnuMA[i]->setVisible(false);
-    }
+    mnuMA = addMouseActionItems(this);
     mnuCopy = addAction(QStringLiteral("Cop&y"));
     mnuCopy->setObjectName(QStringLiteral("mnuCopy"));
     mnuCopyPaste = addAction(QStringLiteral("Copy && Paste"));
@@ -28,6 +23,18 @@ TerminalMenu::TerminalMenu(QWidget* parent) : QMenu(parent)
     mnuTerminalFont = addAction(QStringLiteral("&Options"));
     mnuTerminalFont->setObjectName(QStringLiteral("mnuTerminalFont"));
     mnuTerminalFont->setEnabled(false); // the options and lists dialogs come later
+}
+
+std::array<QAction*, TerminalMenu::MouseActionCount> TerminalMenu::addMouseActionItems(QMenu* menu)
+{
+    std::array<QAction*, MouseActionCount> items{};
+    for (int i = 0; i < MouseActionCount; ++i) {
+        items[std::size_t(i)] = menu->addAction(QString());
+        items[std::size_t(i)]->setObjectName(QStringLiteral("mnuMA%1").arg(i));
+        items[std::size_t(i)]->setProperty(TerminalMenuStyle::MouseActionProperty, true);
+        items[std::size_t(i)]->setVisible(false);
+    }
+    return items;
 }
 
 void TerminalMenu::popupFor(TerminalPane* pane, const QPoint& globalPos)

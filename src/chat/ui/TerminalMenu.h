@@ -19,6 +19,9 @@ public:
 
     explicit TerminalMenu(QWidget* parent = nullptr);
 
+    // The thirty action items, hidden until actions fill them, at the menu's end.
+    static std::array<QAction*, MouseActionCount> addMouseActionItems(QMenu* menu);
+
     // The pane of the last right click; null until the first one.
     TerminalPane* pane() const { return m_pane; }
     void popupFor(TerminalPane* pane, const QPoint& globalPos);

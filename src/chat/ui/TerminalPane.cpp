@@ -86,7 +86,8 @@ TerminalPane::CaretLine TerminalPane::caretLine() const
 bool TerminalPane::OpenLinkAt()
 {
     const CaretLine line = caretLine();
-    const std::optional<QString> address = TerminalText::linkAddressAt(line.text, line.column);
+    const std::optional<QString> address = TerminalText::linkAddressAt(line.text, line.column,
+                                                                             m_linkRules);
     if (!address)
         return false;
     if (TerminalText::isOpenableAddress(*address))

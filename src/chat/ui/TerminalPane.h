@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chat/TerminalText.h"
+
 #include <QTextEdit>
 
 // A read-only server text pane: the terminal and the list pane. Shows plain
@@ -14,6 +16,8 @@ public:
 
     void setBackground(const QColor& color);
     void setBaseFont(const QFont& font, const QColor& color);
+    // The chat panes end links at "-".
+    void setLinkCharacters(TerminalText::LinkCharacters rules) { m_linkRules = rules; }
 
     // On the line that holds the caret (only its first 159 characters count).
     bool OpenLinkAt();
@@ -47,4 +51,5 @@ private:
     CaretLine caretLine() const;
 
     bool m_inMouseDown = false;
+    TerminalText::LinkCharacters m_linkRules = TerminalText::LinkCharacters::Terminal;
 };

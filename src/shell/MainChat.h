@@ -1,0 +1,84 @@
+#pragma once
+
+#include "chat/ChatComposer.h"
+#include "chat/ChatRouter.h"
+#include "shell/DesktopNotifier.h"
+
+#include <QColor>
+#include <QFont>
+#include <QObject>
+
+#include <memory>
+
+class FilteredChats;
+struct GeneralOptions;
+class KindFonts;
+class QPushButton;
+class MainSession;
+class MouseActionsController;
+class SettingsFile;
+class TfrmChat;
+class TfrmMainChess;
+struct MainSettingsRecord;
+
+// The main window's chat: the main chat window, the chat router that the
+// dispatcher hands chat lines to, and the wiring of both into the main
+// window's menus, tool bar and session.
+class MainChat : public QObject
+{
+    Q_OBJECT
+
+public:
+    MainChat(const KindFonts& fonts, QWidget* mainWindow);
+    ~MainChat() override;
+
+    ChatRouter& router() { return m_router; }
+    FilteredChats& filtered() { return *m_filtered; }
+    TfrmChat* frmChat() const { return m_frmChat; }
+
+    // Commands leave through the session; picks go to the main window.
+    void connectTo(TfrmMainChess& mainWindow, MainSession& session);
+
+    // The chat menus' action items, now and in every filtered window to come.
+    void serveMouseActions(MouseActionsController& mouseActions);
+
+    void applySettings(const MainSettingsRecord& record);
+    // The main chat window's five flags, as the options dialog chose them.
+    void applyOptions(const GeneralOptions& options);
+    // The main chat window and the filtered windows, now and when created.
+    void setChatFont(const QFont& font, const QColor& color);
+    void collectSettings(MainSettingsRecord& record) const;
+    // The main chat window's aliases, kept in the shared settings file.
+    void loadAliases(const SettingsFile& shared);
+    void storeAliases(SettingsFile& shared) const;
+    // Whether tells, partner tells and challenges that arrive while the main
+    // window is in the background show a desktop notification; in the profile.
+    void loadNotificationSetting(const SettingsFile& profile);
+    void storeNotificationSetting(SettingsFile& profile) const;
+    bool notificationsOn() const { return m_notifier.enabled; }
+
+    void showMainChat();
+    void setBoardsViewShown(bool shown);
+    void protocolChosen(ChatComposer::Protocol protocol);
+    // The connection ended: the main chat window goes out of the way.
+    void sessionEnded();
+    // At exit: the filtered windows' places and filters.
+    void storeChatForms();
+
+private:
+    void initialiseFiltered(TfrmChat& window) const;
+    void showWindowsMenu(QPushButton* button);
+    void serveMenuOf(TfrmChat* window) const;
+
+    void noticeLine(const QByteArray& line, const QByteArray& speaker, TextKind kind,
+                    const QByteArray& other);
+
+    TfrmChat* m_frmChat;
+    ChatRouter m_router;
+    DesktopNotifier m_notifier;
+    QWidget* m_mainWindow;
+    MouseActionsController* m_mouseActions = nullptr;
+    std::unique_ptr<FilteredChats> m_filtered;
+    QFont m_font;
+    QColor m_color;
+};

@@ -1,0 +1,369 @@
+#include "chat/ui/ChatPane.h"
+#include "chat/ui/TerminalView.h"
+#include "chat/ui/TfrmChat.h"
+#include "settings/SettingsFile.h"
+#include "session/ConnectionList.h"
+#include "session/ui/TfrmConnect.h"
+#include "shell/ConnectionController.h"
+#include "shell/FilteredChats.h"
+#include "shell/MainChat.h"
+#include "shell/TfrmMainChess.h"
+
+#include "ficsim/FakeFicsServer.h"
+#include "support/ModalAnswer.h"
+#include "support/ui/PrivateSessionBus.h"
+
+#include "chat/ui/OptionsFontPage.h"
+#include "chat/ui/TfrmOptions.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QListWidget>
+#include <QTabBar>
+#include <QTextBlock>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <memory>
+
+namespace {
+
+const QByteArray Marker = " ------------------------ Battle Mode On ------------------- ";
+constexpr int Patience = 30000;
+
+// The colour of the first line of a pane that holds text.
+QColor colourOfLine(const QTextEdit* pane, const QString& text)
+{
+    for (QTextBlock block = pane->document()->begin(); block.isValid(); block = block.next()) {
+        if (block.text().contains(text))
+            return block.begin().fragment().charFormat().foreground().color();
+    }
+    return QColor();
+}
+
+} // namespace
+
+// The chat windows in the running client against the fake server.
+class ChatE2ETest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void chatLinesReachTheirWindows_data();
+    void chatLinesReachTheirWindows();
+    void messagesTypedInTheChatWindow_data();
+    void messagesTypedInTheChatWindow();
+    void hiddenChatWindowPopsUpOnATell();
+    void boardsTabKeepsTheChatWindowHidden();
+    void filteredWindowsComeBackAtTheFirstConnect();
+    void silenceAndOpenSendTheirSettings();
+    void optionsFontsActAtOnceAndAfterRestart();
+    void tellInTheBackgroundShowsANotification();
+
+private:
+    void startWindow();
+    void loginAs(const QByteArray& handle);
+    TfrmChat* mainChat() const { return m_window->chat().frmChat(); }
+
+    PrivateSessionBus m_bus;
+    NotificationReceiver m_notifications;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_oldCurrent;
+    std::unique_ptr<FakeFicsServer> m_server;
+    std::unique_ptr<TfrmMainChess> m_window;
+};
+
+void ChatE2ETest::initTestCase()
+{
+    QString error;
+    QVERIFY2(m_bus.start(&error), qPrintable(error));
+    QVERIFY2(m_notifications.serveOn(m_bus.address(), &error), qPrintable(error));
+}
+
+void ChatE2ETest::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_oldCurrent = QDir::currentPath();
+    QDir::setCurrent(m_dir->path());
+    SharedSettingsFile(m_dir->path() + u'/').writeBool("Profiles", "DoNotShow", true);
+    m_server = std::make_unique<FakeFicsServer>();
+    QVERIFY(m_server->listen());
+}
+
+void ChatE2ETest::cleanup()
+{
+    m_window.reset();
+    m_server.reset();
+    QDir::setCurrent(m_oldCurrent);
+    m_dir.reset();
+}
+
+void ChatE2ETest::startWindow()
+{
+    if (QGuiApplication::platformName() != u"xcb")
+        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");
+    m_window = std::make_unique<TfrmMainChess>(m_dir->path() + u'/');
+    QVERIFY(m_window->isSetUp());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void ChatE2ETest::loginAs(const QByteArray& handle)
+{
+    ConnectionList list(SettingsFile(m_dir->filePath("Default.ini")), *QRandomGenerator::global());
+    list.load();
+    list.setEntry(0, TConnection{QStringLiteral("127.0.0.1"), QString::number(m_server->port()),
+                                 QString::fromLatin1(handle),
+                                 QString::fromLatin1(handle + "pw"), false,
+                                 QStringLiteral("Fics"), 0});
+    list.setLastConnection(0);
+    list.save();
+    startWindow();
+    // The connection dialog is modal: OK is pressed from a timer that runs inside it.
+    QTimer dialogPoll;
+    connect(&dialogPoll, &QTimer::timeout, this, [&dialogPoll] {
+        if (auto* dialog = qobject_cast<TfrmConnect*>(QApplication::activeModalWidget())) {
+            dialogPoll.stop();
+            dialog->OKBtn->click();
+        }
+    });
+    dialogPoll.start(10);
+    m_window->toolBars.spdConnect->click();
+    QVERIFY(QTest::qWaitFor(
+        [&] { return m_server->receivedLines().contains("tell " + handle + Marker); }, Patience));
+}
+
+void ChatE2ETest::chatLinesReachTheirWindows_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<bool>("inMain");
+    QTest::addColumn<bool>("inChannel50");
+    QTest::addColumn<bool>("inAlice");
+
+    QTest::newRow("channel tell") << QByteArray("alice(50): hello channel fifty") << true << true
+                                  << false;
+    QTest::newRow("private tell") << QByteArray("alice tells you: hi bob, this is a private tell")
+                                  << true << false << true;
+    QTest::newRow("shout") << QByteArray("alice shouts: hello everyone") << true << false << false;
+    QTest::newRow("c-shout") << QByteArray("alice c-shouts: a c-shout") << true << false << false;
+    QTest::newRow("emote") << QByteArray("--> alice waves") << true << false << false;
+    QTest::newRow("say") << QByteArray("alice says: hello opponent, good luck") << true << false
+                         << true;
+    QTest::newRow("kibitz with rating")
+        << QByteArray("alice(1500) kibitzes: nice move") << true << false << true;
+}
+
+void ChatE2ETest::chatLinesReachTheirWindows()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(bool, inMain);
+    QFETCH(bool, inChannel50);
+    QFETCH(bool, inAlice);
+
+    loginAs("bob");
+    FilteredChats& filtered = m_window->chat().filtered();
+    TfrmChat* channel = filtered.create(ChatForms::formFromChoices({"Fifty", {}, {}, "50"}));
+    TfrmChat* alice = filtered.create(ChatForms::formFromChoices({"Alice", {}, "alice", {}}));
+    m_server->pushTo("bob", {line, "bob(50): end of test"});
+    QTRY_VERIFY_WITH_TIMEOUT(channel->memOut->toPlainText().contains("end of test"), Patience);
+    const QString text = QString::fromLatin1(line);
+    QCOMPARE(mainChat()->memOut->toPlainText().contains(text), inMain);
+    QCOMPARE(channel->memOut->toPlainText().contains(text), inChannel50);
+    QCOMPARE(alice->memOut->toPlainText().contains(text), inAlice);
+    QTRY_VERIFY_WITH_TIMEOUT(m_window->memTerminal->toPlainText().contains(text), Patience);
+}
+
+void ChatE2ETest::messagesTypedInTheChatWindow_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("recipient");
+    QTest::addColumn<QByteArray>("sent");
+
+    QTest::newRow("tell to bob") << int(TfrmChat::MessageType::Tell) << "bob"
+                                 << QByteArray("Tell BOB well met");
+    QTest::newRow("channel message") << int(TfrmChat::MessageType::Tell) << "50"
+                                     << QByteArray("Tell 50 well met");
+    QTest::newRow("kibitz") << int(TfrmChat::MessageType::Kibitz) << ""
+                            << QByteArray("Kibitz well met");
+}
+
+void ChatE2ETest::messagesTypedInTheChatWindow()
+{
+    QFETCH(int, type);
+    QFETCH(QString, recipient);
+    QFETCH(QByteArray, sent);
+
+    loginAs("bob");
+    m_window->menus.mnuDisplayChat->trigger();
+    QVERIFY(mainChat()->isVisible());
+    mainChat()->tabType->setCurrentIndex(type);
+    QTest::keyClicks(mainChat()->cmbTell->lineEdit(), recipient);
+    QTest::keyClicks(mainChat()->memIn, QStringLiteral("well met"));
+    QTest::keyClick(mainChat()->memIn, Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(m_server->receivedLines().contains(sent), Patience);
+    // Echo is on from the first run on.
+    QVERIFY(mainChat()->memOut->toPlainText().contains("well met"));
+}
+
+void ChatE2ETest::hiddenChatWindowPopsUpOnATell()
+{
+    loginAs("bob");
+    // The set-up's closing tell to oneself has popped the window up already.
+    QTRY_VERIFY_WITH_TIMEOUT(mainChat()->memOut->toPlainText().contains("Battle Mode On"), Patience);
+    mainChat()->close();
+    QVERIFY(mainChat()->isHidden());
+    m_window->menus.mnuDisplayTab[0]->trigger();
+    m_server->pushTo("bob", {"alice tells you: are you there?"});
+    QTRY_VERIFY_WITH_TIMEOUT(mainChat()->isVisible(), Patience);
+    QCOMPARE(mainChat()->messageType(), TfrmChat::MessageType::Tell);
+    QCOMPARE(mainChat()->cmbTell->currentText(), QStringLiteral("ALICE"));
+    QVERIFY(mainChat()->memOut->toPlainText().contains("alice tells you: are you there?"));
+}
+
+void ChatE2ETest::boardsTabKeepsTheChatWindowHidden()
+{
+    loginAs("bob");
+    QTRY_VERIFY_WITH_TIMEOUT(mainChat()->memOut->toPlainText().contains("Battle Mode On"), Patience);
+    mainChat()->close();
+    m_window->menus.mnuDisplayTab[1]->trigger();
+    m_server->pushTo("bob", {"alice tells you: are you there?", "bob(50): end of test"});
+    QTRY_VERIFY_WITH_TIMEOUT(mainChat()->memOut->toPlainText().contains("end of test"), Patience);
+    QVERIFY(mainChat()->isHidden());
+    QVERIFY(mainChat()->memOut->toPlainText().contains("alice tells you: are you there?"));
+}
+
+void ChatE2ETest::filteredWindowsComeBackAtTheFirstConnect()
+{
+    startWindow();
+    FilteredChats& filtered = m_window->chat().filtered();
+    const QList<ChatForms::Form> forms{
+        {"Friends", ChatFilter::fromText(" anna bob"), QRect(10, 20, 400, 200)},
+        {"Fifty", ChatFilter::fromText(" (50)"), QRect(30, 40, 410, 210)},
+        {"Loud", ChatFilter::fromText(" ALL_SHOUT ALL_CSHOUT"), QRect(50, 60, 420, 220)},
+        {"All", ChatFilter::fromText(" ALL_MSGS"), QRect(70, 80, 430, 230)}};
+    for (const ChatForms::Form& form : forms)
+        filtered.create(form);
+    m_window->exitProgram();
+    m_window.reset();
+
+    // A run without a connection keeps what was stored.
+    startWindow();
+    m_window->exitProgram();
+    m_window.reset();
+
+    loginAs("bob");
+    const QList<TfrmChat*> windows = m_window->chat().filtered().windows();
+    QCOMPARE(windows.size(), 4);
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(windows[i]->baseCaption(), forms[i].caption);
+        QCOMPARE(windows[i]->routing().filter().entries(), forms[i].filter.entries());
+        QCOMPARE(windows[i]->routing().filter().acceptsAll(), forms[i].filter.acceptsAll());
+        QCOMPARE(windows[i]->geometry().size(), forms[i].bounds.size());
+    }
+}
+
+void ChatE2ETest::silenceAndOpenSendTheirSettings()
+{
+    loginAs("carol");
+    m_window->toolBars.spdSilence->click();
+    QTRY_VERIFY_WITH_TIMEOUT(m_server->receivedLines().endsWith("Set Chanoff 1"), Patience);
+    const QList<QByteArray> received = m_server->receivedLines();
+    QCOMPARE(received.mid(received.size() - 4),
+             (QList<QByteArray>{"Set CShout 0", "Set Seek 0", "Set Shout 0", "Set Chanoff 1"}));
+    QVERIFY(m_window->menus.mnuSilence->isChecked());
+    m_window->toolBars.spdOpen->click();
+    QTRY_VERIFY_WITH_TIMEOUT(m_server->receivedLines().endsWith("Set Open 0"), Patience);
+    QVERIFY(!m_window->menus.mnuOpen->isChecked());
+    m_window->menus.mnuClearMessages->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(m_server->receivedLines().endsWith("Clearmessages *"), Patience);
+}
+
+void ChatE2ETest::optionsFontsActAtOnceAndAfterRestart()
+{
+    const QColor green(0, 128, 0);
+    const QColor blue(0, 0, 255);
+    startWindow();
+    answerNextModal(this, [&](QWidget* modal) {
+        auto* dialog = qobject_cast<TfrmOptions*>(modal);
+        QVERIFY(dialog);
+        OptionsFontPage* page = dialog->fontPage;
+        page->lstKinds->setCurrentRow(int(TextKind::Tell));
+        page->chooseColor = [green](const QColor&) { return std::optional<QColor>(green); };
+        page->btnKindColor->click();
+        page->askKey = [] { return std::optional<QString>(QStringLiteral(" carol ")); };
+        page->btnAdd->click();
+        page->chooseColor = [blue](const QColor&) { return std::optional<QColor>(blue); };
+        page->btnCustomColor->click();
+        dialog->btnOK->click();
+    });
+    m_window->menus.mnuGeneral->trigger();
+
+    const auto showBothLines = [this] {
+        m_window->memTerminal->appendToTerminal("alice tells you: one\r\n", TextKind::Tell,
+                                                "ALICE");
+        m_window->memTerminal->appendToTerminal("carol tells you: two\r\n", TextKind::Tell,
+                                                "CAROL");
+        mainChat()->takeLine("alice tells you: one", "ALICE", TextKind::Tell, "TELLS");
+        mainChat()->takeLine("carol tells you: two", "CAROL", TextKind::Tell, "TELLS");
+        m_window->memTerminal->showPendingLines();
+    };
+    const auto checkColours = [&] {
+        for (const QTextEdit* pane : {static_cast<const QTextEdit*>(m_window->memTerminal),
+                                      static_cast<const QTextEdit*>(mainChat()->memOut)}) {
+            QCOMPARE(colourOfLine(pane, "alice tells you: one"), green);
+            QCOMPARE(colourOfLine(pane, "carol tells you: two"), blue);
+        }
+    };
+    showBothLines();
+    checkColours();
+    m_window->exitProgram();
+    m_window.reset();
+
+    startWindow();
+    showBothLines();
+    checkColours();
+}
+
+void ChatE2ETest::tellInTheBackgroundShowsANotification()
+{
+    const auto bodiesFromAlice = [this] {
+        QStringList bodies;
+        // Earlier tests' tells may still be on their way: only this test's count.
+        const QStringList ours{"ping &lt;b&gt;", "are you back?", "last"};
+        for (const NotificationReceiver::Notice& notice : m_notifications.received) {
+            if (notice.summary == u"Tell from alice" && ours.contains(notice.body))
+                bodies.append(notice.body);
+        }
+        return bodies;
+    };
+    loginAs("bob");
+    QTRY_VERIFY_WITH_TIMEOUT(mainChat()->memOut->toPlainText().contains("Battle Mode On"), Patience);
+    mainChat()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(mainChat()));
+    m_server->pushTo("bob", {"alice tells you: ping <b>"});
+    QTRY_COMPARE_WITH_TIMEOUT(bodiesFromAlice(), QStringList{"ping &lt;b&gt;"}, Patience);
+    QCOMPARE(m_notifications.received.last().application, QStringLiteral("Tolvaris 2.0 Quarndell"));
+
+    // While the main window is active nothing is shown; notices arrive in order,
+    // so the one after it proves that none came for it.
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_server->pushTo("bob", {"alice tells you: are you back?", "alice says: end of test"});
+    QTRY_VERIFY_WITH_TIMEOUT(mainChat()->memOut->toPlainText().contains("end of test"), Patience);
+    mainChat()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(mainChat()));
+    m_server->pushTo("bob", {"alice tells you: last"});
+    QTRY_COMPARE_WITH_TIMEOUT(bodiesFromAlice(), (QStringList{"ping &lt;b&gt;", "last"}), Patience);
+}
+
+QTEST_MAIN(ChatE2ETest)
+#include "ChatE2ETest.moc"
