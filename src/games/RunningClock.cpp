@@ -19,6 +19,7 @@ void RunningClock::start(qint64 serverMilliseconds)
     m_remaining = (serverMilliseconds < 0 || serverMilliseconds >= Day) ? 0 : seconds * 1000;
     m_elapsed.start();
     m_lastTick = 0;
+    m_ticked = false;
     m_ticker.start();
 }
 
@@ -32,5 +33,6 @@ void RunningClock::tick()
     const qint64 now = m_elapsed.isValid() ? m_elapsed.elapsed() : 0;
     m_remaining -= now - m_lastTick;
     m_lastTick = now;
+    m_ticked = true;
     Q_EMIT ticked(ClockText::running(m_remaining));
 }

@@ -22,6 +22,7 @@ public:
     void stop();
     bool isRunning() const { return m_ticker.isActive(); }
     qint64 remaining() const { return m_remaining; }
+    bool hasTicked() const { return m_ticked; }
     // One tick now, as the ticker would do it.
     void tick();
 
@@ -33,4 +34,5 @@ private:
     QElapsedTimer m_elapsed;
     qint64 m_lastTick = 0;
     qint64 m_remaining = 0;
+    bool m_ticked = false;
 };

@@ -7,7 +7,7 @@
 MainSession::MainSession(TerminalSink& terminal)
     : m_commands(m_socket, m_trace),
       m_login(m_commands, m_loginQuestions, *QRandomGenerator::global()),
-      m_pipeline(SessionReceivers{terminal, m_login, m_unwired, m_unwired, m_unwired, m_unwired,
+      m_pipeline(SessionReceivers{terminal, m_login, m_boards, m_unwired, m_unwired, m_unwired,
                                   m_commands, m_unwired},
                  m_trace, m_sessionLog)
 {

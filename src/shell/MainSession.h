@@ -8,6 +8,7 @@
 #include "session/TraceLog.h"
 #include "session/ui/LoginInputBox.h"
 #include "session/NullReceivers.h"
+#include "shell/BoardSinkRelay.h"
 
 class TerminalSink;
 
@@ -28,6 +29,10 @@ public:
     SessionPipeline& pipeline() { return m_pipeline; }
     SessionLog& sessionLog() { return m_sessionLog; }
     const TraceLog& trace() const { return m_trace; }
+    // Receivers the main window's boards use and replace.
+    BoardSinkRelay& boards() { return m_boards; }
+    SoundSink& sounds() { return m_unwired; }
+    ChatSink& chat() { return m_unwired; }
 
     // "E&xit" while connected: say goodbye to the server, then close.
     void disconnect();
@@ -39,6 +44,7 @@ private:
     SocketCommandSender m_commands;
     LoginInputBox m_loginQuestions;
     LoginSteps m_login;
-    NullReceivers m_unwired; // boards, chat, sounds, list pane and list windows come later
+    NullReceivers m_unwired; // chat, sounds, list pane and list windows come later
+    BoardSinkRelay m_boards;
     SessionPipeline m_pipeline;
 };

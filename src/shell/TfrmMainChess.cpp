@@ -8,6 +8,7 @@
 #include "shell/ConnectionController.h"
 #include "shell/ControlHint.h"
 #include "shell/HelpAddresses.h"
+#include "shell/MainBoards.h"
 #include "shell/MainSession.h"
 #include "shell/SplitterBar.h"
 #include "shell/TfrmAbout.h"
@@ -48,6 +49,8 @@ TfrmMainChess::TfrmMainChess(const QString& programDirectory, const QString& req
     m_session = std::make_unique<MainSession>(*memTerminal);
     wireMenus();
     wirePanes();
+    m_boards = new MainBoards(*this, m_session->commands(), m_session->sounds(), m_session->chat());
+    m_session->boards().setTarget(&m_boards->manager());
     m_connection = new ConnectionController(*this, m_programDirectory);
 
     m_customFonts.load(SharedSettingsFile(m_programDirectory));
@@ -260,6 +263,7 @@ void TfrmMainChess::firstShowing()
     spdScrollLock->setChecked(m_scrollLock.isOn());
     mnuTerminal->mnuScrollLock->setChecked(m_scrollLock.isOn());
     LoadMainSettings();
+    m_boards->start();
     menus.mnuBoardsSeparate->setChecked(m_record.boardsSeperated);
     layoutClientArea();
     cmbInput->setFocus();
@@ -283,8 +287,10 @@ void TfrmMainChess::exitProgram()
     } catch (const SettingsWriteError& error) {
         reportWriteFailure(error);
     }
-    if (m_shown)
+    if (m_shown) {
+        m_boards->storeBounds();
         SaveMainSettings();
+    }
     hide();
     Q_EMIT programEnded();
 }

@@ -14,6 +14,7 @@
 #include <memory>
 
 class ConnectionController;
+class MainBoards;
 class MainSession;
 class QComboBox;
 class QLabel;
@@ -50,6 +51,7 @@ public:
     const SettingsFile& settingsFile() const { return m_settingsFile; }
     MainSession& session() { return *m_session; }
     ConnectionController& connection() { return *m_connection; }
+    MainBoards& boards() { return *m_boards; }
 
     void LoadMainSettings();
     void SaveMainSettings();
@@ -83,6 +85,8 @@ Q_SIGNALS:
     void settingsWriteFailed(const QString& message);
 
 protected:
+    friend class MainBoards;
+
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -110,6 +114,7 @@ private:
     void splitterDropped(int y);
     void toggleToolBarFlag();
     void toggleGameBar();
+    void setBoardsOpen(int count);
 
     // Settings (MainWindowSettings.cpp)
     void readEarlySettings();
@@ -136,4 +141,5 @@ private:
     TfrmWhatsMore* m_features = nullptr;
     std::unique_ptr<MainSession> m_session;
     ConnectionController* m_connection = nullptr;
+    MainBoards* m_boards = nullptr;
 };
