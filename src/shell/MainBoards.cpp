@@ -53,7 +53,7 @@ int panelIndex(ButtonPanel panel)
 
 MainBoards::MainBoards(TfrmMainChess& window, CommandSender& commands, SoundSink& sounds,
                        ChatSink& chat)
-    : QObject(&window), m_window(window), m_commands(commands), m_sounds(sounds),
+    : m_window(window), m_commands(commands), m_sounds(sounds),
       m_manager(*this, commands, sounds, chat)
 {
     const ButtonPanel kinds[3] = {ButtonPanel::Playing, ButtonPanel::Examining,

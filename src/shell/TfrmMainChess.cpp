@@ -49,7 +49,7 @@ TfrmMainChess::TfrmMainChess(const QString& programDirectory, const QString& req
     m_session = std::make_unique<MainSession>(*memTerminal);
     wireMenus();
     wirePanes();
-    m_boards = new MainBoards(*this, m_session->commands(), m_session->sounds(), m_session->chat());
+    m_boards = std::make_unique<MainBoards>(*this, m_session->commands(), m_session->sounds(), m_session->chat());
     m_session->boards().setTarget(&m_boards->manager());
     m_connection = new ConnectionController(*this, m_programDirectory);
 
@@ -60,7 +60,11 @@ TfrmMainChess::TfrmMainChess(const QString& programDirectory, const QString& req
     resize(1024, 700);
 }
 
-TfrmMainChess::~TfrmMainChess() = default;
+TfrmMainChess::~TfrmMainChess()
+{
+    if (m_session)
+        m_session->boards().setTarget(nullptr);
+}
 
 void TfrmMainChess::buildClientArea()
 {

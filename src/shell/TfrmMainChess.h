@@ -141,5 +141,5 @@ private:
     TfrmWhatsMore* m_features = nullptr;
     std::unique_ptr<MainSession> m_session;
     ConnectionController* m_connection = nullptr;
-    MainBoards* m_boards = nullptr;
+    std::unique_ptr<MainBoards> m_boards; // before the windows it docks boards in go
 };
