@@ -1,7 +1,7 @@
 #include "chat/CustomFontList.h"
 
-#include "lists/SettingsFile.h"
-#include "lists/SettingsValue.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsValue.h"
 
 #include <array>
 

@@ -2,7 +2,7 @@
 
 #include "chat/CustomFontList.h"
 #include "chat/TerminalText.h"
-#include "lists/MainSettingsKeys.h"
+#include "settings/MainSettingsKeys.h"
 
 KindFonts::KindFonts(const CustomFontList& customFonts) : m_customFonts(customFonts)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "chat/FontSpec.h"
-#include "session/TextKind.h"
+#include "settings/FontSpec.h"
+#include "settings/TextKind.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "chat/TLists.h"
 
-#include "lists/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 #include <QStringList>
 

@@ -136,7 +136,8 @@ bool ParseStyle12(const QByteArray& line, Style12Record& record)
                              && scaledInt32(f[24], 1000, record.WhiteTime)
                              && scaledInt32(f[25], 1000, record.BlackTime)
                              && scaledInt32(f[26], 1, record.MoveNumber);
-    if (!numbersRead)
+    // Plies are counted in an int: a move number beyond any real game is a broken line.
+    if (!numbersRead || record.MoveNumber < 0 || record.MoveNumber > Style12Record::MaxMoveNumber)
         return false;
     record.VerboseMove.setValue(f[27]);
     record.MoveTime.setValue(f[28]);

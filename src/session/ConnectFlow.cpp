@@ -3,9 +3,9 @@
 #include "session/CommandSender.h"
 #include "session/ConnectFlowView.h"
 #include "session/LoginSteps.h"
-#include "session/ServerSocket.h"
-#include "session/SocketErrorText.h"
-#include "session/TimesealHelper.h"
+#include "net/ServerSocket.h"
+#include "net/SocketErrorText.h"
+#include "net/TimesealHelper.h"
 
 #include <QTimer>
 

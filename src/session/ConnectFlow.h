@@ -1,6 +1,7 @@
 #pragma once
 
 #include "session/ConnectionChoice.h"
+#include "settings/ProductName.h"
 
 #include <QObject>
 #include <QString>
@@ -19,7 +20,7 @@ class ConnectFlow : public QObject
     Q_OBJECT
 
 public:
-    static inline const QString ProductTitle = QStringLiteral("Tolvaris 2.0 Quarndell");
+    static inline const QString ProductTitle = ProductName;
     // How often and how far apart the relay is tried while the helper starts up.
     static constexpr int RelayAttempts = 40;
     static constexpr int RelayRetryMs = 250;

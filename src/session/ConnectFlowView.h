@@ -1,7 +1,7 @@
 #pragma once
 
 #include "session/ConnectionChoice.h"
-#include "session/ServerProtocol.h"
+#include "net/ServerProtocol.h"
 
 #include <QString>
 

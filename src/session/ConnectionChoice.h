@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/FirewallSettings.h"
+#include "net/FirewallSettings.h"
 #include "session/TConnection.h"
 
 // What the connection dialog hands to the connect flow on OK: the chosen entry as

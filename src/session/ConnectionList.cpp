@@ -1,10 +1,10 @@
 #include "session/ConnectionList.h"
 
-#include "lists/ProfileList.h"
-#include "lists/SettingsWriteError.h"
+#include "settings/PasswordScramble.h"
+#include "settings/SettingsWriteError.h"
 #include "session/GuestNamePool.h"
 #include "session/LoginSteps.h"
-#include "session/ServerProtocol.h"
+#include "net/ServerProtocol.h"
 
 #include <QRandomGenerator>
 

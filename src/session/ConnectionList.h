@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lists/SettingsFile.h"
+#include "settings/SettingsFile.h"
 #include "session/ConnectionChoice.h"
 
 #include <QList>

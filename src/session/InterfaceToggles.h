@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/ServerProtocol.h"
+#include "net/ServerProtocol.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/TextKind.h"
+#include "settings/TextKind.h"
 
 #include <QByteArrayView>
 

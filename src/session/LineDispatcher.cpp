@@ -42,8 +42,8 @@ bool LineDispatcher::dispatch(LineAssembler& assembler, Pass pass)
     const QByteArrayView firstWord = assembler.word(0);
     if (firstWord.isEmpty())
         return false;
-    const int lineClass = TParsing::classify(line, firstWord);
-    if (lineClass == TParsing::NoClass)
+    const LineClass lineClass = TParsing::classify(line, firstWord);
+    if (lineClass == LineClass::None)
         return false;
     return act(lineClass, assembler);
 }
@@ -68,37 +68,37 @@ bool LineDispatcher::captureMarker(QByteArrayView line)
     return true;
 }
 
-bool LineDispatcher::act(int lineClass, LineAssembler& assembler)
+bool LineDispatcher::act(LineClass lineClass, LineAssembler& assembler)
 {
     const QByteArray line = bytes(assembler.line());
     BoardSink& boards = m_receivers.boards;
     SoundSink& sounds = m_receivers.sounds;
     switch (lineClass) {
-    case 1:
+    case LineClass::Holdings:
         boards.applyHoldings(ServerText::readInteger(assembler.word(2)), line);
         return true;
-    case 2:
+    case LineClass::Style12:
         boards.style12Line(line);
         return true;
-    case 3:
+    case LineClass::GameCreated:
         assembler.setKind(TextKind::GameInfo);
         m_receivers.chat.fanOut(line, {}, TextKind::GameInfo, {}, true);
         sounds.playSound(QStringLiteral("Game Start"));
         return false;
-    case 4:
+    case LineClass::IllegalMove:
         boards.refreshBoards();
         sounds.playSound(QStringLiteral("Illegal Move"));
         return false;
-    case 5:
-    case 8:
+    case LineClass::NoAds:
+    case LineClass::KibitzTarget:
         return true;
-    case 6: {
+    case LineClass::GameLeft: {
         const int game = ServerText::numberAfter(line, GameWord);
         if (game >= 0)
             boards.gameLeft(game);
         return false;
     }
-    case 7: {
+    case LineClass::PartnerIs: {
         const int game = ServerText::numberAfter(line, GameWord);
         if (game > 0) {
             m_receivers.commands.sendCommand(QStringLiteral("Observe %1").arg(game));
@@ -106,38 +106,38 @@ bool LineDispatcher::act(int lineClass, LineAssembler& assembler)
         }
         return false;
     }
-    case 12:
+    case LineClass::Thanks:
         return false;
-    case 19:
+    case LineClass::DrawOffer:
         request(assembler, "Draw Request");
         return false;
-    case 20:
+    case LineClass::AbortRequest:
         request(assembler, "Abort Request");
         return false;
-    case 21:
+    case LineClass::AdjournRequest:
         request(assembler, "Adjourn Request");
         return false;
-    case 22:
+    case LineClass::TakebackRequest:
         request(assembler, "TakeBack Request");
         return false;
-    case 23:
+    case LineClass::PauseRequest:
         request(assembler, "Pause Request");
         return false;
-    case 24:
+    case LineClass::TimeAdded:
         request(assembler, "More Time Added");
         boards.refreshBoards();
         return false;
-    case 25:
+    case LineClass::Arrival:
         sounds.playSound(QStringLiteral("Arrival Notification"));
         m_receivers.chat.fanOut(line, {}, TextKind::Normal, {}, true);
         return false;
-    case 26:
+    case LineClass::Challenge:
         request(assembler, "Challenge");
         return false;
-    case 27:
+    case LineClass::GameResult:
         boards.gameEnded(line, ServerText::readInteger(assembler.word(1)));
         return false;
-    case 28:
+    case LineClass::GameInfo:
         assembler.setKind(TextKind::GameInfo);
         boards.setPendingGameInfo(line);
         return false;
@@ -154,9 +154,9 @@ void LineDispatcher::request(LineAssembler& assembler, const char* sound)
     m_receivers.sounds.playSound(QString::fromLatin1(sound));
 }
 
-// Classes 9 to 18: continuation lines, shouts, says, tells, kibitzes, whispers,
+// Continuation lines, shouts, says, tells, kibitzes, whispers,
 // partner tells and channel tells.
-void LineDispatcher::actOnChat(int lineClass, LineAssembler& assembler)
+void LineDispatcher::actOnChat(LineClass lineClass, LineAssembler& assembler)
 {
     ChatSink& chat = m_receivers.chat;
     const QByteArray line = bytes(assembler.line());
@@ -169,7 +169,7 @@ void LineDispatcher::actOnChat(int lineClass, LineAssembler& assembler)
     const auto tellSound = [&] { m_receivers.sounds.playSound(QStringLiteral("Tells")); };
 
     switch (lineClass) {
-    case 9: {
+    case LineClass::Continuation: {
         const TextKind previous = assembler.previousKind();
         if (previous == TextKind::Normal)
             return;
@@ -180,7 +180,7 @@ void LineDispatcher::actOnChat(int lineClass, LineAssembler& assembler)
         fanOut(previous, false);
         return;
     }
-    case 10:
+    case LineClass::Shout:
         if (chat.includeShouts()) {
             if (first.startsWith('-'))
                 chat.direct(line, second, TextKind::Shout, first);
@@ -189,25 +189,25 @@ void LineDispatcher::actOnChat(int lineClass, LineAssembler& assembler)
         }
         fanOut(TextKind::Shout, false);
         return;
-    case 11:
+    case LineClass::CShout:
         if (chat.includeShouts())
             chat.direct(line, first, TextKind::CShout, second);
         fanOut(TextKind::CShout, false);
         return;
-    case 13:
-    case 14:
+    case LineClass::Say:
+    case LineClass::Tell:
         fanOut(TextKind::Tell, true);
         tellSound();
         return;
-    case 15:
-    case 17:
+    case LineClass::Kibitz:
+    case LineClass::Whisper:
         fanOut(TextKind::Kibitz, true);
         return;
-    case 16:
+    case LineClass::PartnerTell:
         fanOut(TextKind::PTell, true);
         tellSound();
         return;
-    case TParsing::ChannelTellClass:
+    case LineClass::ChannelTell:
         assembler.setKind(TextKind::ChannelTell);
         if (chat.includeChannelTells())
             chat.channel(line, first);

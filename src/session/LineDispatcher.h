@@ -1,8 +1,9 @@
 #pragma once
 
+#include "session/LineClass.h"
 #include "session/ListCapture.h"
 #include "session/SessionReceivers.h"
-#include "session/TextKind.h"
+#include "settings/TextKind.h"
 
 #include <QByteArrayView>
 
@@ -33,8 +34,8 @@ public:
 
 private:
     bool captureMarker(QByteArrayView line);
-    bool act(int lineClass, LineAssembler& line);
-    void actOnChat(int lineClass, LineAssembler& line);
+    bool act(LineClass lineClass, LineAssembler& line);
+    void actOnChat(LineClass lineClass, LineAssembler& line);
     void request(LineAssembler& line, const char* sound);
 
     SessionReceivers m_receivers;

@@ -2,7 +2,8 @@
 
 #include "session/InterfaceToggles.h"
 #include "session/LoginSink.h"
-#include "session/ServerProtocol.h"
+#include "settings/ProductName.h"
+#include "net/ServerProtocol.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,7 +23,7 @@ public:
     static inline const QString Caption = QStringLiteral("Logon");
     static inline const QString HandlePrompt = QStringLiteral("Please enter handle.");
     static inline const QString PasswordPrompt = QStringLiteral("Please enter password.");
-    static inline const QString InterfaceName = QStringLiteral("Tolvaris 2.0 Quarndell");
+    static inline const QString InterfaceName = ProductName;
     static inline const QString GuestPrefix = QStringLiteral("Tol");
 
     LoginSteps(SecretCommandSender& sender, LoginQuestions& questions, QRandomGenerator& random);

@@ -1,6 +1,6 @@
 #include "session/SocketCommandSender.h"
 
-#include "session/ServerSocket.h"
+#include "net/ServerSocket.h"
 #include "session/TraceLog.h"
 
 SocketCommandSender::SocketCommandSender(ServerSocket& socket, const TraceLog& trace)

@@ -8,46 +8,46 @@
 namespace {
 
 constexpr std::array<TParse, 40> Table{{
-    {1, "<B1> GAME"},
-    {2, "<12>"},
-    {27, "{GAME"},
-    {4, "ILLEGAL MOVE"},
-    {5, "NO ADS"},
-    {6, "REMOVING GAME"},
-    {6, "YOU ARE NO LONGER EXAMINING"},
-    {6, "YOU ARE NO LONGER OBSERVING"},
-    {7, "YOUR PARTNER IS"},
-    {8, "YOUR KIBITZES AND WHISPERS WILL NOW GO TO"},
-    {9, "\\"},
-    {10, "-->"},
-    {11, "* C-SHOUTS"},
-    {12, "* SAYS THANK"},
-    {12, "* SAYS THX"},
-    {13, "* SAYS"},
-    {10, "* SHOUTS"},
-    {11, "* S-SHOUTS"},
-    {17, "* WHISPERS"},
-    {12, "* TELLS YOU THANK"},
-    {12, "* TELLS YOU THX"},
-    {14, "* TELLS"},
-    {15, "* KIBITZES"},
-    {16, "* PTELLS"},
-    {16, "* (YOUR PARTNER) TELLS"},
-    {19, "* OFFERS YOU A DRAW"},
-    {20, "* WOULD LIKE TO ABORT"},
-    {21, "* WOULD LIKE TO ADJOURN"},
-    {22, "* WOULD LIKE TO TAKE BACK"},
-    {23, "* REQUESTS TO PAUSE"},
-    {24, "YOUR OPPONENT HAS ADDED"},
-    {25, "NOTIFICATION: * HAS ARRIVED"},
-    {26, "CHALLENGE:"},
-    {19, "YOUR OPPONENT OFFERS YOU A DRAW"},
-    {20, "YOUR OPPONENT REQUESTS THAT THE GAME BE ABORTED"},
-    {21, "YOUR OPPONENT REQUESTS THAT THE GAME BE ADJOURNED"},
-    {22, "YOUR OPPONENT REQUESTS TAKEBACK"},
-    {3, "CREATING: "},
-    {24, "* has added * seconds to your clock"},
-    {28, "<G1> "},
+    {LineClass::Holdings, "<B1> GAME"},
+    {LineClass::Style12, "<12>"},
+    {LineClass::GameResult, "{GAME"},
+    {LineClass::IllegalMove, "ILLEGAL MOVE"},
+    {LineClass::NoAds, "NO ADS"},
+    {LineClass::GameLeft, "REMOVING GAME"},
+    {LineClass::GameLeft, "YOU ARE NO LONGER EXAMINING"},
+    {LineClass::GameLeft, "YOU ARE NO LONGER OBSERVING"},
+    {LineClass::PartnerIs, "YOUR PARTNER IS"},
+    {LineClass::KibitzTarget, "YOUR KIBITZES AND WHISPERS WILL NOW GO TO"},
+    {LineClass::Continuation, "\\"},
+    {LineClass::Shout, "-->"},
+    {LineClass::CShout, "* C-SHOUTS"},
+    {LineClass::Thanks, "* SAYS THANK"},
+    {LineClass::Thanks, "* SAYS THX"},
+    {LineClass::Say, "* SAYS"},
+    {LineClass::Shout, "* SHOUTS"},
+    {LineClass::CShout, "* S-SHOUTS"},
+    {LineClass::Whisper, "* WHISPERS"},
+    {LineClass::Thanks, "* TELLS YOU THANK"},
+    {LineClass::Thanks, "* TELLS YOU THX"},
+    {LineClass::Tell, "* TELLS"},
+    {LineClass::Kibitz, "* KIBITZES"},
+    {LineClass::PartnerTell, "* PTELLS"},
+    {LineClass::PartnerTell, "* (YOUR PARTNER) TELLS"},
+    {LineClass::DrawOffer, "* OFFERS YOU A DRAW"},
+    {LineClass::AbortRequest, "* WOULD LIKE TO ABORT"},
+    {LineClass::AdjournRequest, "* WOULD LIKE TO ADJOURN"},
+    {LineClass::TakebackRequest, "* WOULD LIKE TO TAKE BACK"},
+    {LineClass::PauseRequest, "* REQUESTS TO PAUSE"},
+    {LineClass::TimeAdded, "YOUR OPPONENT HAS ADDED"},
+    {LineClass::Arrival, "NOTIFICATION: * HAS ARRIVED"},
+    {LineClass::Challenge, "CHALLENGE:"},
+    {LineClass::DrawOffer, "YOUR OPPONENT OFFERS YOU A DRAW"},
+    {LineClass::AbortRequest, "YOUR OPPONENT REQUESTS THAT THE GAME BE ABORTED"},
+    {LineClass::AdjournRequest, "YOUR OPPONENT REQUESTS THAT THE GAME BE ADJOURNED"},
+    {LineClass::TakebackRequest, "YOUR OPPONENT REQUESTS TAKEBACK"},
+    {LineClass::GameCreated, "CREATING: "},
+    {LineClass::TimeAdded, "* has added * seconds to your clock"},
+    {LineClass::GameInfo, "<G1> "},
 }};
 
 bool isBlank(char c)
@@ -116,14 +116,14 @@ struct RowIndex
 
 } // namespace
 
-int TParsing::classify(QByteArrayView line, QByteArrayView firstWord)
+LineClass TParsing::classify(QByteArrayView line, QByteArrayView firstWord)
 {
     static const RowIndex index;
     const QByteArrayView text = trimmed(line);
     if (text.size() > 3 && firstWord.size() >= 2 && firstWord.endsWith("):"))
-        return ChannelTellClass;
+        return LineClass::ChannelTell;
     if (text.isEmpty())
-        return NoClass;
+        return LineClass::None;
 
     // Rows beginning with "*" match from the end of the first word; it is found once.
     qsizetype afterFirstWord = text.indexOf(' ');
@@ -147,5 +147,5 @@ int TParsing::classify(QByteArrayView line, QByteArrayView firstWord)
         if (matched)
             return row.lineClass;
     }
-    return NoClass;
+    return LineClass::None;
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "session/LineClass.h"
+
 #include <QByteArrayView>
 
 // One row of the line-pattern table: a class code and its pattern.
 struct TParse
 {
-    int lineClass;
+    LineClass lineClass;
     QByteArrayView pattern;
 };
 
@@ -21,12 +23,8 @@ struct TParse
 class TParsing
 {
 public:
-    static constexpr int NoClass = 0;
-    // Given by a test made before the table: a first word ending in "):".
-    static constexpr int ChannelTellClass = 18;
-
     // line: as received. firstWord: its upper-cased first word.
-    static int classify(QByteArrayView line, QByteArrayView firstWord);
+    static LineClass classify(QByteArrayView line, QByteArrayView firstWord);
 
     // The table's rule alone, on an already trimmed line.
     static bool matches(QByteArrayView line, QByteArrayView pattern);

@@ -1,5 +1,7 @@
 #include "shell/CommandLineOptions.h"
 
+#include "settings/ProductName.h"
+
 #include <QCommandLineParser>
 
 CommandLineOptions CommandLineOptions::parse(const QStringList& arguments,
@@ -39,7 +41,7 @@ CommandLineOptions CommandLineOptions::parse(const QStringList& arguments,
 
 QString CommandLineOptions::versionText()
 {
-    return QStringLiteral("Tolvaris 2.0 Quarndell\n");
+    return ProductName + QLatin1Char('\n');
 }
 
 QString CommandLineOptions::helpText()

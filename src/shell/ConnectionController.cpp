@@ -1,7 +1,7 @@
 #include "shell/ConnectionController.h"
 
 #include "chat/ui/TerminalView.h"
-#include "lists/SettingsFile.h"
+#include "settings/SettingsFile.h"
 #include "session/ConnectFlow.h"
 #include "session/ConnectionList.h"
 #include "session/LoginSteps.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "session/LoginSteps.h"
-#include "session/ServerSocket.h"
+#include "net/ServerSocket.h"
 #include "session/SessionLog.h"
 #include "session/SessionPipeline.h"
 #include "session/SocketCommandSender.h"

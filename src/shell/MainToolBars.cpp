@@ -1,7 +1,7 @@
 #include "shell/MainToolBars.h"
 
-#include "lists/SettingsFile.h"
-#include "shell/ControlHint.h"
+#include "settings/SettingsFile.h"
+#include "widgets/ControlHint.h"
 
 #include <QLabel>
 #include <QMainWindow>

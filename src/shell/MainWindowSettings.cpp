@@ -7,8 +7,8 @@
 #include "chat/CommandPresets.h"
 #include "chat/ui/FontSpecConversion.h"
 #include "chat/ui/TerminalView.h"
-#include "lists/SettingsValue.h"
-#include "lists/SettingsWriteError.h"
+#include "settings/SettingsValue.h"
+#include "settings/SettingsWriteError.h"
 #include "shell/ApplicationTitle.h"
 
 #include <QAction>

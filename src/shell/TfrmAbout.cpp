@@ -1,6 +1,6 @@
 #include "shell/TfrmAbout.h"
 
-#include "shell/AppPictures.h"
+#include "widgets/AppPictures.h"
 #include "shell/ApplicationTitle.h"
 
 #include <QApplication>

@@ -2,13 +2,13 @@
 
 #include "chat/ui/TerminalMenu.h"
 #include "chat/ui/TerminalView.h"
-#include "lists/SettingsWriteError.h"
+#include "settings/SettingsWriteError.h"
 #include "lists/ui/TfrmProfile.h"
 #include "shell/ApplicationTitle.h"
 #include "shell/ConnectionController.h"
-#include "shell/ControlHint.h"
-#include "shell/HelpAddresses.h"
 #include "shell/MainBoards.h"
+#include "widgets/ControlHint.h"
+#include "widgets/HelpAddresses.h"
 #include "shell/MainSession.h"
 #include "shell/SplitterBar.h"
 #include "shell/TfrmAbout.h"
@@ -54,7 +54,6 @@ TfrmMainChess::TfrmMainChess(const QString& programDirectory, const QString& req
     m_connection = new ConnectionController(*this, m_programDirectory);
 
     m_customFonts.load(SharedSettingsFile(m_programDirectory));
-    LoadSection(m_settingsFile, QStringLiteral("AutoExec Cmds"), m_autoExecCommands);
     toolBars.loadPositions(this, m_settingsFile);
     setMinimumHeight(100);
     resize(1024, 700);

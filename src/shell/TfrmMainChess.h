@@ -4,8 +4,8 @@
 #include "chat/KindFonts.h"
 #include "chat/ScrollLock.h"
 #include "chat/TLists.h"
-#include "lists/MainSettingsRecord.h"
-#include "lists/SettingsFile.h"
+#include "settings/MainSettingsRecord.h"
+#include "settings/SettingsFile.h"
 #include "shell/MainMenus.h"
 #include "shell/MainToolBars.h"
 
@@ -133,7 +133,6 @@ private:
     KindFonts m_kindFonts{m_customFonts};
     TLists m_lists;
     ScrollLock m_scrollLock;
-    QStringList m_autoExecCommands;
     QString m_targetPlayer;
     int m_selectedTab = 0;
     int m_boardsOpen = 1;

@@ -1,5 +1,7 @@
 #include "shell/TfrmWhatsMore.h"
 
+#include "settings/ProductName.h"
+
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -7,7 +9,6 @@
 namespace {
 
 const char* const Features =
-    "<h3>Tolvaris 2.0 Quarndell</h3>"
     "<ul>"
     "<li>Connects to FICS directly, through a SOCKS 4, 4A or 5 proxy, or through the "
     "server's Timeseal helper.</li>"
@@ -29,7 +30,7 @@ TfrmWhatsMore::TfrmWhatsMore(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("frmWhatsMore"));
     setWindowTitle(QStringLiteral("Tolvaris Features"));
     auto* text = new QTextBrowser(this);
-    text->setHtml(QString::fromLatin1(Features));
+    text->setHtml(QStringLiteral("<h3>%1</h3>").arg(ProductName) + QString::fromLatin1(Features));
     auto* close = new QPushButton(QStringLiteral("Close"), this);
     connect(close, &QPushButton::clicked, this, &QDialog::hide);
     auto* layout = new QVBoxLayout(this);

@@ -1,6 +1,6 @@
 #include "chat/CustomFontList.h"
 #include "chat/KindFonts.h"
-#include "lists/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 #include <QTemporaryDir>
 #include <QTest>

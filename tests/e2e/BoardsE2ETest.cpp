@@ -6,13 +6,13 @@
 #include "games/ui/TChessBoard.h"
 #include "games/ui/TPieceGrid.h"
 #include "games/ui/TfrmBoard.h"
-#include "lists/SettingsFile.h"
+#include "settings/SettingsFile.h"
 #include "session/ConnectionList.h"
 #include "shell/ConnectionController.h"
 #include "shell/MainBoards.h"
 #include "shell/TfrmMainChess.h"
 
-#include "support/FakeFicsServer.h"
+#include "ficsim/FakeFicsServer.h"
 #include "support/Style12Lines.h"
 
 #include <QAction>

@@ -1,12 +1,12 @@
 #include "chat/ui/TerminalView.h"
-#include "lists/SettingsFile.h"
+#include "settings/SettingsFile.h"
 #include "session/ConnectionList.h"
 #include "session/ui/TfrmConnect.h"
 #include "shell/ConnectionController.h"
 #include "shell/MainSession.h"
 #include "shell/TfrmMainChess.h"
 
-#include "support/FakeFicsServer.h"
+#include "ficsim/FakeFicsServer.h"
 #include "support/RelayPortLock.h"
 #include "support/SocksProxyLauncher.h"
 

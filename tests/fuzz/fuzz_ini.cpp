@@ -1,7 +1,7 @@
 // libFuzzer target for the settings-file reader: any bytes as a file, then the
 // reads and writes the client makes. Checks that a written value reads back
 // and that writing one key never changes what another key reads.
-#include "lists/IniDocument.h"
+#include "settings/IniDocument.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -98,6 +98,8 @@ private Q_SLOTS:
         QTest::newRow("relation empty sign") << withField(19, "-");
         QTest::newRow("move number hexadecimal") << withField(26, "0x1");
         QTest::newRow("double push not a number") << withField(10, "e");
+        QTest::newRow("move number whose ply would overflow") << withField(26, "2147483647");
+        QTest::newRow("negative move number") << withField(26, "-3");
         QTest::newRow("strength beyond 32 bits") << withField(22, "2147483648");
         QTest::newRow("white time overflows in milliseconds") << withField(24, "2147484");
         QTest::newRow("black time underflows in milliseconds") << withField(25, "-2147484");

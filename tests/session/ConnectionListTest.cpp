@@ -1,5 +1,5 @@
 #include "session/ConnectionList.h"
-#include "lists/SettingsFile.h"
+#include "settings/SettingsFile.h"
 #include "session/GuestNamePool.h"
 
 #include <QFile>

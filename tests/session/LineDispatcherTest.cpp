@@ -22,53 +22,53 @@ private Q_SLOTS:
 void LineDispatcherTest::classify_data()
 {
     QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<int>("lineClass");
+    QTest::addColumn<LineClass>("lineClass");
 
-    QTest::newRow("channel tell by the first word") << QByteArray("Handle(50): hello") << 18;
-    QTest::newRow("channel tell with two brackets") << QByteArray("Ann(50)(1): x") << 18;
-    QTest::newRow("too short for a channel tell") << QByteArray("a):") << 0;
-    QTest::newRow("tell with thanks") << QByteArray("GuestXYZ tells you thanks") << 12;
-    QTest::newRow("tell with colon and thanks is a tell") << QByteArray("GuestXYZ tells you: thanks") << 14;
-    QTest::newRow("says") << QByteArray("Bob says: hi") << 13;
-    QTest::newRow("says thx") << QByteArray("Bob says thx a lot") << 12;
-    QTest::newRow("line beginning with says matches nothing") << QByteArray("says hello") << 0;
-    QTest::newRow("time added by a player") << QByteArray("X has added 10 seconds to your clock.") << 24;
+    QTest::newRow("channel tell by the first word") << QByteArray("Handle(50): hello") << LineClass::ChannelTell;
+    QTest::newRow("channel tell with two brackets") << QByteArray("Ann(50)(1): x") << LineClass::ChannelTell;
+    QTest::newRow("too short for a channel tell") << QByteArray("a):") << LineClass::None;
+    QTest::newRow("tell with thanks") << QByteArray("GuestXYZ tells you thanks") << LineClass::Thanks;
+    QTest::newRow("tell with colon and thanks is a tell") << QByteArray("GuestXYZ tells you: thanks") << LineClass::Tell;
+    QTest::newRow("says") << QByteArray("Bob says: hi") << LineClass::Say;
+    QTest::newRow("says thx") << QByteArray("Bob says thx a lot") << LineClass::Thanks;
+    QTest::newRow("line beginning with says matches nothing") << QByteArray("says hello") << LineClass::None;
+    QTest::newRow("time added by a player") << QByteArray("X has added 10 seconds to your clock.") << LineClass::TimeAdded;
     QTest::newRow("time added by the opponent")
-        << QByteArray("Your opponent has added 10 seconds to your clock.") << 24;
-    QTest::newRow("holdings") << QByteArray("<b1> game 1 white [] black [P]") << 1;
-    QTest::newRow("style 12") << QByteArray("<12> rnbqkbnr pppppppp") << 2;
-    QTest::newRow("result line") << QByteArray("{Game 1 (alice vs. bob) alice resigns} 0-1") << 27;
-    QTest::newRow("illegal move") << QByteArray("Illegal move.") << 4;
-    QTest::newRow("removed from observation") << QByteArray("Removing game 1 from observation list.") << 6;
-    QTest::newRow("no longer examining") << QByteArray("You are no longer examining game 1.") << 6;
-    QTest::newRow("partner's game") << QByteArray("Your partner is playing game 2 (bob vs. dave).") << 7;
-    QTest::newRow("continuation") << QByteArray("\\   rest of a line") << 9;
-    QTest::newRow("emote") << QByteArray("--> alice waves") << 10;
-    QTest::newRow("shout") << QByteArray("alice shouts: hi") << 10;
-    QTest::newRow("c-shout") << QByteArray("alice c-shouts: hi") << 11;
-    QTest::newRow("s-shout") << QByteArray("alice s-shouts: hi") << 11;
-    QTest::newRow("whisper") << QByteArray("alice(1558) whispers: hi") << 17;
-    QTest::newRow("kibitz") << QByteArray("carol(----) kibitzes: hi") << 15;
-    QTest::newRow("partner tell") << QByteArray("bob (your partner) tells you: go") << 16;
-    QTest::newRow("ptell") << QByteArray("bob ptells: go") << 16;
+        << QByteArray("Your opponent has added 10 seconds to your clock.") << LineClass::TimeAdded;
+    QTest::newRow("holdings") << QByteArray("<b1> game 1 white [] black [P]") << LineClass::Holdings;
+    QTest::newRow("style 12") << QByteArray("<12> rnbqkbnr pppppppp") << LineClass::Style12;
+    QTest::newRow("result line") << QByteArray("{Game 1 (alice vs. bob) alice resigns} 0-1") << LineClass::GameResult;
+    QTest::newRow("illegal move") << QByteArray("Illegal move.") << LineClass::IllegalMove;
+    QTest::newRow("removed from observation") << QByteArray("Removing game 1 from observation list.") << LineClass::GameLeft;
+    QTest::newRow("no longer examining") << QByteArray("You are no longer examining game 1.") << LineClass::GameLeft;
+    QTest::newRow("partner's game") << QByteArray("Your partner is playing game 2 (bob vs. dave).") << LineClass::PartnerIs;
+    QTest::newRow("continuation") << QByteArray("\\   rest of a line") << LineClass::Continuation;
+    QTest::newRow("emote") << QByteArray("--> alice waves") << LineClass::Shout;
+    QTest::newRow("shout") << QByteArray("alice shouts: hi") << LineClass::Shout;
+    QTest::newRow("c-shout") << QByteArray("alice c-shouts: hi") << LineClass::CShout;
+    QTest::newRow("s-shout") << QByteArray("alice s-shouts: hi") << LineClass::CShout;
+    QTest::newRow("whisper") << QByteArray("alice(1558) whispers: hi") << LineClass::Whisper;
+    QTest::newRow("kibitz") << QByteArray("carol(----) kibitzes: hi") << LineClass::Kibitz;
+    QTest::newRow("partner tell") << QByteArray("bob (your partner) tells you: go") << LineClass::PartnerTell;
+    QTest::newRow("ptell") << QByteArray("bob ptells: go") << LineClass::PartnerTell;
     QTest::newRow("extra spaces are skipped after a space")
-        << QByteArray("  alice    tells   you: hi") << 14;
-    QTest::newRow("draw offer") << QByteArray("alice offers you a draw.") << 19;
+        << QByteArray("  alice    tells   you: hi") << LineClass::Tell;
+    QTest::newRow("draw offer") << QByteArray("alice offers you a draw.") << LineClass::DrawOffer;
     QTest::newRow("abort request")
-        << QByteArray("bob would like to abort the game; type \"abort\" to accept.") << 20;
-    QTest::newRow("takeback") << QByteArray("alice would like to take back 1 half move(s).") << 22;
-    QTest::newRow("arrival") << QByteArray("Notification: alice has arrived.") << 25;
-    QTest::newRow("challenge") << QByteArray("Challenge: alice (1558) bob (1882) rated blitz 5 0.") << 26;
-    QTest::newRow("creating") << QByteArray("Creating: alice (----) bob (----) rated blitz 5 0") << 3;
-    QTest::newRow("game info") << QByteArray("<G1> 1 0 alice bob") << 28;
-    QTest::newRow("letter case of the line does not matter") << QByteArray("ILLEGAL move") << 4;
-    QTest::newRow("ordinary text") << QByteArray("Style 12 set.") << 0;
+        << QByteArray("bob would like to abort the game; type \"abort\" to accept.") << LineClass::AbortRequest;
+    QTest::newRow("takeback") << QByteArray("alice would like to take back 1 half move(s).") << LineClass::TakebackRequest;
+    QTest::newRow("arrival") << QByteArray("Notification: alice has arrived.") << LineClass::Arrival;
+    QTest::newRow("challenge") << QByteArray("Challenge: alice (1558) bob (1882) rated blitz 5 0.") << LineClass::Challenge;
+    QTest::newRow("creating") << QByteArray("Creating: alice (----) bob (----) rated blitz 5 0") << LineClass::GameCreated;
+    QTest::newRow("game info") << QByteArray("<G1> 1 0 alice bob") << LineClass::GameInfo;
+    QTest::newRow("letter case of the line does not matter") << QByteArray("ILLEGAL move") << LineClass::IllegalMove;
+    QTest::newRow("ordinary text") << QByteArray("Style 12 set.") << LineClass::None;
 }
 
 void LineDispatcherTest::classify()
 {
     QFETCH(QByteArray, line);
-    QFETCH(int, lineClass);
+    QFETCH(LineClass, lineClass);
     const QByteArray firstWord = TParsing::trimmed(line).toByteArray().split(' ').value(0).toUpper();
     QCOMPARE(TParsing::classify(line, firstWord), lineClass);
 }

@@ -1,7 +1,7 @@
 #include "support/ModalAnswer.h"
 #include "chat/ui/TerminalMenu.h"
 #include "chat/ui/TerminalView.h"
-#include "lists/SettingsFile.h"
+#include "settings/SettingsFile.h"
 #include "shell/MainSession.h"
 #include "shell/SplitterBar.h"
 #include "shell/TfrmMainChess.h"

@@ -1,4 +1,4 @@
-#include "lists/SettingsFile.h"
+#include "settings/SettingsFile.h"
 #include "shell/AppPaths.h"
 #include "shell/CommandLineOptions.h"
 

@@ -2,7 +2,7 @@
 
 #include "DantedProxy.h"
 #include "SshSocksProxy.h"
-#include "session/FirewallSettings.h"
+#include "net/FirewallSettings.h"
 
 #include <QString>
 

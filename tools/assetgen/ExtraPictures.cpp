@@ -1,6 +1,7 @@
 #include "ExtraPictures.h"
 
 #include "PieceShapes.h"
+#include "settings/ProductName.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -134,6 +135,6 @@ QImage aboutPicture()
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     drawScene(painter, image.rect());
-    drawTitle(painter, QRectF(0, 40, 561, 160), 84, QStringLiteral("2.0 Quarndell"));
+    drawTitle(painter, QRectF(0, 40, 561, 160), 84, ProductVersionAndEdition);
     return image;
 }

@@ -1,7 +1,7 @@
 // ficsim: a fake FICS server on this machine, for trying the client without internet.
 
-#include "FakeFicsScript.h"
-#include "FakeFicsServer.h"
+#include "ficsim/FakeFicsScript.h"
+#include "ficsim/FakeFicsServer.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "chat/ui/FontSpecConversion.h"
 
-#include "lists/SettingsValue.h"
+#include "settings/SettingsValue.h"
 
 #include <QGuiApplication>
 #include <QPalette>

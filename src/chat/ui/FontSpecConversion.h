@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chat/FontSpec.h"
+#include "settings/FontSpec.h"
 
 #include <QColor>
 #include <QFont>

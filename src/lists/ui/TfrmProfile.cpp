@@ -1,8 +1,10 @@
 #include "lists/ui/TfrmProfile.h"
 
-#include "lists/ProfileList.h"
-#include "lists/SettingsWriteError.h"
-#include "shell/AppPictures.h"
+#include "settings/ProfileList.h"
+#include "settings/SettingsWriteError.h"
+#include "widgets/AppPictures.h"
+#include "widgets/HelpAddresses.h"
+#include "widgets/NamedButton.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,23 +37,16 @@ TfrmProfile::TfrmProfile(ProfileList& profiles, QWidget* parent)
     chkDoNotShow = new QCheckBox(QStringLiteral("Do not show this window again."), this);
     chkDoNotShow->setObjectName(QStringLiteral("chkDoNotShow"));
 
-    const auto button = [this](const QString& name, const QString& caption, const QString& hint) {
-        auto* created = new QPushButton(caption, this);
-        created->setObjectName(name);
-        created->setToolTip(hint);
-        created->setAutoDefault(false);
-        return created;
-    };
-    OKBtn = button(QStringLiteral("OKBtn"), QStringLiteral("&OK"),
+    OKBtn = namedButton(this, QStringLiteral("OKBtn"), QStringLiteral("&OK"),
                    QStringLiteral("Establishes a connection."));
     OKBtn->setDefault(true);
-    CancelBtn = button(QStringLiteral("CancelBtn"), QStringLiteral("&Cancel"),
+    CancelBtn = namedButton(this, QStringLiteral("CancelBtn"), QStringLiteral("&Cancel"),
                        QStringLiteral("Returns without connecting."));
-    btnAdd = button(QStringLiteral("btnAdd"), QStringLiteral("&Add"),
+    btnAdd = namedButton(this, QStringLiteral("btnAdd"), QStringLiteral("&Add"),
                     QStringLiteral("Creates a new profile."));
-    btmRemove = button(QStringLiteral("btmRemove"), QStringLiteral("&Remove"),
+    btmRemove = namedButton(this, QStringLiteral("btmRemove"), QStringLiteral("&Remove"),
                        QStringLiteral("Discards the current profile."));
-    btRegister = button(QStringLiteral("btRegister"),
+    btRegister = namedButton(this, QStringLiteral("btRegister"),
                         QStringLiteral("Free Registration at FICS for Playing"), QString());
 
     auto* grid = new QGridLayout(this);
@@ -79,7 +74,7 @@ TfrmProfile::TfrmProfile(ProfileList& profiles, QWidget* parent)
     connect(btnAdd, &QPushButton::clicked, this, &TfrmProfile::addClicked);
     connect(btmRemove, &QPushButton::clicked, this, &TfrmProfile::removeClicked);
     connect(btRegister, &QPushButton::clicked, this,
-            [] { QDesktopServices::openUrl(QUrl(RegistrationAddress)); });
+            [] { QDesktopServices::openUrl(QUrl(HelpAddresses::FicsRegistration)); });
     connect(cmbProfile, &QComboBox::currentTextChanged, this,
             [this](const QString& name) { m_profiles.select(name); });
     connect(chkDoNotShow, &QCheckBox::toggled, this,

@@ -16,8 +16,6 @@ class TfrmProfile : public QDialog
 
 public:
     static inline const QString Caption = QStringLiteral("Tolvaris Profile Selection");
-    static inline const QString RegistrationAddress =
-        QStringLiteral("https://www.freechess.org/Register/index.html");
 
     TfrmProfile(ProfileList& profiles, QWidget* parent = nullptr);
 

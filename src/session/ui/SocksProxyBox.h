@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/FirewallSettings.h"
+#include "net/FirewallSettings.h"
 
 #include <QGroupBox>
 

@@ -1,8 +1,9 @@
 #include "session/ui/TfrmConnect.h"
 
-#include "lists/SettingsWriteError.h"
-#include "lists/ui/TfrmProfile.h"
-#include "session/ServerProtocol.h"
+#include "settings/SettingsWriteError.h"
+#include "widgets/HelpAddresses.h"
+#include "widgets/NamedButton.h"
+#include "net/ServerProtocol.h"
 #include "session/ui/SocksProxyBox.h"
 
 #include <QButtonGroup>
@@ -30,16 +31,6 @@ QLineEdit* namedEdit(QWidget* parent, const QString& name, const QString& hint)
     return edit;
 }
 
-QPushButton* namedButton(QWidget* parent, const QString& name, const QString& caption,
-                         const QString& hint)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setToolTip(hint);
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 TfrmConnect::TfrmConnect(const QString& settingsPath, QRandomGenerator& random, QWidget* parent)
@@ -57,7 +48,7 @@ TfrmConnect::TfrmConnect(const QString& settingsPath, QRandomGenerator& random, 
     connect(btnAdd, &QPushButton::clicked, this, &TfrmConnect::addClicked);
     connect(btnRemove, &QPushButton::clicked, this, &TfrmConnect::removeClicked);
     connect(btRegister, &QPushButton::clicked, this,
-            [] { QDesktopServices::openUrl(QUrl(TfrmProfile::RegistrationAddress)); });
+            [] { QDesktopServices::openUrl(QUrl(HelpAddresses::FicsRegistration)); });
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     // The proxy and the Timeseal relay exclude each other.

@@ -1,5 +1,5 @@
 #include "session/ui/TfrmConnect.h"
-#include "lists/SettingsFile.h"
+#include "settings/SettingsFile.h"
 #include "session/ui/SocksProxyBox.h"
 
 #include <QApplication>
