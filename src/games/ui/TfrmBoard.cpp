@@ -313,7 +313,8 @@ void TfrmBoard::renderPlayers(const Style12Record& record)
         label->setText(bottom == blackBottom ? blackTime : whiteTime);
     }
     const QColor active = palette().color(QPalette::WindowText);
-    const QColor waiting = palette().color(QPalette::Disabled, QPalette::WindowText);
+    // Dimmed, yet readable on the grey and yellow label backgrounds.
+    const QColor waiting(112, 112, 112);
     const bool bottomToMove = bool(record.WhitesMove) != blackBottom;
     for (QLabel* label : {lblBottomName, lblBottomTime, lblTopName, lblTopTime}) {
         const bool bottom = label == lblBottomName || label == lblBottomTime;
