@@ -41,6 +41,11 @@ constexpr MenuRule GameMenuRules[] = {
     {13, true, true, true},   // "&Observers"
     {14, true, true, true},   // "Pro&motion"
 };
+// Switches of the board's helpers, kept with the board's appearance.
+const QString BoardSection = QStringLiteral("Board");
+const QString HighlightKey = QStringLiteral("HighlightLastMove");
+const QString PremoveKey = QStringLiteral("Premoves");
+
 constexpr int AbortItem = 5;
 constexpr int BackItem = 7;
 
@@ -114,6 +119,9 @@ void MainBoards::start()
     options.gameBar = record.gameBar;
     options.hideGameMessages = record.hideGameMessages;
     options.manualPromotion = record.manualPromotion;
+    const SettingsFile& file = m_window.settingsFile();
+    m_highlightLastMove = file.readBool(BoardSection, HighlightKey, true);
+    m_premoves = file.readBool(BoardSection, PremoveKey, true);
     m_manager.start();
 }
 
@@ -148,7 +156,8 @@ ManagedBoard* MainBoards::createBoard(int slot)
     hooks.refreshRequest = [this] { m_manager.refreshBoards(); };
     hooks.helloText = [this] { return m_window.m_record.hello; };
     hooks.goodGameText = [this] { return m_window.m_record.goodGame; };
-    hooks.premoveEnabled = [] { return true; };
+    hooks.premoveEnabled = [this] { return m_premoves; };
+    hooks.highlightLastMove = [this] { return m_highlightLastMove; };
     hooks.icc = [this] { return m_manager.options().icc; };
     if (separate()) {
         hooks.boundsChanged = [this, board](const QRect& bounds) {

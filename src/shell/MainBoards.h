@@ -63,4 +63,6 @@ private:
     BoardManager m_manager;
     std::array<GameButtonPanel*, 3> m_gameBar{}; // playing, examining, observing
     ButtonPanel m_panel = ButtonPanel::Observing;
+    bool m_highlightLastMove = true;
+    bool m_premoves = true;
 };

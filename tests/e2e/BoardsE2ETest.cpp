@@ -203,21 +203,28 @@ void BoardsE2ETest::acceptedChallengeIsPlayedOnTheBoard()
     QVERIFY(first->chsBoard->Reversed());
     QVERIFY(first->panels[0]->isVisibleTo(first));
 
+    // Made while the opponent is to move, the move waits as a premove.
+    drag(first, "e7", "e5");
+    QCOMPARE(first->game().premove(), QByteArray("e7-e5"));
+    QVERIFY(!m_server->receivedLines().contains("e7-e5"));
+
     Style12Line e4 = Style12Line::openingPly(1, 3, 1);
     e4.white = "bob";
     e4.black = "alice";
     e4.flip = 1;
     e4.blackSeconds = 298;
     m_server->pushTo("alice", {e4.text()});
-    QTRY_COMPARE_WITH_TIMEOUT(first->game().current().PlyIndex(), 3, Patience);
+    // The opponent's move makes it the user's turn: the premove leaves at once.
+    QVERIFY(serverGot("e7-e5"));
+    QCOMPARE(first->game().current().PlyIndex(), 3);
     QTRY_VERIFY_WITH_TIMEOUT(!first->renderPending(), Patience);
     QCOMPARE(first->lblMove->text(), QStringLiteral("1. e4 ..."));
+    const std::array<QPoint, 2> lastMove{*first->chsBoard->ParseSquare("e2"),
+                                         *first->chsBoard->ParseSquare("e4")};
+    QCOMPARE(first->chsBoard->highlight(), lastMove);
     // The user's clock runs: it shows the running form after the first tick.
     QTRY_VERIFY_WITH_TIMEOUT(first->lblBottomTime->text().startsWith(QStringLiteral("04:5")),
                              Patience);
-
-    drag(first, "e7", "e5");
-    QVERIFY(serverGot("e7-e5"));
 
     // A takeback to before the move shrinks the move list.
     Style12Line back = Style12Line::openingPly(0, 3, -1);

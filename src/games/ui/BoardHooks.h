@@ -21,5 +21,6 @@ struct BoardHooks
     std::function<QString()> helloText;
     std::function<QString()> goodGameText;
     std::function<bool()> premoveEnabled;
+    std::function<bool()> highlightLastMove;
     std::function<bool()> icc;
 };

@@ -215,6 +215,29 @@ void TChessBoard::paintEvent(QPaintEvent* event)
     const QRectF source(QPointF(logical.topLeft()) * ratio, QSizeF(logical.size()) * ratio);
     QPainter painter(this);
     painter.drawImage(QRectF(logical), shown, source);
+    if (m_highlight[0].x() < 0 && m_highlight[1].x() < 0)
+        return;
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(255, 200, 0, 220), 3));
+    const BoardLayout& layout = m_canvas.layout();
+    for (const QPoint& square : m_highlight) {
+        if (square.x() < 0)
+            continue;
+        const QPointF corners[4] = {
+            QPointF(layout.corner(square.x(), square.y())) / ratio,
+            QPointF(layout.corner(square.x() + 1, square.y())) / ratio,
+            QPointF(layout.corner(square.x() + 1, square.y() + 1)) / ratio,
+            QPointF(layout.corner(square.x(), square.y() + 1)) / ratio};
+        painter.drawPolygon(corners, 4);
+    }
+}
+
+void TChessBoard::setHighlight(QPoint from, QPoint to)
+{
+    if (m_highlight[0] == from && m_highlight[1] == to)
+        return;
+    m_highlight = {from, to};
+    update();
 }
 
 void TChessBoard::repaintDevice(const QRect& deviceRect)

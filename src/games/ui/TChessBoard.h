@@ -70,6 +70,9 @@ public:
     // Ends a drag as a release at this point (client pixels) would: the piece lands and
     // the move, or the removal of a piece dropped off the board, is reported.
     void finishDrag(QPoint releasePoint);
+    // Outlines two display squares (column, row), the last move's; (-1, -1) for none.
+    void setHighlight(QPoint from, QPoint to);
+    const std::array<QPoint, 2>& highlight() const { return m_highlight; }
     // The display square (column, row) under a point in client pixels.
     std::optional<QPoint> SquareAt(int x, int y);
 
@@ -133,4 +136,5 @@ private:
     DragState m_drag;
     BoardCanvas m_canvas;
     bool m_layoutStale = true;
+    std::array<QPoint, 2> m_highlight{QPoint(-1, -1), QPoint(-1, -1)};
 };

@@ -2,6 +2,7 @@
 
 #include "games/BoardTexts.h"
 #include "games/ClockText.h"
+#include "games/LastMoveSquares.h"
 #include "games/ui/BoardChatPane.h"
 #include "games/ui/GameButtonPanel.h"
 #include "games/ui/StrengthBarsView.h"
@@ -283,6 +284,7 @@ void TfrmBoard::render()
     renderGrids(record);
     lblMove->setText(BoardTexts::lastMove(record));
     chsBoard->SetPosition(record);
+    showLastMove(record);
     syncMoveList();
 }
 
@@ -339,6 +341,20 @@ void TfrmBoard::renderGrids(const Style12Record& record)
     }
     fill(pgTop, whiteBottom, BoardTexts::lostPieces(record, whiteBottom));
     fill(pgBottom, !whiteBottom, BoardTexts::lostPieces(record, !whiteBottom));
+}
+
+void TfrmBoard::showLastMove(const Style12Record& record)
+{
+    const QPoint none(-1, -1);
+    if (!(hooks.highlightLastMove && hooks.highlightLastMove())) {
+        chsBoard->setHighlight(none, none);
+        return;
+    }
+    const LastMoveSquares squares = LastMoveSquares::of(record);
+    const auto displayed = [this, none](const QByteArray& name) {
+        return name.isEmpty() ? none : chsBoard->ParseSquare(name).value_or(none);
+    };
+    chsBoard->setHighlight(displayed(squares.from), displayed(squares.to));
 }
 
 void TfrmBoard::syncMoveList()

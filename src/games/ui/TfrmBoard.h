@@ -111,6 +111,7 @@ private:
     void render();
     void renderPlayers(const Style12Record& record);
     void renderGrids(const Style12Record& record);
+    void showLastMove(const Style12Record& record);
     void syncMoveList();
     QLabel* clockLabel() const;
 
