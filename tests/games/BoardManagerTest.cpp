@@ -71,7 +71,7 @@ public:
         chat << line;
     }
     void direct(const QByteArray&, const QByteArray&, TextKind, const QByteArray&) override {}
-    void channel(const QByteArray&, const QByteArray&) override {}
+    void channel(const QByteArray&, const QByteArray&, const QByteArray&) override {}
 
     std::vector<std::unique_ptr<FakeBoard>> boards;
     std::vector<ManagedBoard*> destroyed;
