@@ -6,9 +6,9 @@
 
 MainSession::MainSession(TerminalSink& terminal, ChatSink& chat, SoundSink& sounds,
                          ListPaneSink& listPane, ReplyWindowsSink& replyWindows)
-    : m_commands(m_socket, m_trace),
+    : m_chat(chat), m_sounds(sounds), m_commands(m_socket, m_trace),
       m_login(m_commands, m_loginQuestions, *QRandomGenerator::global()),
-      m_pipeline(SessionReceivers{terminal, m_login, m_unwired, chat, sounds, listPane,
+      m_pipeline(SessionReceivers{terminal, m_login, m_boards, chat, sounds, listPane,
                                   m_commands, replyWindows},
                  m_trace, m_sessionLog)
 {

@@ -8,6 +8,7 @@
 #include "session/TraceLog.h"
 #include "session/ui/LoginInputBox.h"
 #include "session/NullReceivers.h"
+#include "shell/BoardSinkRelay.h"
 
 class ChatSink;
 class ListPaneSink;
@@ -34,17 +35,24 @@ public:
     SessionPipeline& pipeline() { return m_pipeline; }
     SessionLog& sessionLog() { return m_sessionLog; }
     const TraceLog& trace() const { return m_trace; }
+    // Receivers the main window's boards use and replace.
+    BoardSinkRelay& boards() { return m_boards; }
+    SoundSink& sounds() { return m_sounds; }
+    ChatSink& chat() { return m_chat; }
 
     // "E&xit" while connected: say goodbye to the server, then close.
     void disconnect();
 
 private:
+    ChatSink& m_chat;
+    SoundSink& m_sounds;
     TraceLog m_trace;
     SessionLog m_sessionLog;
     ServerSocket m_socket;
     SocketCommandSender m_commands;
     LoginInputBox m_loginQuestions;
     LoginSteps m_login;
-    NullReceivers m_unwired; // the boards come later
+    NullReceivers m_unwired; // what no window receives yet
+    BoardSinkRelay m_boards;
     SessionPipeline m_pipeline;
 };

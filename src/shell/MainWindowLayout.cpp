@@ -1,5 +1,6 @@
 // The main window's layout: tab row, upper pane, splitter, terminal, command
 // input and status bar, and what changes it (tabs, splitter, bar flags).
+#include "shell/MainBoards.h"
 #include "shell/MainLayout.h"
 #include "shell/MainLists.h"
 #include "shell/SplitterBar.h"
@@ -101,4 +102,14 @@ void TfrmMainChess::toggleGameBar()
 {
     m_record.gameBar = !m_record.gameBar;
     menus.mnuHideGameBar->setChecked(!m_record.gameBar);
+    m_boards->manager().options().gameBar = m_record.gameBar;
+    if (BoardManager* manager = &m_boards->manager(); manager->activeBoard())
+        manager->ShowButtonPanels(*manager->activeBoard());
+}
+
+void TfrmMainChess::setBoardsOpen(int count)
+{
+    // Each number of boards keeps its own share of the height.
+    m_boardsOpen = count;
+    layoutClientArea();
 }

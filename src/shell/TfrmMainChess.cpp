@@ -16,6 +16,7 @@
 #include "shell/MainChat.h"
 #include "shell/MainSounds.h"
 #include "shell/MainToggles.h"
+#include "shell/MainBoards.h"
 #include "widgets/ControlHint.h"
 #include "widgets/HelpAddresses.h"
 #include "shell/MainSession.h"
@@ -70,6 +71,8 @@ TfrmMainChess::TfrmMainChess(const QString& programDirectory, const QString& req
     m_sounds->connectTo(*this);
     wireMenus();
     wirePanes();
+    m_boards = std::make_unique<MainBoards>(*this, m_session->commands(), m_session->sounds(), m_session->chat());
+    m_session->boards().setTarget(&m_boards->manager());
     m_connection = new ConnectionController(*this, m_programDirectory);
     wireMouseActions();
 
@@ -79,7 +82,11 @@ TfrmMainChess::TfrmMainChess(const QString& programDirectory, const QString& req
     resize(1024, 700);
 }
 
-TfrmMainChess::~TfrmMainChess() = default;
+TfrmMainChess::~TfrmMainChess()
+{
+    if (m_session)
+        m_session->boards().setTarget(nullptr);
+}
 
 void TfrmMainChess::buildClientArea()
 {
@@ -323,6 +330,7 @@ void TfrmMainChess::firstShowing()
     spdScrollLock->setChecked(m_scrollLock.isOn());
     mnuTerminal->mnuScrollLock->setChecked(m_scrollLock.isOn());
     LoadMainSettings();
+    m_boards->start();
     menus.mnuBoardsSeparate->setChecked(m_record.boardsSeperated);
     layoutClientArea();
     cmbInput->setFocus();
@@ -355,8 +363,10 @@ void TfrmMainChess::exitProgram()
     SettingsBatch batch(m_settingsFile);
     toolBars.storePositions(this, m_settingsFile);
     m_chat->storeChatForms();
-    if (m_shown)
+    if (m_shown) {
+        m_boards->storeBounds();
         SaveMainSettings();
+    }
     try {
         batch.commit();
     } catch (const SettingsWriteError& error) {

@@ -18,6 +18,7 @@ class ConnectionController;
 class MainChat;
 class MainSounds;
 class MainToggles;
+class MainBoards;
 class MouseActionsController;
 class MainLists;
 class MainSession;
@@ -62,6 +63,7 @@ public:
     MainChat& chat() { return *m_chat; }
     MainToggles& toggles() { return *m_toggles; }
     MainSounds& sounds() { return *m_sounds; }
+    MainBoards& boards() { return *m_boards; }
 
     void LoadMainSettings();
     void SaveMainSettings();
@@ -111,6 +113,8 @@ Q_SIGNALS:
     void settingsWriteFailed(const QString& message);
 
 protected:
+    friend class MainBoards;
+
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -139,6 +143,7 @@ private:
     void splitterDropped(int y);
     void toggleToolBarFlag();
     void toggleGameBar();
+    void setBoardsOpen(int count);
 
     // Settings (MainWindowSettings.cpp)
     void readEarlySettings();
@@ -176,4 +181,5 @@ private:
     MainSounds* m_sounds = nullptr;
     std::unique_ptr<MainSession> m_session;
     ConnectionController* m_connection = nullptr;
+    std::unique_ptr<MainBoards> m_boards; // before the windows it docks boards in go
 };

@@ -303,7 +303,8 @@ void FakeFicsServerTest::seekSoughtAndPlay()
     QVERIFY(bobSees.startsWith("{Game 1 (alice vs. bob) Creating rated blitz match.}\n\r\n\r"
                                "<G1> 1 p=0 t=blitz r=1"));
     // The board of the black player is flipped and ends at the flip field, as recorded.
-    QVERIFY(bobSees.contains(" 1 alice bob -1 5 0 39 39 300 300 1 none (0:00) none 1\n\r"));
+    QVERIFY2(bobSees.contains(" 1 alice bob -1 5 0 39 39 300 300 1 none (0:00) none 1\n\r"),
+             bobSees.constData());
     const QByteArray aliceSees = alice.takeUntil(Prompt);
     QVERIFY(!aliceSees.contains("<G1>"));
     QVERIFY(aliceSees.contains(" 1 alice bob 1 5 0 39 39 300 300 1 none (0:00) none 0\n\r"));

@@ -215,6 +215,29 @@ void TChessBoard::paintEvent(QPaintEvent* event)
     const QRectF source(QPointF(logical.topLeft()) * ratio, QSizeF(logical.size()) * ratio);
     QPainter painter(this);
     painter.drawImage(QRectF(logical), shown, source);
+    if (m_highlight[0].x() < 0 && m_highlight[1].x() < 0)
+        return;
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(255, 200, 0, 220), 3));
+    const BoardLayout& layout = m_canvas.layout();
+    for (const QPoint& square : m_highlight) {
+        if (square.x() < 0)
+            continue;
+        const QPointF corners[4] = {
+            QPointF(layout.corner(square.x(), square.y())) / ratio,
+            QPointF(layout.corner(square.x() + 1, square.y())) / ratio,
+            QPointF(layout.corner(square.x() + 1, square.y() + 1)) / ratio,
+            QPointF(layout.corner(square.x(), square.y() + 1)) / ratio};
+        painter.drawPolygon(corners, 4);
+    }
+}
+
+void TChessBoard::setHighlight(QPoint from, QPoint to)
+{
+    if (m_highlight[0] == from && m_highlight[1] == to)
+        return;
+    m_highlight = {from, to};
+    update();
 }
 
 void TChessBoard::repaintDevice(const QRect& deviceRect)
@@ -350,6 +373,64 @@ void TChessBoard::mouseMoveEvent(QMouseEvent* event)
     if (m_drag.dragging && m_canvas.hasDragLayer())
         moveLiftedPiece((event->position() * pixelRatio()).toPoint());
     QWidget::mouseMoveEvent(event);
+}
+
+std::optional<QPoint> TChessBoard::SquareAt(int x, int y)
+{
+    ensureLayout();
+    const QPoint device = QPoint(x, y) * pixelRatio();
+    return m_canvas.layout().squareAt(device.x(), device.y());
+}
+
+void TChessBoard::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint point = event->position().toPoint();
+    if (ClickMove() && m_drag.dragging) {
+        finishDrag(point); // the second press of a click-click move, whatever the button
+        return;
+    }
+    if (event->button() != Qt::LeftButton) {
+        const auto square = SquareAt(point.x(), point.y());
+        chessMouseDown(event->button(), event->modifiers(), point.x(), point.y(),
+                       square ? square->x() : -1, square ? square->y() : -1);
+        return;
+    }
+    startDrag(point);
+}
+
+void TChessBoard::mouseReleaseEvent(QMouseEvent* event)
+{
+    // In click-click mode the release after the first press leaves the piece lifted.
+    if (m_drag.dragging && !ClickMove() && event->button() == Qt::LeftButton)
+        finishDrag(event->position().toPoint());
+}
+
+void TChessBoard::finishDrag(QPoint releasePoint)
+{
+    if (!m_drag.dragging)
+        return;
+    const DragState drag = m_drag;
+    const auto target = SquareAt(releasePoint.x(), releasePoint.y());
+    releaseMouse();
+    m_drag = DragState();
+    m_canvas.dropDragLayer();
+    if (!target) {
+        repaint();
+        chessMove("x@" + SquareName(drag.from.y(), drag.from.x()));
+        return;
+    }
+    QRect changed;
+    m_current[target->y() * 8 + target->x()] = drag.piece;
+    redrawColumn(target->x(), changed);
+    repaint();
+    if (*target == drag.from)
+        return;
+    m_lastRecord.GameNumber = -1; // the server's echo of this move is not slid again
+    const bool pawn = drag.piece == PieceCode::WhitePawn || drag.piece == PieceCode::BlackPawn;
+    if (pawn && ((drag.from.y() == 1 && target->y() == 0) || (drag.from.y() == 6 && target->y() == 7)))
+        chessPromote();
+    chessMove(SquareName(drag.from.y(), drag.from.x()) + '-' +
+              SquareName(target->y(), target->x()));
 }
 
 void TChessBoard::stopDrag()

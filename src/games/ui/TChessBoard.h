@@ -67,6 +67,14 @@ public:
     bool isDragging() const { return m_drag.dragging; }
     // Starts a drag as a left-button press at this point (client pixels) would.
     void startDrag(QPoint pressPoint);
+    // Ends a drag as a release at this point (client pixels) would: the piece lands and
+    // the move, or the removal of a piece dropped off the board, is reported.
+    void finishDrag(QPoint releasePoint);
+    // Outlines two display squares (column, row), the last move's; (-1, -1) for none.
+    void setHighlight(QPoint from, QPoint to);
+    const std::array<QPoint, 2>& highlight() const { return m_highlight; }
+    // The display square (column, row) under a point in client pixels.
+    std::optional<QPoint> SquareAt(int x, int y);
 
 Q_SIGNALS:
     void OnChessMove(const QByteArray& move);
@@ -78,6 +86,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
     // Notifications, in this order of declaration; each emits its signal.
     virtual void chessMove(const QByteArray& move) { Q_EMIT OnChessMove(move); }
@@ -126,4 +136,5 @@ private:
     DragState m_drag;
     BoardCanvas m_canvas;
     bool m_layoutStale = true;
+    std::array<QPoint, 2> m_highlight{QPoint(-1, -1), QPoint(-1, -1)};
 };

@@ -1,0 +1,505 @@
+#include "games/ui/TfrmBoard.h"
+
+#include "games/BoardTexts.h"
+#include "games/ClockText.h"
+#include "games/LastMoveSquares.h"
+#include "games/ui/BoardChatPane.h"
+#include "games/ui/GameButtonPanel.h"
+#include "games/ui/StrengthBarsView.h"
+#include "games/ui/TChessBoard.h"
+#include "games/ui/TPieceGrid.h"
+#include "session/SoundSink.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QSplitter>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int InfoWidth = 101;
+constexpr int MovesWidth = 100;
+constexpr int ButtonsWidth = 85;
+constexpr int CommandsHeight = 150;
+
+QLabel* playerLabel(QWidget* parent, const char* name, const QColor& background, bool bold)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, background);
+    label->setPalette(palette);
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        font.setPointSize(font.pointSize() + 2);
+        label->setFont(font);
+    }
+    return label;
+}
+
+QToolButton* smallButton(QWidget* parent, const char* name, const QString& text)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setText(text);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoRaise(true);
+    return button;
+}
+
+} // namespace
+
+TfrmBoard::TfrmBoard(SoundSink& sounds, QWidget* parent) : QWidget(parent), m_sounds(sounds)
+{
+    setObjectName(QStringLiteral("frmBoard"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    resize(760, 560);
+
+    splitter = new QSplitter(Qt::Vertical, this);
+    pnlBoard = new QWidget(splitter);
+    pnlBoard->setObjectName(QStringLiteral("pnlBoard"));
+    auto* row = new QHBoxLayout(pnlBoard);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(2);
+
+    buildButtonColumn();
+    row->addWidget(pnlButtons);
+
+    Shape1 = new QFrame(pnlBoard);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setAutoFillBackground(true);
+    auto* frameLayout = new QVBoxLayout(Shape1);
+    frameLayout->setContentsMargins(3, 3, 3, 3);
+    chsBoard = new TChessBoard(Shape1);
+    chsBoard->setObjectName(QStringLiteral("chsBoard"));
+    chsBoard->setMinimumSize(160, 160);
+    chsBoard->setAcceptDrops(true);
+    chsBoard->installEventFilter(this);
+    frameLayout->addWidget(chsBoard);
+    row->addWidget(Shape1, 1);
+
+    buildInfoPanel();
+    row->addWidget(pnlBoardInfo);
+    buildMovePanel();
+    row->addWidget(panMoves);
+
+    pnlCmds = new QWidget(splitter);
+    pnlCmds->setObjectName(QStringLiteral("pnlCmds"));
+    auto* chatLayout = new QVBoxLayout(pnlCmds);
+    chatLayout->setContentsMargins(0, 0, 0, 0);
+    m_chat = new BoardChatPane(pnlCmds);
+    chatLayout->addWidget(m_chat);
+    splitter->addWidget(pnlBoard);
+    splitter->addWidget(pnlCmds);
+    splitter->setStretchFactor(0, 1);
+    splitter->setSizes({400, CommandsHeight});
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(splitter);
+
+    buildMenu();
+    m_renderTimer.setSingleShot(true);
+    m_renderTimer.setInterval(FrameMilliseconds);
+    connect(&m_renderTimer, &QTimer::timeout, this, &TfrmBoard::render);
+    connect(&m_clock, &RunningClock::ticked, this,
+            [this](const QString& text) { clockLabel()->setText(text); });
+    connect(chsBoard, &TChessBoard::OnChessMove, this, &TfrmBoard::moveMade);
+    connect(chsBoard, &TChessBoard::OnChessPromote, this, [this] {
+        if (hooks.promotionRequest)
+            hooks.promotionRequest();
+    });
+    connect(chsBoard, &TChessBoard::OnChessMouseDown, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers, int, int, int boardX,
+                   int boardY) { boardMouseDown(button, boardX, boardY); });
+    ClearGameInfo();
+    setActive(false);
+    showButtonPanel(ButtonPanel::Observing, true);
+    render();
+}
+
+TfrmBoard::~TfrmBoard() = default;
+
+void TfrmBoard::buildInfoPanel()
+{
+    pnlBoardInfo = new QWidget(pnlBoard);
+    pnlBoardInfo->setObjectName(QStringLiteral("pnlBoardInfo"));
+    pnlBoardInfo->setFixedWidth(InfoWidth);
+    pnlBoardInfo->installEventFilter(this);
+    auto* column = new QVBoxLayout(pnlBoardInfo);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(2);
+    lblMove = playerLabel(pnlBoardInfo, "lblMove", QColor(0, 255, 0), false);
+    pgTop = new TPieceGrid(pnlBoardInfo);
+    pgBottom = new TPieceGrid(pnlBoardInfo);
+    for (TPieceGrid* grid : {pgTop, pgBottom}) {
+        grid->setFixedSize(InfoWidth, InfoWidth);
+        grid->SetPieces(0, 0, 0, 0, 0, 0);
+        grid->installEventFilter(this);
+    }
+    pgTop->setObjectName(QStringLiteral("pgTop"));
+    pgBottom->setObjectName(QStringLiteral("pgBottom"));
+    const QColor grey(192, 192, 192), yellow(255, 255, 0);
+    lblTopName = playerLabel(pnlBoardInfo, "lblTopName", grey, true);
+    lblTopRate = playerLabel(pnlBoardInfo, "lblTopRate", grey, false);
+    lblTopTime = playerLabel(pnlBoardInfo, "lblTopTime", grey, true);
+    lblBottomName = playerLabel(pnlBoardInfo, "lblBottomName", yellow, true);
+    lblBottomRate = playerLabel(pnlBoardInfo, "lblBottomRate", yellow, false);
+    lblBottomTime = playerLabel(pnlBoardInfo, "lblBottomTime", yellow, true);
+    btTopInfo = smallButton(pnlBoardInfo, "btTopInfo", QStringLiteral("i"));
+    btTopPing = smallButton(pnlBoardInfo, "btTopPing", QStringLiteral("p"));
+    SpeedButton15 = smallButton(pnlBoardInfo, "SpeedButton15", QStringLiteral("i"));
+    lblBottomPing = smallButton(pnlBoardInfo, "lblBottomPing", QStringLiteral("p"));
+    const auto rateRow = [this](QLabel* rate, QToolButton* infoButton, QToolButton* pingButton) {
+        auto* box = new QWidget(pnlBoardInfo);
+        auto* layout = new QHBoxLayout(box);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        rate->setParent(box);
+        layout->addWidget(rate, 1);
+        layout->addWidget(infoButton);
+        layout->addWidget(pingButton);
+        return box;
+    };
+    column->addWidget(lblMove);
+    column->addWidget(pgTop);
+    column->addWidget(lblTopName);
+    column->addWidget(rateRow(lblTopRate, btTopInfo, btTopPing));
+    column->addWidget(lblTopTime);
+    column->addStretch(1);
+    column->addWidget(lblBottomName);
+    column->addWidget(rateRow(lblBottomRate, SpeedButton15, lblBottomPing));
+    column->addWidget(lblBottomTime);
+    column->addWidget(pgBottom);
+    for (QLabel* label : {lblMove, lblTopName, lblTopRate, lblTopTime, lblBottomName,
+                          lblBottomRate, lblBottomTime})
+        label->installEventFilter(this);
+    connect(btTopPing, &QToolButton::clicked, this, [this] { ping(true); });
+    connect(lblBottomPing, &QToolButton::clicked, this, [this] { ping(false); });
+    connect(btTopInfo, &QToolButton::clicked, this, [this] { info(true); });
+    connect(SpeedButton15, &QToolButton::clicked, this, [this] { info(false); });
+}
+
+void TfrmBoard::buildMovePanel()
+{
+    panMoves = new QWidget(pnlBoard);
+    panMoves->setObjectName(QStringLiteral("panMoves"));
+    panMoves->setFixedWidth(MovesWidth);
+    auto* column = new QVBoxLayout(panMoves);
+    column->setContentsMargins(0, 0, 0, 0);
+    lstMoves = new QListWidget(panMoves);
+    lstMoves->setObjectName(QStringLiteral("lstMoves"));
+    QFont mono(QStringLiteral("Courier New"));
+    mono.setStyleHint(QFont::Monospace);
+    lstMoves->setFont(mono);
+    QPalette palette = lstMoves->palette();
+    palette.setColor(QPalette::Base, QColor(192, 192, 192));
+    lstMoves->setPalette(palette);
+    lstMoves->setFocusPolicy(Qt::NoFocus);
+    panBars = new StrengthBarsView(panMoves);
+    column->addWidget(lstMoves, 1);
+    column->addWidget(panBars);
+    connect(lstMoves, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        apply(m_game.selectItem(lstMoves->row(item)));
+    });
+}
+
+void TfrmBoard::buildButtonColumn()
+{
+    pnlButtons = new QWidget(pnlBoard);
+    pnlButtons->setObjectName(QStringLiteral("pnlButtons"));
+    pnlButtons->setFixedWidth(ButtonsWidth);
+    auto* column = new QVBoxLayout(pnlButtons);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto* toggles = new QHBoxLayout;
+    btColumn = smallButton(pnlButtons, "btColumn", QStringLiteral("C"));
+    btMoves = smallButton(pnlButtons, "btMoves", QStringLiteral("M"));
+    btChat = smallButton(pnlButtons, "btChat", QStringLiteral("T"));
+    for (QToolButton* toggle : {btColumn, btMoves, btChat})
+        toggles->addWidget(toggle);
+    column->addLayout(toggles);
+    const ButtonPanel kinds[3] = {ButtonPanel::Playing, ButtonPanel::Examining,
+                                  ButtonPanel::Observing};
+    for (int i = 0; i < 3; ++i) {
+        panels[i] = new GameButtonPanel(kinds[i], Qt::Vertical, pnlButtons);
+        column->addWidget(panels[i], 1);
+        connect(panels[i], &GameButtonPanel::tagClicked, this, &TfrmBoard::gameButton);
+    }
+    connect(btColumn, &QToolButton::clicked, this, [this] {
+        const bool narrow = pnlButtons->width() > 17;
+        pnlButtons->setFixedWidth(narrow ? 17 : ButtonsWidth);
+        for (GameButtonPanel* panel : panels)
+            panel->setMaximumWidth(narrow ? 0 : ButtonsWidth);
+    });
+    connect(btMoves, &QToolButton::clicked, this, [this] { SetMoveListShown(!m_moveListShown); });
+    connect(btChat, &QToolButton::clicked, this, [this] {
+        splitter->setSizes({splitter->height(), pnlCmds->height() <= 1 ? CommandsHeight : 0});
+    });
+}
+
+void TfrmBoard::ShowRecord(const Style12Record& record, bool redisplay)
+{
+    apply(m_game.showRecord(record, redisplay));
+}
+
+void TfrmBoard::apply(const BoardGame::Shown& shown)
+{
+    if (!shown.sound.isEmpty())
+        m_sounds.playSound(shown.sound);
+    if (!shown.premoveToSend.isEmpty())
+        send(QString::fromLatin1(shown.premoveToSend));
+    if ((shown.listChanged || shown.displayed) && !m_renderTimer.isActive())
+        m_renderTimer.start();
+}
+
+void TfrmBoard::renderNow()
+{
+    if (m_renderTimer.isActive()) {
+        m_renderTimer.stop();
+        render();
+    }
+}
+
+void TfrmBoard::render()
+{
+    const Style12Record& record = m_game.current();
+    const QString caption = BoardTexts::caption(record, m_game.gameInfo());
+    if (caption != m_caption) {
+        m_caption = caption;
+        setWindowTitle(caption);
+    }
+    const GameInfo& info = m_game.gameInfo();
+    panBars->setValues(QByteArray::number(record.WhiteStrength.value()),
+                       QByteArray::number(record.BlackStrength.value()), info.whiteRating,
+                       info.blackRating);
+    panBars->setColours(chsBoard->WPColor(), chsBoard->BPColor());
+    renderPlayers(record);
+    renderGrids(record);
+    lblMove->setText(BoardTexts::lastMove(record));
+    chsBoard->SetPosition(record);
+    showLastMove(record);
+    syncMoveList();
+}
+
+void TfrmBoard::renderPlayers(const Style12Record& record)
+{
+    const bool blackBottom = record.Flip;
+    const QByteArray& bottomName = blackBottom ? record.BlackName.value() : record.WhiteName.value();
+    const QByteArray& topName = blackBottom ? record.WhiteName.value() : record.BlackName.value();
+    m_bottomHandle = QString::fromLatin1(bottomName);
+    m_topHandle = QString::fromLatin1(topName);
+    lblBottomName->setText(BoardTexts::shortName(bottomName));
+    lblTopName->setText(BoardTexts::shortName(topName));
+    lblBottomName->setToolTip(m_bottomHandle);
+    lblTopName->setToolTip(m_topHandle);
+    const GameInfo& info = m_game.gameInfo();
+    const QString whiteRate = QString::fromLatin1(info.whiteRating);
+    const QString blackRate = QString::fromLatin1(info.blackRating);
+    lblBottomRate->setText(blackBottom ? blackRate : whiteRate);
+    lblTopRate->setText(blackBottom ? whiteRate : blackRate);
+    const QString whiteTime = ClockText::fromServer(record.WhiteTime.value());
+    const QString blackTime = ClockText::fromServer(record.BlackTime.value());
+    // Once the clock has ticked, its label shows the running time, not the server's.
+    QLabel* running = m_clock.isRunning() && m_clock.hasTicked() ? clockLabel() : nullptr;
+    for (QLabel* label : {lblBottomTime, lblTopTime}) {
+        if (label == running)
+            continue;
+        const bool bottom = label == lblBottomTime;
+        label->setText(bottom == blackBottom ? blackTime : whiteTime);
+    }
+    const QColor active = palette().color(QPalette::WindowText);
+    // Dimmed, yet readable on the grey and yellow label backgrounds.
+    const QColor waiting(112, 112, 112);
+    const bool bottomToMove = bool(record.WhitesMove) != blackBottom;
+    for (QLabel* label : {lblBottomName, lblBottomTime, lblTopName, lblTopTime}) {
+        const bool bottom = label == lblBottomName || label == lblBottomTime;
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, bottom == bottomToMove ? active : waiting);
+        label->setPalette(palette);
+    }
+}
+
+void TfrmBoard::renderGrids(const Style12Record& record)
+{
+    const bool whiteBottom = !record.Flip;
+    // The grid by a player holds the pieces that player may drop, or has captured.
+    const auto fill = [](TPieceGrid* grid, bool white, const std::array<int, 6>& counts) {
+        grid->setWhite(white);
+        grid->SetPieces(counts[0], counts[1], counts[2], counts[3], counts[4], counts[5]);
+    };
+    if (m_game.HoldingsMode()) {
+        fill(whiteBottom ? pgBottom : pgTop, true, m_holdings.white);
+        fill(whiteBottom ? pgTop : pgBottom, false, m_holdings.black);
+        return;
+    }
+    fill(pgTop, whiteBottom, BoardTexts::lostPieces(record, whiteBottom));
+    fill(pgBottom, !whiteBottom, BoardTexts::lostPieces(record, !whiteBottom));
+}
+
+void TfrmBoard::showLastMove(const Style12Record& record)
+{
+    const QPoint none(-1, -1);
+    if (!(hooks.highlightLastMove && hooks.highlightLastMove())) {
+        chsBoard->setHighlight(none, none);
+        return;
+    }
+    const LastMoveSquares squares = LastMoveSquares::of(record);
+    const auto displayed = [this, none](const QByteArray& name) {
+        return name.isEmpty() ? none : chsBoard->ParseSquare(name).value_or(none);
+    };
+    chsBoard->setHighlight(displayed(squares.from), displayed(squares.to));
+}
+
+void TfrmBoard::syncMoveList()
+{
+    const MoveList& moves = m_game.moveList();
+    const int size = moves.size();
+    const QSignalBlocker blocker(lstMoves);
+    while (lstMoves->count() > size)
+        delete lstMoves->takeItem(lstMoves->count() - 1);
+    // Only the last entry can differ: a cut list always ends with the one new entry.
+    if (size > 0 && lstMoves->count() == size)
+        lstMoves->item(size - 1)->setText(moves.at(size - 1).text);
+    for (int i = lstMoves->count(); i < size; ++i)
+        lstMoves->addItem(moves.at(i).text);
+    if (m_game.selectedItem() >= 0 && m_game.selectedItem() < lstMoves->count()) {
+        lstMoves->setCurrentRow(m_game.selectedItem());
+        lstMoves->scrollToItem(lstMoves->currentItem());
+    }
+}
+
+QLabel* TfrmBoard::clockLabel() const
+{
+    const bool whiteBottom = !m_game.current().Flip;
+    return m_clockForWhite == whiteBottom ? lblBottomTime : lblTopTime;
+}
+
+void TfrmBoard::ApplyGameInfo(const GameInfo& info)
+{
+    m_game.setGameInfo(info);
+    if (!m_renderTimer.isActive())
+        m_renderTimer.start();
+}
+
+void TfrmBoard::ClearGameInfo()
+{
+    m_game.ClearGameInfo();
+}
+
+void TfrmBoard::ApplyHoldings(const QByteArray& line)
+{
+    m_game.setHoldingsMode(true);
+    if (const auto holdings = HoldingsLine::parse(line)) {
+        m_holdings = *holdings;
+        if (!m_renderTimer.isActive())
+            m_renderTimer.start();
+    }
+}
+
+void TfrmBoard::startClock()
+{
+    m_clock.stop();
+    const Style12Record& record = m_game.current();
+    if (!m_game.InUse() || !record.LiveGame)
+        return;
+    m_clockForWhite = record.WhitesMove;
+    m_clock.start(m_clockForWhite ? record.WhiteTime.value() : record.BlackTime.value());
+}
+
+void TfrmBoard::stopClock()
+{
+    m_clock.stop();
+}
+
+void TfrmBoard::setActive(bool active)
+{
+    m_active = active;
+    QPalette palette = Shape1->palette();
+    palette.setColor(QPalette::Window, active ? QPalette().color(QPalette::Button)
+                                              : QPalette().color(QPalette::Base));
+    Shape1->setPalette(palette);
+}
+
+void TfrmBoard::showButtonPanel(ButtonPanel panel, bool gameBarShown)
+{
+    for (GameButtonPanel* candidate : panels)
+        candidate->setVisible(gameBarShown && candidate->kind() == panel);
+}
+
+void TfrmBoard::SetUserFlip(bool value)
+{
+    if (!m_game.setUserFlip(value))
+        return;
+    m_renderTimer.stop();
+    render();
+}
+
+void TfrmBoard::SetMoveListShown(bool value)
+{
+    m_moveListShown = value;
+    pnlBoardInfo->setVisible(value);
+    panMoves->setVisible(value);
+}
+
+void TfrmBoard::SetStayOnTop(bool value)
+{
+    m_stayOnTop = value;
+    if (isWindow()) {
+        setWindowFlag(Qt::WindowStaysOnTopHint, value);
+        show();
+    }
+}
+
+void TfrmBoard::setDocked(bool docked)
+{
+    pnlCmds->setVisible(!docked);
+}
+
+void TfrmBoard::listBack()
+{
+    apply(m_game.back());
+}
+
+void TfrmBoard::listForward()
+{
+    apply(m_game.forward());
+}
+
+void TfrmBoard::listRevert()
+{
+    apply(m_game.revert());
+}
+
+void TfrmBoard::closeEvent(QCloseEvent* event)
+{
+    if (m_game.InUse()) {
+        event->ignore();
+        if (hooks.closeOrAbort)
+            hooks.closeOrAbort();
+        return;
+    }
+    if (hooks.boundsChanged)
+        hooks.boundsChanged(geometry());
+    QWidget::closeEvent(event);
+}
+
+void TfrmBoard::hideEvent(QHideEvent* event)
+{
+    if (isWindow() && hooks.boundsChanged)
+        hooks.boundsChanged(geometry());
+    QWidget::hideEvent(event);
+}
+
+void TfrmBoard::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isWindow() && isActiveWindow())
+        askActivation();
+    QWidget::changeEvent(event);
+}

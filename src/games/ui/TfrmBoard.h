@@ -1,0 +1,144 @@
+#pragma once
+
+#include "games/BoardGame.h"
+#include "games/HoldingsLine.h"
+#include "games/ManagedBoard.h"
+#include "games/RunningClock.h"
+#include "games/ui/BoardHooks.h"
+
+#include <QTimer>
+#include <QWidget>
+#include <array>
+
+class BoardChatPane;
+class GameButtonPanel;
+class QFrame;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QSplitter;
+class QToolButton;
+class SoundSink;
+class StrengthBarsView;
+class TChessBoard;
+class TPieceGrid;
+
+// The window (or, docked, the panel) that shows one game: board, players, clocks, last
+// move, captured pieces or pieces in hand, bars, move list, game buttons and a chat pane.
+// What it shows is decided by its BoardGame; a position changed several times within a
+// frame is drawn once, while the move list, clock and sounds see every position.
+class TfrmBoard : public QWidget, public ManagedBoard
+{
+    Q_OBJECT
+
+public:
+    static constexpr int FrameMilliseconds = 16;
+
+    explicit TfrmBoard(SoundSink& sounds, QWidget* parent = nullptr);
+    ~TfrmBoard() override;
+
+    BoardHooks hooks;
+
+    // ManagedBoard
+    BoardGame& game() override { return m_game; }
+    void ShowRecord(const Style12Record& record, bool redisplay) override;
+    void ApplyGameInfo(const GameInfo& info) override;
+    void ClearGameInfo() override;
+    void ApplyHoldings(const QByteArray& line) override;
+    void startClock() override;
+    void stopClock() override;
+    void setActive(bool active) override;
+    void showButtonPanel(ButtonPanel panel, bool gameBarShown) override;
+
+    void SetUserFlip(bool value);
+    void SetMoveListShown(bool value);
+    void SetStayOnTop(bool value);
+    void listBack();
+    void listForward();
+    void listRevert();
+    // A game button's tag, acting on this board.
+    void gameButton(int tag);
+    // Docked boards leave their chat pane behind: it shows in separate windows only.
+    void setDocked(bool docked);
+    BoardChatPane* chatPane() const { return m_chat; }
+    // Draws a pending position now instead of at the next frame.
+    void renderNow();
+    bool renderPending() const { return m_renderTimer.isActive(); }
+    const QString& fullHandle(bool top) const { return top ? m_topHandle : m_bottomHandle; }
+
+    // Controls with given names.
+    TChessBoard* chsBoard = nullptr;
+    QFrame* Shape1 = nullptr;
+    QWidget* pnlBoard = nullptr;
+    QWidget* pnlBoardInfo = nullptr;
+    QLabel* lblMove = nullptr;
+    TPieceGrid* pgTop = nullptr;
+    TPieceGrid* pgBottom = nullptr;
+    QLabel* lblTopName = nullptr;
+    QLabel* lblTopRate = nullptr;
+    QLabel* lblTopTime = nullptr;
+    QLabel* lblBottomName = nullptr;
+    QLabel* lblBottomRate = nullptr;
+    QLabel* lblBottomTime = nullptr;
+    QToolButton* btTopInfo = nullptr;
+    QToolButton* btTopPing = nullptr;
+    QToolButton* SpeedButton15 = nullptr; // the bottom player's "i"
+    QToolButton* lblBottomPing = nullptr;
+    QWidget* panMoves = nullptr;
+    QListWidget* lstMoves = nullptr;
+    StrengthBarsView* panBars = nullptr;
+    QWidget* pnlButtons = nullptr;
+    std::array<GameButtonPanel*, 3> panels{}; // playing, examining, observing
+    QToolButton* btColumn = nullptr;  // "C"
+    QToolButton* btMoves = nullptr;   // "M"
+    QToolButton* btChat = nullptr;    // "T"
+    QWidget* pnlCmds = nullptr;
+    QSplitter* splitter = nullptr;
+    QMenu* mnuBoard = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    // TfrmBoard.cpp: building and drawing
+    void buildInfoPanel();
+    void buildMovePanel();
+    void buildButtonColumn();
+    void apply(const BoardGame::Shown& shown);
+    void render();
+    void renderPlayers(const Style12Record& record);
+    void renderGrids(const Style12Record& record);
+    void showLastMove(const Style12Record& record);
+    void syncMoveList();
+    QLabel* clockLabel() const;
+
+    // TfrmBoardInput.cpp: moves, drops, menu, ping and info
+    void buildMenu();
+    void moveMade(const QByteArray& move);
+    void boardMouseDown(Qt::MouseButton button, int boardX, int boardY);
+    void dropFromMenu();
+    void startGridDrag(TPieceGrid* grid, QPoint at);
+    bool dropOnBoard(QEvent* event);
+    void ping(bool top);
+    void info(bool top);
+    void send(const QString& command);
+    void askActivation();
+
+    SoundSink& m_sounds;
+    BoardGame m_game;
+    RunningClock m_clock;
+    bool m_clockForWhite = true;
+    QTimer m_renderTimer;
+    QString m_caption;
+    QString m_topHandle;
+    QString m_bottomHandle;
+    HoldingsLine m_holdings;
+    bool m_active = false;
+    bool m_stayOnTop = true;
+    bool m_moveListShown = true;
+    QPoint m_rightClickSquare{-1, -1};
+    BoardChatPane* m_chat = nullptr;
+};

@@ -1,0 +1,363 @@
+#include "shell/MainBoards.h"
+
+#include "chat/ui/FontSpecConversion.h"
+#include "games/BoardGame.h"
+#include "games/DockedBoardLayout.h"
+#include "games/GameButtons.h"
+#include "games/ui/GameButtonPanel.h"
+#include "games/ui/TChessBoard.h"
+#include "games/ui/TfrmBoard.h"
+#include "games/ui/TfrmDropPiece.h"
+#include "session/CommandSender.h"
+#include "shell/TfrmMainChess.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QMessageBox>
+#include <QToolButton>
+
+namespace {
+
+// Game menu items by their place in the menu, and which kinds of game enable them.
+struct MenuRule
+{
+    int index;
+    bool playing;
+    bool examining;
+    bool observing;
+};
+constexpr MenuRule GameMenuRules[] = {
+    {2, true, false, true},   // "&Whisper"
+    {3, true, false, false},  // "&Draw"
+    {4, true, false, false},  // "&Resign"
+    {5, true, true, true},    // "Abort/&Close"
+    {6, true, true, true},    // "Auto&flag"
+    {7, true, true, true},    // "&Back"
+    {8, true, true, true},    // "R&evert"
+    {9, true, true, true},    // "&Forward"
+    {10, false, true, false}, // "F&ast Forward"
+    {11, true, false, false}, // "&Pause"
+    {12, true, true, true},   // "&Reverse"
+    {13, true, true, true},   // "&Observers"
+    {14, true, true, true},   // "Pro&motion"
+};
+// Switches of the board's helpers, kept with the board's appearance.
+const QString BoardSection = QStringLiteral("Board");
+const QString HighlightKey = QStringLiteral("HighlightLastMove");
+const QString PremoveKey = QStringLiteral("Premoves");
+
+constexpr int AbortItem = 5;
+constexpr int BackItem = 7;
+
+int panelIndex(ButtonPanel panel)
+{
+    return panel == ButtonPanel::Playing ? 0 : panel == ButtonPanel::Examining ? 1 : 2;
+}
+
+} // namespace
+
+MainBoards::MainBoards(TfrmMainChess& window, CommandSender& commands, SoundSink& sounds,
+                       ChatSink& chat)
+    : m_window(window), m_commands(commands), m_sounds(sounds),
+      m_manager(*this, commands, sounds, chat)
+{
+    const ButtonPanel kinds[3] = {ButtonPanel::Playing, ButtonPanel::Examining,
+                                  ButtonPanel::Observing};
+    for (int i = 0; i < 3; ++i) {
+        m_gameBar[i] = new GameButtonPanel(kinds[i], Qt::Horizontal, window.pnlBoard);
+        m_gameBar[i]->hide();
+        connect(m_gameBar[i], &GameButtonPanel::tagClicked, this, &MainBoards::gameButton);
+    }
+    window.pnlBoard->installEventFilter(this);
+    wireMenus();
+}
+
+MainBoards::~MainBoards()
+{
+    // Docked boards go with the board panel; separate windows have no parent.
+    for (int slot = 0; slot < BoardManager::SlotCount; ++slot) {
+        TfrmBoard* board = boardWindow(slot);
+        if (board && !board->parent())
+            delete board;
+    }
+}
+
+TfrmBoard* MainBoards::boardWindow(int slot) const
+{
+    return static_cast<TfrmBoard*>(m_manager.board(slot));
+}
+
+bool MainBoards::separate() const
+{
+    return m_window.m_record.boardsSeperated;
+}
+
+void MainBoards::wireMenus()
+{
+    MainMenus& menus = m_window.menus;
+    for (QAction* item : menus.mnuGame) {
+        connect(item, &QAction::triggered, this, [this, item] { gameButton(item->data().toInt()); });
+    }
+    for (QAction* item : {menus.mnuAccept, menus.mnuDecline})
+        item->setEnabled(true);
+    connect(menus.mnuAccept, &QAction::triggered, this,
+            [this] { m_commands.sendCommand(QStringLiteral("Accept")); });
+    connect(menus.mnuDecline, &QAction::triggered, this,
+            [this] { m_commands.sendCommand(QStringLiteral("Decline")); });
+    connect(m_window.toolBars.spdAccept, &QToolButton::clicked, this,
+            [this] { m_commands.sendCommand(QStringLiteral("Accept")); });
+    connect(m_window.toolBars.spdDecline, &QToolButton::clicked, this,
+            [this] { m_commands.sendCommand(QStringLiteral("Decline")); });
+    m_window.toolBars.spdAccept->setEnabled(true);
+    m_window.toolBars.spdDecline->setEnabled(true);
+}
+
+void MainBoards::start()
+{
+    const MainSettingsRecord& record = m_window.m_record;
+    BoardManager::Options& options = m_manager.options();
+    options.gameBar = record.gameBar;
+    options.hideGameMessages = record.hideGameMessages;
+    options.manualPromotion = record.manualPromotion;
+    const SettingsFile& file = m_window.settingsFile();
+    m_highlightLastMove = file.readBool(BoardSection, HighlightKey, true);
+    m_premoves = file.readBool(BoardSection, PremoveKey, true);
+    m_manager.start();
+}
+
+void MainBoards::applyBoardSettings(TfrmBoard* board, bool severalBoards) const
+{
+    const MainSettingsRecord& record = m_window.m_record;
+    TChessBoard* chess = board->chsBoard;
+    chess->setWPColor(FontSpecConversion::toColor(record.wpColor));
+    chess->setBPColor(FontSpecConversion::toColor(record.bpColor));
+    chess->setWSColor(FontSpecConversion::toColor(record.wsColor));
+    chess->setBSColor(FontSpecConversion::toColor(record.bsColor));
+    chess->setPerspective(record.perspective);
+    chess->setMoveSpeed(record.moveSpeed);
+    chess->setCoordinates(record.showCoordinates);
+    chess->setClickMove(record.clickMove);
+    chess->setF3d(severalBoards ? record.board3DMulti : record.board3DSingle);
+    chess->setPieceSet(severalBoards ? record.pieceSetMulti : record.pieceSetSingle);
+    board->SetMoveListShown(severalBoards ? record.showMoveListMulti : record.showMoveListSingle);
+    chess->FullRebuild();
+}
+
+ManagedBoard* MainBoards::createBoard(int slot)
+{
+    auto* board = new TfrmBoard(m_sounds, separate() ? nullptr : m_window.pnlBoard);
+    board->setDocked(!separate());
+    applyBoardSettings(board, slot > 0);
+    BoardHooks& hooks = board->hooks;
+    hooks.sendCommand = [this](const QString& text) { m_commands.sendCommand(text); };
+    hooks.activateMe = [this, board] { m_manager.activateBoard(board); };
+    hooks.closeOrAbort = [this, board] { m_manager.closeOrAbortBoard(board); };
+    hooks.promotionRequest = [this] { promotionRequested(); };
+    hooks.refreshRequest = [this] { m_manager.refreshBoards(); };
+    hooks.helloText = [this] { return m_window.m_record.hello; };
+    hooks.goodGameText = [this] { return m_window.m_record.goodGame; };
+    hooks.premoveEnabled = [this] { return m_premoves; };
+    hooks.highlightLastMove = [this] { return m_highlightLastMove; };
+    hooks.icc = [this] { return m_manager.options().icc; };
+    if (separate()) {
+        hooks.boundsChanged = [this, board](const QRect& bounds) {
+            const int at = m_manager.slotOf(board);
+            if (at >= 0)
+                m_window.m_record.separateBoards[at] = {bounds.left(), bounds.top(),
+                                                        bounds.right() + 1, bounds.bottom() + 1};
+        };
+    }
+    return board;
+}
+
+void MainBoards::destroyBoard(ManagedBoard* board)
+{
+    auto* window = static_cast<TfrmBoard*>(board);
+    window->hooks = BoardHooks();
+    window->hide();
+    // The board may be inside one of its own handlers (a button, the popup menu).
+    window->deleteLater();
+}
+
+void MainBoards::hideBoard(ManagedBoard* board)
+{
+    if (separate())
+        static_cast<TfrmBoard*>(board)->hide();
+}
+
+void MainBoards::showSeparate(TfrmBoard* board, int slot)
+{
+    if (board->isVisible())
+        return;
+    const MainSettings::Bounds& bounds = m_window.m_record.separateBoards[slot];
+    board->setGeometry(bounds.left, bounds.top, bounds.right - bounds.left,
+                       bounds.bottom - bounds.top);
+    board->show();
+}
+
+void MainBoards::arrangeBoards(int lastIndex)
+{
+    if (!separate()) {
+        arrangeDocked();
+        return;
+    }
+    for (int slot = 0; slot <= lastIndex; ++slot) {
+        TfrmBoard* board = boardWindow(slot);
+        if (board && (slot > 0 || board->game().InUse()))
+            showSeparate(board, slot);
+    }
+}
+
+void MainBoards::arrangeDocked()
+{
+    if (separate())
+        return;
+    QWidget* panel = m_window.pnlBoard;
+    GameButtonPanel* bar = m_gameBar[panelIndex(m_panel)];
+    const bool shown = m_manager.options().gameBar;
+    const DockedBoardLayout layout = DockedBoardLayout::arrange(
+        panel->size(), bar->sizeHint(), shown, m_manager.LastIndex() + 1);
+    for (int i = 0; i < 3; ++i) {
+        m_gameBar[i]->setGeometry(layout.gameBar);
+        m_gameBar[i]->setVisible(shown && i == panelIndex(m_panel));
+    }
+    for (int slot = 0; slot <= m_manager.LastIndex(); ++slot) {
+        if (TfrmBoard* board = boardWindow(slot)) {
+            board->setGeometry(layout.boards[slot]);
+            board->show();
+        }
+    }
+}
+
+void MainBoards::boardCountChanged(int oldLastIndex, int newLastIndex)
+{
+    const bool several = newLastIndex > 0;
+    if ((oldLastIndex > 0) != several) {
+        if (TfrmBoard* first = boardWindow(0))
+            applyBoardSettings(first, several);
+    }
+    m_window.setBoardsOpen(newLastIndex + 1);
+}
+
+void MainBoards::showBoardsTab()
+{
+    if (!separate())
+        m_window.selectTab(TLists::BoardsTab);
+}
+
+void MainBoards::boardLimitReached(int)
+{
+    // Not modal: the session goes on while the notice is up.
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Limit Exceeded"),
+                                QStringLiteral("Too many boards open. You can open a maximum of 4 boards."),
+                                QMessageBox::Ok, &m_window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
+}
+
+void MainBoards::showGamePanels(ButtonPanel panel)
+{
+    m_panel = panel;
+    arrangeDocked();
+    const std::array<QAction*, MainMenus::GameItemCount>& items = m_window.menus.mnuGame;
+    for (const MenuRule& rule : GameMenuRules) {
+        const bool on = panel == ButtonPanel::Playing     ? rule.playing
+                        : panel == ButtonPanel::Examining ? rule.examining
+                                                          : rule.observing;
+        items[rule.index]->setEnabled(on);
+    }
+    items[AbortItem]->setData(panel == ButtonPanel::Playing     ? 5
+                              : panel == ButtonPanel::Examining ? 14
+                                                                : 13);
+    if (panel != ButtonPanel::Observing)
+        items[BackItem]->setData(panel == ButtonPanel::Playing ? 7 : 15);
+}
+
+void MainBoards::showGameOver(const QString& caption, const QString& message)
+{
+    auto* box = new QMessageBox(QMessageBox::Information, caption, message.trimmed(),
+                                QMessageBox::Ok, &m_window);
+    box->setObjectName(QStringLiteral("frmMessage"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
+}
+
+void MainBoards::gameFinished(const BoardGame&)
+{
+    // Automatic saving of finished games comes with the game files.
+}
+
+void MainBoards::promotionRequested()
+{
+    if (m_window.m_record.manualPromotion)
+        choosePromotion();
+}
+
+void MainBoards::choosePromotion()
+{
+    TfrmDropPiece dialog(&m_window);
+    const QString text = dialog.ChoosePromotion(m_manager.options().icc);
+    if (!text.isEmpty())
+        m_commands.sendCommand(text);
+}
+
+void MainBoards::gameButton(int tag)
+{
+    TfrmBoard* board = boardWindow(m_manager.ActiveIndex());
+    if (!board)
+        return;
+    const MainSettingsRecord& record = m_window.m_record;
+    const GameButtons::Effect effect =
+        GameButtons::forTag(tag, board->game(), record.hello, record.goodGame);
+    switch (effect.action) {
+    case GameButtons::Action::Send:
+        m_commands.sendCommand(effect.command);
+        break;
+    case GameButtons::Action::CloseOrAbort:
+        m_manager.CloseOrAbort();
+        break;
+    case GameButtons::Action::ListBack:
+        board->listBack();
+        break;
+    case GameButtons::Action::ListForward:
+        board->listForward();
+        break;
+    case GameButtons::Action::ListRevert:
+        board->listRevert();
+        break;
+    case GameButtons::Action::Flip:
+        board->SetUserFlip(!board->game().UserFlip());
+        break;
+    case GameButtons::Action::Promote:
+        choosePromotion();
+        break;
+    case GameButtons::Action::Autoflag: {
+        QAction* autoflag = m_window.menus.mnuAutoflag;
+        m_commands.sendCommand(QStringLiteral("set autoflag %1").arg(autoflag->isChecked() ? 1 : 0));
+        break;
+    }
+    case GameButtons::Action::Compose:
+    case GameButtons::Action::None:
+        break;
+    }
+}
+
+void MainBoards::storeBounds()
+{
+    if (!separate())
+        return;
+    for (int slot = 0; slot <= m_manager.LastIndex(); ++slot) {
+        TfrmBoard* board = boardWindow(slot);
+        if (board && board->isVisible() && board->hooks.boundsChanged)
+            board->hooks.boundsChanged(board->geometry());
+    }
+}
+
+bool MainBoards::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_window.pnlBoard && event->type() == QEvent::Resize)
+        arrangeDocked();
+    return QObject::eventFilter(watched, event);
+}

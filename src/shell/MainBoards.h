@@ -1,0 +1,68 @@
+#pragma once
+
+#include "games/BoardHost.h"
+#include "games/BoardManager.h"
+
+#include <QObject>
+#include <array>
+
+class ChatSink;
+class CommandSender;
+class GameButtonPanel;
+class SoundSink;
+class TfrmBoard;
+class TfrmMainChess;
+
+// The main window's side of the boards: it makes the board windows, docks them in the
+// Boards tab or shows them on their own, carries the game bar and the Game menu, and
+// hands the dispatcher's board lines to the board manager.
+class MainBoards : public QObject, public BoardHost
+{
+    Q_OBJECT
+
+public:
+    MainBoards(TfrmMainChess& window, CommandSender& commands, SoundSink& sounds, ChatSink& chat);
+    ~MainBoards() override;
+
+    BoardManager& manager() { return m_manager; }
+    TfrmBoard* boardWindow(int slot) const;
+    // When the main window is first shown: the first board, the settings, the menus.
+    void start();
+    // The game bar's and the Game menu's handler, acting on the active board.
+    void gameButton(int tag);
+    void arrangeDocked();
+    // Before the settings are saved: separate windows' bounds.
+    void storeBounds();
+
+    // BoardHost
+    ManagedBoard* createBoard(int slot) override;
+    void destroyBoard(ManagedBoard* board) override;
+    void hideBoard(ManagedBoard* board) override;
+    void arrangeBoards(int lastIndex) override;
+    void boardCountChanged(int oldLastIndex, int newLastIndex) override;
+    void showBoardsTab() override;
+    void boardLimitReached(int game) override;
+    void showGamePanels(ButtonPanel panel) override;
+    void showGameOver(const QString& caption, const QString& message) override;
+    void gameFinished(const BoardGame& game) override;
+    void promotionRequested() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool separate() const;
+    void applyBoardSettings(TfrmBoard* board, bool severalBoards) const;
+    void wireMenus();
+    void choosePromotion();
+    void showSeparate(TfrmBoard* board, int slot);
+
+    TfrmMainChess& m_window;
+    CommandSender& m_commands;
+    SoundSink& m_sounds;
+    BoardManager m_manager;
+    std::array<GameButtonPanel*, 3> m_gameBar{}; // playing, examining, observing
+    ButtonPanel m_panel = ButtonPanel::Observing;
+    bool m_highlightLastMove = true;
+    bool m_premoves = true;
+};

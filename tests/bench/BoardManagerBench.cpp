@@ -1,0 +1,109 @@
+// Throughput of the whole road of a server line to four boards: the load harness's dump
+// (blaster.py --dump FILE) fed in 4096-byte chunks through the session pipeline into the
+// board manager with four real, shown board windows (offscreen). Events are processed
+// after every chunk, so boards draw as they would in the client. Prints MB/s for each of
+// three runs and the median. Usage: BoardManagerBench DUMPFILE
+#include "games/BoardHost.h"
+#include "games/BoardManager.h"
+#include "games/ui/TfrmBoard.h"
+#include "session/NullReceivers.h"
+#include "session/SessionLog.h"
+#include "session/SessionPipeline.h"
+#include "session/TraceLog.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGridLayout>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// Docks the boards in one window, two by two, as the Boards tab does.
+class BenchHost : public BoardHost
+{
+public:
+    explicit BenchHost(SoundSink& sounds) : m_sounds(sounds)
+    {
+        m_panel.resize(1200, 900);
+        m_grid = new QGridLayout(&m_panel);
+        m_panel.show();
+    }
+    ManagedBoard* createBoard(int slot) override
+    {
+        auto* board = new TfrmBoard(m_sounds, &m_panel);
+        board->setDocked(true);
+        m_grid->addWidget(board, slot / 2, slot % 2);
+        board->show();
+        return board;
+    }
+    void destroyBoard(ManagedBoard* board) override { delete static_cast<TfrmBoard*>(board); }
+    void hideBoard(ManagedBoard*) override {}
+    void arrangeBoards(int) override {}
+    void boardCountChanged(int, int) override {}
+    void showBoardsTab() override {}
+    void boardLimitReached(int) override {}
+    void showGamePanels(ButtonPanel) override {}
+    void showGameOver(const QString&, const QString&) override {}
+    void gameFinished(const BoardGame&) override {}
+    void promotionRequested() override {}
+
+private:
+    SoundSink& m_sounds;
+    QWidget m_panel;
+    QGridLayout* m_grid;
+};
+
+double run(const QByteArray& stream)
+{
+    constexpr qsizetype Chunk = 4096;
+    NullReceivers others;
+    BenchHost host(others);
+    BoardManager boards(host, others, others, others);
+    boards.start();
+    SessionReceivers receivers = others.receivers();
+    SessionReceivers withBoards{receivers.terminal, receivers.login,  boards,
+                                receivers.chat,     receivers.sounds, receivers.listPane,
+                                receivers.commands, receivers.replyWindows};
+    const TraceLog trace(false);
+    SessionLog log;
+    SessionPipeline pipeline(withBoards, trace, log);
+    QElapsedTimer timer;
+    timer.start();
+    for (qsizetype at = 0; at < stream.size(); at += Chunk) {
+        pipeline.chunkIntake(stream.mid(at, Chunk));
+        QCoreApplication::processEvents();
+    }
+    const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    std::printf("  boards open: %d\n", boards.LastIndex() + 1);
+    return double(stream.size()) / 1e6 / seconds;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s DUMPFILE (from blaster.py --dump)\n", argv[0]);
+        return 2;
+    }
+    QFile file(QString::fromLocal8Bit(argv[1]));
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", argv[1]);
+        return 2;
+    }
+    const QByteArray stream = file.readAll();
+    std::vector<double> rates;
+    for (int i = 0; i < 3; ++i) {
+        rates.push_back(run(stream));
+        std::printf("run %d: %.1f MB/s\n", i + 1, rates.back());
+    }
+    std::sort(rates.begin(), rates.end());
+    std::printf("median: %.1f MB/s over %.1f MB\n", rates[1], double(stream.size()) / 1e6);
+    return 0;
+}

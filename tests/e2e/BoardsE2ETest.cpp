@@ -1,0 +1,342 @@
+// The boards in the running client: a real main window (offscreen) logged in to the fake
+// server on 127.0.0.1, which pushes captured and scripted game lines.
+#include "games/BoardGame.h"
+#include "games/BoardManager.h"
+#include "games/ui/GameButtonPanel.h"
+#include "games/ui/TChessBoard.h"
+#include "games/ui/TPieceGrid.h"
+#include "games/ui/TfrmBoard.h"
+#include "settings/SettingsFile.h"
+#include "session/ConnectionList.h"
+#include "shell/ConnectionController.h"
+#include "shell/MainBoards.h"
+#include "shell/TfrmMainChess.h"
+
+#include "ficsim/FakeFicsServer.h"
+#include "support/Style12Lines.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QByteArray Marker = " ------------------------ Battle Mode On ------------------- ";
+constexpr int Patience = 30000;
+
+
+QList<QByteArray> capture(const char* name)
+{
+    QFile file(QStringLiteral(TOLVARIS_FIXTURES_DIR "/fics/") + QLatin1String(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return FakeFicsServer::linesAfterLogin(file.readAll());
+}
+
+QList<QMessageBox*> shownBoxes(const QString& caption)
+{
+    QList<QMessageBox*> boxes;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QMessageBox*>(widget);
+        if (box && box->isVisible() && box->windowTitle() == caption)
+            boxes << box;
+    }
+    return boxes;
+}
+
+QStringList moveTexts(const TfrmBoard* board)
+{
+    QStringList texts;
+    for (int i = 0; i < board->lstMoves->count(); ++i)
+        texts << board->lstMoves->item(i)->text();
+    return texts;
+}
+
+} // namespace
+
+class BoardsE2ETest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void observedGameShowsEveryPositionAndEndFreesTheBoard();
+    void acceptedChallengeIsPlayedOnTheBoard();
+    void promotionIsAskedForBeforeTheMove();
+    void examineButtonsSendTheirCommands();
+    void fifthGameIsRefusedOnceAndFourBoardsStay();
+    void bughouseHoldingsShowAndDropsAreSent();
+
+private:
+    void login(const QByteArray& handle);
+    TfrmBoard* board(int slot) const { return m_window->boards().boardWindow(slot); }
+    bool serverGot(const QByteArray& line) const
+    {
+        const bool got =
+            QTest::qWaitFor([&] { return m_server->receivedLines().contains(line); }, Patience);
+        if (!got)
+            qWarning() << "the server got" << m_server->receivedLines();
+        return got;
+    }
+    QPoint squareCentre(TfrmBoard* board, const QByteArray& square) const;
+    void drag(TfrmBoard* board, const QByteArray& from, const QByteArray& to);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_oldCurrent;
+    std::unique_ptr<FakeFicsServer> m_server;
+    std::unique_ptr<TfrmMainChess> m_window;
+};
+
+void BoardsE2ETest::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_oldCurrent = QDir::currentPath();
+    QDir::setCurrent(m_dir->path());
+    SharedSettingsFile(m_dir->path() + u'/').writeBool("Profiles", "DoNotShow", true);
+    m_server = std::make_unique<FakeFicsServer>();
+    QVERIFY(m_server->listen());
+}
+
+void BoardsE2ETest::cleanup()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMessageBox*>(widget))
+            widget->close();
+    }
+    m_window.reset();
+    m_server.reset();
+    QDir::setCurrent(m_oldCurrent);
+    m_dir.reset();
+}
+
+void BoardsE2ETest::login(const QByteArray& handle)
+{
+    ConnectionList list(SettingsFile(m_dir->filePath("Default.ini")), *QRandomGenerator::global());
+    list.load();
+    list.setEntry(0, TConnection{QStringLiteral("127.0.0.1"), QString::number(m_server->port()),
+                                 QString::fromLatin1(handle), QString::fromLatin1(handle + "pw"),
+                                 false, QStringLiteral("Fics"), 0});
+    list.setLastConnection(0);
+    list.save();
+    if (QGuiApplication::platformName() != u"xcb")
+        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");
+    m_window = std::make_unique<TfrmMainChess>(m_dir->path() + u'/');
+    QVERIFY(m_window->isSetUp());
+    m_window->resize(1200, 900);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_window->connection().connectAtStart();
+    QVERIFY(serverGot("tell " + handle + Marker));
+}
+
+QPoint BoardsE2ETest::squareCentre(TfrmBoard* board, const QByteArray& square) const
+{
+    const std::optional<QPoint> at = board->chsBoard->ParseSquare(square);
+    if (!at)
+        return {};
+    board->chsBoard->repaint(); // the squares are measured when the board is drawn
+    const qreal ratio = board->chsBoard->devicePixelRatioF();
+    return board->chsBoard->layout().centre(at->x(), at->y()) / ratio;
+}
+
+void BoardsE2ETest::drag(TfrmBoard* board, const QByteArray& from, const QByteArray& to)
+{
+    TChessBoard* chess = board->chsBoard;
+    const QPoint start = squareCentre(board, from);
+    const QPoint end = squareCentre(board, to);
+    QTest::mousePress(chess, Qt::LeftButton, {}, start);
+    QTest::mouseMove(chess, (start + end) / 2);
+    QTest::mouseMove(chess, end);
+    QTest::mouseRelease(chess, Qt::LeftButton, {}, end);
+}
+
+void BoardsE2ETest::observedGameShowsEveryPositionAndEndFreesTheBoard()
+{
+    login("carol");
+    m_server->pushTo("carol", capture("f_game.C.raw"));
+    TfrmBoard* first = board(0);
+    QTRY_VERIFY_WITH_TIMEOUT(!first->game().InUse() && first->game().gameNumber() == 1, Patience);
+    QCOMPARE(m_window->tabSplitters->currentIndex(), 1);
+    first->renderNow();
+    // Every position of the game reached the move list, the takeback included.
+    const QStringList moves = moveTexts(first);
+    QCOMPARE(moves.first(), QStringLiteral("Moves"));
+    QCOMPARE(moves.last(), QStringLiteral("6b. Nxg5"));
+    QCOMPARE(moves.size(), 13);
+    QCOMPARE(first->lblBottomName->text(), QStringLiteral("alice"));
+    QCOMPARE(first->lblTopName->text(), QStringLiteral("bob"));
+    QCOMPARE(first->lblMove->text(), QStringLiteral("6. ... Nxg5"));
+    QCOMPARE(first->lblTopTime->text(), QStringLiteral("4:55"));
+    QCOMPARE(first->game().GameResult(), QByteArray("0-1"));
+    QTRY_COMPARE_WITH_TIMEOUT(shownBoxes("alice vs. bob").size(), 1, Patience);
+    QCOMPARE(shownBoxes("alice vs. bob").first()->text(), QStringLiteral("alice resigns"));
+    QCOMPARE(first->chsBoard->CurrentPosition()[4 * 8 + 6], PieceCode::Empty);
+}
+
+void BoardsE2ETest::acceptedChallengeIsPlayedOnTheBoard()
+{
+    login("alice");
+    Style12Line start = Style12Line::openingPly(0, 3, -1);
+    start.white = "bob";
+    start.black = "alice";
+    start.flip = 1;
+    m_server->addCue("Accept", {"You accept the challenge of bob.",
+                                "{Game 3 (bob vs. alice) Creating rated blitz match.}",
+                                start.text()});
+    m_window->menus.mnuAccept->trigger();
+    TfrmBoard* first = board(0);
+    QTRY_VERIFY_WITH_TIMEOUT(first->game().InUse() && first->game().gameNumber() == 3, Patience);
+    first->renderNow();
+    QCOMPARE(first->lblBottomName->text(), QStringLiteral("alice"));
+    QVERIFY(first->chsBoard->Reversed());
+    QVERIFY(first->panels[0]->isVisibleTo(first));
+
+    // Made while the opponent is to move, the move waits as a premove.
+    drag(first, "e7", "e5");
+    QCOMPARE(first->game().premove(), QByteArray("e7-e5"));
+    QVERIFY(!m_server->receivedLines().contains("e7-e5"));
+
+    Style12Line e4 = Style12Line::openingPly(1, 3, 1);
+    e4.white = "bob";
+    e4.black = "alice";
+    e4.flip = 1;
+    e4.blackSeconds = 298;
+    m_server->pushTo("alice", {e4.text()});
+    // The opponent's move makes it the user's turn: the premove leaves at once.
+    QVERIFY(serverGot("e7-e5"));
+    QCOMPARE(first->game().current().PlyIndex(), 3);
+    QTRY_VERIFY_WITH_TIMEOUT(!first->renderPending(), Patience);
+    QCOMPARE(first->lblMove->text(), QStringLiteral("1. e4 ..."));
+    const std::array<QPoint, 2> lastMove{*first->chsBoard->ParseSquare("e2"),
+                                         *first->chsBoard->ParseSquare("e4")};
+    QCOMPARE(first->chsBoard->highlight(), lastMove);
+    // The user's clock runs: it shows the running form after the first tick.
+    QTRY_VERIFY_WITH_TIMEOUT(first->lblBottomTime->text().startsWith(QStringLiteral("04:5")),
+                             Patience);
+
+    // A takeback to before the move shrinks the move list.
+    Style12Line back = Style12Line::openingPly(0, 3, -1);
+    back.white = "bob";
+    back.black = "alice";
+    back.flip = 1;
+    m_server->pushTo("alice", {back.text()});
+    QTRY_COMPARE_WITH_TIMEOUT(first->game().moveList().size(), 1, Patience);
+    first->renderNow();
+    QCOMPARE(moveTexts(first), QStringList{QStringLiteral("Moves")});
+
+    m_server->addCue("Resign", {"{Game 3 (bob vs. alice) alice resigns} 1-0"});
+    first->panels[0]->buttonWithTag(4)->click();
+    QVERIFY(serverGot("Resign"));
+    QTRY_VERIFY_WITH_TIMEOUT(!first->game().InUse(), Patience);
+    QCOMPARE(first->game().GameResult(), QByteArray("1-0"));
+    QTRY_COMPARE_WITH_TIMEOUT(shownBoxes("bob vs. alice").size(), 1, Patience);
+}
+
+void BoardsE2ETest::promotionIsAskedForBeforeTheMove()
+{
+    login("alice");
+    Style12Line line;
+    line.ranks = "----k--- P------- -------- -------- -------- -------- -------- ----K---";
+    line.game = 8;
+    line.relation = 1;
+    line.moveNumber = 40;
+    m_server->pushTo("alice", {line.text()});
+    TfrmBoard* first = board(0);
+    QTRY_VERIFY_WITH_TIMEOUT(first->game().InUse(), Patience);
+    first->renderNow();
+    QStringList asked;
+    first->hooks.promotionRequest = [&] {
+        asked << QStringLiteral("asked");
+        first->hooks.sendCommand(QStringLiteral("promote Q"));
+    };
+    drag(first, "a7", "a8");
+    QVERIFY(serverGot("a7-a8"));
+    const QList<QByteArray> received = m_server->receivedLines();
+    QCOMPARE(asked.size(), 1);
+    QVERIFY(received.indexOf("promote Q") >= 0);
+    QVERIFY(received.indexOf("promote Q") < received.indexOf("a7-a8"));
+}
+
+void BoardsE2ETest::examineButtonsSendTheirCommands()
+{
+    login("alice");
+    Style12Line line = Style12Line::openingPly(0, 1, 2);
+    line.black = "alice";
+    m_server->pushTo("alice", {line.text()});
+    TfrmBoard* first = board(0);
+    QTRY_VERIFY_WITH_TIMEOUT(first->game().relation() == 2, Patience);
+    GameButtonPanel* examining = first->panels[1];
+    QTRY_VERIFY_WITH_TIMEOUT(examining->isVisibleTo(first), Patience);
+    m_server->addCue("Forward", {Style12Line::openingPly(1, 1, 2).text()});
+    examining->buttonWithTag(16)->click();
+    QVERIFY(serverGot("Forward"));
+    QTRY_COMPARE_WITH_TIMEOUT(first->game().moveList().size(), 2, Patience);
+    m_server->addCue("Back", {Style12Line::openingPly(0, 1, 2).text()});
+    examining->buttonWithTag(15)->click();
+    QVERIFY(serverGot("Back"));
+    QTRY_COMPARE_WITH_TIMEOUT(first->game().moveList().size(), 1, Patience);
+    // The main window's Game menu acts on the examined board too.
+    m_window->menus.mnuGame[8]->trigger(); // "R&evert"
+    QVERIFY(serverGot("Revert"));
+    m_window->menus.mnuGame[5]->trigger(); // "Abort/&Close"
+    QVERIFY(serverGot("Unexamine"));
+}
+
+void BoardsE2ETest::fifthGameIsRefusedOnceAndFourBoardsStay()
+{
+    login("carol");
+    QList<QByteArray> lines;
+    for (int game = 1; game <= 5; ++game)
+        lines << Style12Line::openingPly(0, game, 0).text();
+    lines << Style12Line::openingPly(1, 5, 0).text();
+    m_server->pushTo("carol", lines);
+    QTRY_COMPARE_WITH_TIMEOUT(m_window->boards().manager().LastIndex(), 3, Patience);
+    QTRY_COMPARE_WITH_TIMEOUT(shownBoxes("Limit Exceeded").size(), 1, Patience);
+    QCOMPARE(shownBoxes("Limit Exceeded").first()->text(),
+             QStringLiteral("Too many boards open. You can open a maximum of 4 boards."));
+    QVERIFY(!QApplication::activeModalWidget());
+    for (int slot = 0; slot < 4; ++slot)
+        QCOMPARE(board(slot)->game().gameNumber(), slot + 1);
+    // Four boards share the panel in two rows.
+    QVERIFY(board(3)->geometry().top() > board(0)->geometry().top());
+    QVERIFY(board(1)->geometry().left() > board(0)->geometry().left());
+}
+
+void BoardsE2ETest::bughouseHoldingsShowAndDropsAreSent()
+{
+    login("alice");
+    m_server->pushTo("alice", {Style12Line::openingPly(0, 1, 1).text(),
+                               "<b1> game 1 white [PPN] black [Q]"});
+    TfrmBoard* first = board(0);
+    QTRY_VERIFY_WITH_TIMEOUT(first->game().HoldingsMode(), Patience);
+    first->renderNow();
+    QCOMPARE(first->pgBottom->Pawns(), 2);
+    QCOMPARE(first->pgBottom->Knights(), 1);
+    QVERIFY(first->pgBottom->White());
+    QCOMPARE(first->pgTop->Queens(), 1);
+    // A pawn dragged from the grid and dropped on e4.
+    QMimeData data;
+    data.setData(QStringLiteral("application/x-tolvaris-piece"), "P");
+    const QPoint e4 = squareCentre(first, "e4");
+    QDragEnterEvent enter(e4, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(first->chsBoard, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(e4, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(first->chsBoard, &drop);
+    QVERIFY(serverGot("P@e4"));
+}
+
+QTEST_MAIN(BoardsE2ETest)
+#include "BoardsE2ETest.moc"
