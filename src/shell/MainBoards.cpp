@@ -1,5 +1,7 @@
 #include "shell/MainBoards.h"
 
+#include "shell/MainGameFiles.h"
+
 #include "chat/ui/FontSpecConversion.h"
 #include "games/BoardGame.h"
 #include "games/DockedBoardLayout.h"
@@ -284,9 +286,9 @@ void MainBoards::showGameOver(const QString& caption, const QString& message)
     box->show();
 }
 
-void MainBoards::gameFinished(const BoardGame&)
+void MainBoards::gameFinished(const BoardGame& game)
 {
-    // Automatic saving of finished games comes with the game files.
+    m_window.gameFiles().gameFinished(game);
 }
 
 void MainBoards::promotionRequested()

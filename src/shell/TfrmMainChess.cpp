@@ -17,6 +17,7 @@
 #include "shell/MainSounds.h"
 #include "shell/MainToggles.h"
 #include "shell/MainBoards.h"
+#include "shell/MainGameFiles.h"
 #include "widgets/ControlHint.h"
 #include "widgets/HelpAddresses.h"
 #include "shell/MainSession.h"
@@ -73,6 +74,7 @@ TfrmMainChess::TfrmMainChess(const QString& programDirectory, const QString& req
     wirePanes();
     m_boards = std::make_unique<MainBoards>(*this, m_session->commands(), m_session->sounds(), m_session->chat());
     m_session->boards().setTarget(&m_boards->manager());
+    m_gameFiles = new MainGameFiles(*this);
     m_connection = new ConnectionController(*this, m_programDirectory);
     wireMouseActions();
 

@@ -19,6 +19,7 @@ class MainChat;
 class MainSounds;
 class MainToggles;
 class MainBoards;
+class MainGameFiles;
 class MouseActionsController;
 class MainLists;
 class MainSession;
@@ -64,6 +65,7 @@ public:
     MainToggles& toggles() { return *m_toggles; }
     MainSounds& sounds() { return *m_sounds; }
     MainBoards& boards() { return *m_boards; }
+    MainGameFiles& gameFiles() { return *m_gameFiles; }
 
     void LoadMainSettings();
     void SaveMainSettings();
@@ -114,6 +116,7 @@ Q_SIGNALS:
 
 protected:
     friend class MainBoards;
+    friend class MainGameFiles;
 
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -171,6 +174,7 @@ private:
     ScrollLock m_scrollLock;
     QString m_targetPlayer;
     MouseActionsController* m_mouseActions = nullptr;
+    MainGameFiles* m_gameFiles = nullptr;
     int m_selectedTab = 0;
     int m_boardsOpen = 1;
     QWidget* m_client = nullptr;
