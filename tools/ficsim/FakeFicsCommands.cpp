@@ -4,6 +4,8 @@
 #include "ficsim/FakeFicsSession.h"
 #include "ficsim/GameCommands.h"
 #include "ficsim/GameReferee.h"
+#include "ficsim/PlayerLists.h"
+#include "ficsim/ServerVariables.h"
 
 namespace {
 
@@ -70,10 +72,14 @@ QByteArray setAnswer(const QByteArray& name, const QByteArray& value)
     return name + " set to " + value + ".";
 }
 
-const QList<QByteArray> KnownVariables{"style", "highlight", "autoflag", "ptime",  "interface",
-                                       "seek",  "open",      "shout",    "cshout", "chanoff",
-                                       "bell",  "width",     "height",   "pin",    "gin",
-                                       "time",  "inc",       "prompt",   "ctell",  "sshout"};
+bool knownVariable(const QByteArray& name)
+{
+    for (const auto& known : ServerVariables::Defaults) {
+        if (known.first.compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return ServerVariables::Hidden.contains(name);
+}
 
 QByteArray speed(int minutes, int increment)
 {
@@ -132,10 +138,10 @@ FakeFicsCommands::Reply FakeFicsCommands::run(FakeFicsSession& session, FakeFics
     if (word == "who")
         return who(server);
     if (word == "vars" || word == "variables")
-        return variables(server, self);
+        return {Variables, PlayerLists::variables(server, self)};
     if (word == "finger" || word == "history" || word == "stored" || word == "journal" ||
         word == "assess")
-        return playerList(word, self);
+        return playerList(server, word, self);
     return unknown(server, word);
 }
 
@@ -146,7 +152,7 @@ FakeFicsCommands::Reply FakeFicsCommands::set(FakeFicsSession& session,
     if (words.size() < 2)
         return {Set, {"Usage: set variable [value]"}};
     const QByteArray name = words[1].toLower();
-    if (!KnownVariables.contains(name))
+    if (!knownVariable(name))
         return {Set, {"No such variable name " + name + "."}};
     const QByteArray value = rest.isEmpty() ? QByteArray("0") : rest;
     session.m_variables.insert(name, value);
@@ -278,36 +284,18 @@ FakeFicsCommands::Reply FakeFicsCommands::who(FakeFicsServer& server)
     return reply;
 }
 
-FakeFicsCommands::Reply FakeFicsCommands::variables(FakeFicsServer& server,
-                                                    const QByteArray& handle)
-{
-    FakeFicsSession* player = server.sessionOf(handle);
-    if (!player)
-        return {Variables, {handle + " is not logged in."}};
-    Reply reply{Variables, {"Variable settings of " + player->handle() + ":", ""}};
-    QByteArray row;
-    for (const char* name : {"time", "inc", "style", "open", "seek", "shout", "cshout", "chanoff",
-                             "highlight", "autoflag"}) {
-        row += (QByteArray(name) + '=' + player->variable(name)).leftJustified(15);
-    }
-    reply.lines << row.trimmed() << "";
-    const QByteArray interface = player->variable("interface");
-    if (!interface.isEmpty())
-        reply.lines << "Interface: \"" + interface + '"';
-    return reply;
-}
-
-FakeFicsCommands::Reply FakeFicsCommands::playerList(const QByteArray& command,
+FakeFicsCommands::Reply FakeFicsCommands::playerList(FakeFicsServer& server,
+                                                     const QByteArray& command,
                                                      const QByteArray& handle)
 {
     if (command == "finger")
-        return {Finger, {"Finger of " + handle + ":", "", "On for: 1 min   Idle: 0 secs"}};
+        return {Finger, PlayerLists::finger(server, handle)};
     if (command == "history")
-        return {History, {handle + " has no history games."}};
+        return {History, PlayerLists::history(server, handle)};
     if (command == "stored")
-        return {Stored, {handle + " has no adjourned games."}};
+        return {Stored, PlayerLists::stored(server, handle)};
     if (command == "journal")
-        return {Journal, {handle + " has no journal entries."}};
+        return {Journal, PlayerLists::journal(server, handle)};
     return {Assess, {"You are not playing a game."}};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -31,6 +32,7 @@ public:
     QList<QByteArray> received() const { return m_received; }
     bool blockMode() const { return m_blockMode; }
     QByteArray variable(const QByteArray& name) const { return m_variables.value(name.toLower()); }
+    qint64 minutesOn() const { return m_since.elapsed() / 60000; }
 
     // Output the user did not ask for: it starts on a fresh line and ends with a prompt.
     void deliver(const QList<QByteArray>& lines);
@@ -62,4 +64,5 @@ private:
     QList<QByteArray> m_received;
     QHash<QByteArray, QByteArray> m_variables;
     bool m_blockMode = false;
+    QElapsedTimer m_since;
 };

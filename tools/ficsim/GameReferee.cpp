@@ -303,7 +303,10 @@ QList<QByteArray> GameReferee::finishOne(ServerGame& game, const Ending& ending,
         if (!same(observer, caller))
             m_audience.deliver(observer, {result});
     }
-    Finished record{game.setup(), {}, ending.code, ending.score, QDateTime::currentDateTime()};
+    const ChessPosition& position = game.chess().position();
+    Finished record{game.setup(), {}, ending.code, ending.score, QDateTime::currentDateTime(),
+                    num(position.strength(true)) + '-' + num(position.strength(false)),
+                    (position.whiteToMove() ? "W" : "B") + num(position.fullmoveNumber())};
     if (!ending.loser.isEmpty())
         record.winner = game.opponentOf(ending.loser);
     if (ending.code == "Adj")
