@@ -1,5 +1,6 @@
 #include "ficsim/FakeFicsCommands.h"
 
+#include "ficsim/ChatCommands.h"
 #include "ficsim/FakeFicsServer.h"
 #include "ficsim/FakeFicsSession.h"
 #include "ficsim/GameCommands.h"
@@ -22,24 +23,12 @@ enum Code
     Quit = 97,
     Resign = 103,
     Set = 109,
-    Shout = 110,
     Stored = 127,
-    Tell = 132,
     Seek = 155,
     Sought = 157,
     Variables = 143,
     Who = 146,
 };
-
-QByteArray restAfter(const QByteArray& line, int words)
-{
-    QByteArray rest = line.trimmed();
-    for (int i = 0; i < words; ++i) {
-        const int space = rest.indexOf(' ');
-        rest = space < 0 ? QByteArray() : rest.mid(space + 1).trimmed();
-    }
-    return rest;
-}
 
 QByteArray onOff(const QByteArray& value, const char* on, const char* off)
 {
@@ -101,6 +90,16 @@ QByteArray boardLine(int game, const QByteArray& white, const QByteArray& black,
 
 } // namespace
 
+QByteArray FakeFicsCommands::restAfter(const QByteArray& line, int words)
+{
+    QByteArray rest = line.trimmed();
+    for (int i = 0; i < words; ++i) {
+        const int space = rest.indexOf(' ');
+        rest = space < 0 ? QByteArray() : rest.mid(space + 1).trimmed();
+    }
+    return rest;
+}
+
 FakeFicsCommands::Reply FakeFicsCommands::run(FakeFicsSession& session, FakeFicsServer& server,
                                               const QByteArray& line)
 {
@@ -125,10 +124,8 @@ FakeFicsCommands::Reply FakeFicsCommands::run(FakeFicsSession& session, FakeFics
         return set(session, words, restAfter(line, 2));
     if (word == "iset")
         return iset(session, server, words);
-    if (word == "tell" || word == "t")
-        return tell(session, server, words, restAfter(line, 2));
-    if (word == "shout")
-        return shout(session, server, restAfter(line, 1));
+    if (auto reply = ChatCommands::run(session, server, words, line))
+        return *reply;
     if (word == "sought")
         return sought(server);
     if (word == "seek")
@@ -175,34 +172,6 @@ FakeFicsCommands::Reply FakeFicsCommands::iset(FakeFicsSession& session, FakeFic
                 {session.m_blockMode ? QByteArray("block set.") : QByteArray("block unset.")}};
     }
     return {Iset, {name + (value == "0" ? " unset." : " set.")}};
-}
-
-FakeFicsCommands::Reply FakeFicsCommands::tell(FakeFicsSession& session, FakeFicsServer& server,
-                                               const QList<QByteArray>& words,
-                                               const QByteArray& rest)
-{
-    if (words.size() < 3)
-        return {Tell, {"Usage: tell <handle|channel> <message>"}};
-    FakeFicsSession* target = server.sessionOf(words[1]);
-    if (!target)
-        return {Tell, {words[1] + " is not logged in."}};
-    target->deliver({session.handle() + " tells you: " + rest});
-    return {Tell, {"(told " + target->handle() + ")"}};
-}
-
-FakeFicsCommands::Reply FakeFicsCommands::shout(FakeFicsSession& session, FakeFicsServer& server,
-                                                const QByteArray& rest)
-{
-    int heard = 0;
-    for (FakeFicsSession* other : server.sessions()) {
-        if (other != &session && other->stage() == FakeFicsSession::Stage::LoggedIn &&
-            other->variable("shout") != "0") {
-            other->deliver({session.handle() + " shouts: " + rest});
-            ++heard;
-        }
-    }
-    return {Shout,
-            {'(' + QByteArray::number(heard) + ") " + session.handle() + " shouts: " + rest}};
 }
 
 FakeFicsCommands::Reply FakeFicsCommands::sought(FakeFicsServer& server)

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 
 class FakeFicsServer;
 class QTcpSocket;
@@ -32,6 +33,8 @@ public:
     QList<QByteArray> received() const { return m_received; }
     bool blockMode() const { return m_blockMode; }
     QByteArray variable(const QByteArray& name) const { return m_variables.value(name.toLower()); }
+    // The channels the user listens to ("+channel 50").
+    QSet<int>& channels() { return m_channels; }
     qint64 minutesOn() const { return m_since.elapsed() / 60000; }
 
     // Output the user did not ask for: it starts on a fresh line and ends with a prompt.
@@ -65,4 +68,5 @@ private:
     QHash<QByteArray, QByteArray> m_variables;
     bool m_blockMode = false;
     QElapsedTimer m_since;
+    QSet<int> m_channels{1, 50};
 };
