@@ -37,6 +37,8 @@ public:
         const int length = std::min<int>(m_length, Capacity);
         return QByteArray(m_chars, length);
     }
+    // False for a length byte beyond the field, which only a damaged file can hold.
+    bool lengthFits() const { return m_length <= Capacity; }
     void setValue(const QByteArray& text)
     {
         const int length = std::min<int>(text.size(), Capacity);

@@ -20,7 +20,6 @@ namespace {
 
 constexpr int FieldCount = 31;
 constexpr int RankLength = 8;
-constexpr int MaxMoveNumber = 1000000;
 
 bool isBlankOrControl(char c)
 {
@@ -138,7 +137,7 @@ bool ParseStyle12(const QByteArray& line, Style12Record& record)
                              && scaledInt32(f[25], 1000, record.BlackTime)
                              && scaledInt32(f[26], 1, record.MoveNumber);
     // Plies are counted in an int: a move number beyond any real game is a broken line.
-    if (!numbersRead || record.MoveNumber < 0 || record.MoveNumber > MaxMoveNumber)
+    if (!numbersRead || record.MoveNumber < 0 || record.MoveNumber > Style12Record::MaxMoveNumber)
         return false;
     record.VerboseMove.setValue(f[27]);
     record.MoveTime.setValue(f[28]);

@@ -36,6 +36,9 @@ struct Style12Record
     LittleEndianUInt32 ReceivedTick; // informational only
     quint8 LiveGame = 0; // |Relation| < 2
 
+    // No game reaches this move; beyond it a record is broken (and plies would overflow).
+    static constexpr int MaxMoveNumber = 1000000;
+
     // Orders the records of one game: the starting position (move 1, white to move) is 2.
     int PlyIndex() const { return MoveNumber.value() * 2 + 1 - WhitesMove; }
 

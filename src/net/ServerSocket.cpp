@@ -6,6 +6,7 @@
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include <exception>
 
@@ -31,8 +32,12 @@ std::optional<quint16> parsePort(const QString& text)
 
 } // namespace
 
-ServerSocket::ServerSocket(QObject* parent) : QObject(parent), m_socket(new QTcpSocket(this))
+ServerSocket::ServerSocket(QObject* parent)
+    : QObject(parent), m_socket(new QTcpSocket(this)), m_stepTimer(new QTimer(this))
 {
+    m_socket->setReadBufferSize(ReadBufferSize);
+    m_stepTimer->setSingleShot(true);
+    connect(m_stepTimer, &QTimer::timeout, this, &ServerSocket::stepTimedOut);
     connect(m_socket, &QTcpSocket::connected, this, &ServerSocket::onTcpConnected);
     connect(m_socket, &QTcpSocket::readyRead, this, &ServerSocket::onReadyRead);
     connect(m_socket, &QTcpSocket::errorOccurred, this, &ServerSocket::onSocketError);
@@ -104,7 +109,7 @@ void ServerSocket::connectToServer()
         return;
     }
     // SOCKS 4 carries an IPv4 address: the client resolves the server name itself.
-    m_phase = Phase::Resolving;
+    startStep(Phase::Resolving);
     m_lookupId = QHostInfo::lookupHost(m_address.trimmed(), this, &ServerSocket::onHostResolved);
 }
 
@@ -125,8 +130,37 @@ void ServerSocket::onHostResolved(const QHostInfo& info)
 
 void ServerSocket::openTcp(const QString& host, quint16 port)
 {
-    m_phase = Phase::Connecting;
+    // The lookup before a SOCKS 4 connection already runs the connect step's clock.
+    if (m_phase == Phase::Resolving)
+        m_phase = Phase::Connecting;
+    else
+        startStep(Phase::Connecting);
     m_socket->connectToHost(host, port);
+}
+
+void ServerSocket::startStep(Phase phase)
+{
+    m_phase = phase;
+    m_stepTimer->start(m_stepTimeout);
+}
+
+// A proxy or server that accepts and then says nothing must not hold the user forever.
+void ServerSocket::stepTimedOut()
+{
+    switch (m_phase) {
+    case Phase::Resolving:
+    case Phase::Connecting: {
+        const QString step = m_socks.isEnabled() ? ProxyConnectTimedOut : ConnectTimedOut;
+        endAttempt(SocketErrorText::TimedOut,
+                   [this, step] { Q_EMIT errorOccurred(SocketErrorText::TimedOut, step); });
+        return;
+    }
+    case Phase::Negotiating:
+        reportSocksFailure(SocketErrorText::TimedOut, HandshakeTimedOut);
+        return;
+    default:
+        return;
+    }
 }
 
 void ServerSocket::onTcpConnected()
@@ -140,7 +174,7 @@ void ServerSocket::onTcpConnected()
         becomeConnected({});
         return;
     }
-    m_phase = Phase::Negotiating;
+    startStep(Phase::Negotiating);
     m_negotiator = std::make_unique<SocksNegotiator>(m_socks, m_address.trimmed(),
                                                      *parsePort(m_port), m_resolved);
     applyNegotiation(m_negotiator->start());
@@ -149,26 +183,43 @@ void ServerSocket::onTcpConnected()
 void ServerSocket::onReadyRead()
 {
     if (m_phase == Phase::Negotiating)
-        applyNegotiation(m_negotiator->feed(m_socket->readAll()));
+        applyNegotiation(m_negotiator->feed(m_socket->read(MaxChunk)));
     else if (m_phase == Phase::Connected)
-        announceAfterBusyReceiver();
+        announceAndFollowUp();
 }
 
 // Qt does not repeat readyRead for bytes that came while a receiver was busy inside it
 // (a modal box): once the receiver has read, what is left is announced again.
-void ServerSocket::announceAfterBusyReceiver()
+void ServerSocket::announceAndFollowUp()
 {
     const quint64 readsBefore = m_reads;
     announceData();
-    if (m_phase != Phase::Connected || m_reads == readsBefore || m_socket->bytesAvailable() == 0)
+    if (m_reads != readsBefore)
+        scheduleMoreData();
+}
+
+// On the next turn of the event loop, so that the window is drawn and the user's
+// input handled between two chunks of a flood.
+void ServerSocket::scheduleMoreData()
+{
+    if (m_moreScheduled || !hasUnreadData())
         return;
+    m_moreScheduled = true;
     QMetaObject::invokeMethod(
         this,
         [this] {
-            if (m_phase == Phase::Connected && m_socket->bytesAvailable() > 0)
-                announceAfterBusyReceiver();
+            m_moreScheduled = false;
+            if (hasUnreadData())
+                announceAndFollowUp();
         },
         Qt::QueuedConnection);
+}
+
+bool ServerSocket::hasUnreadData() const
+{
+    if (m_phase == Phase::Connected || m_phase == Phase::Closing)
+        return !m_received.isEmpty() || m_socket->bytesAvailable() > 0;
+    return false;
 }
 
 // One announcement covers everything that arrives until a receiver reads it; bytes that
@@ -203,6 +254,7 @@ void ServerSocket::applyNegotiation(const SocksNegotiator::Step& step)
 
 void ServerSocket::becomeConnected(const QByteArray& leftover)
 {
+    m_stepTimer->stop();
     m_received += leftover;
     // While the SOCKS box is up the server's first bytes wait: the session starts first.
     m_phase = Phase::Announcing;
@@ -336,10 +388,14 @@ void ServerSocket::send(const QByteArray& bytes)
 QByteArray ServerSocket::receiveAll()
 {
     ++m_reads;
-    QByteArray bytes = m_received;
-    m_received.clear();
-    if (m_phase == Phase::Connected || m_phase == Phase::Closing)
-        bytes += m_socket->readAll();
+    // What was kept aside (the proxy's last bytes, the rest at a close) is bounded by the
+    // read buffer already.
+    QByteArray bytes = std::exchange(m_received, {});
+    if (m_phase == Phase::Connected || m_phase == Phase::Closing) {
+        if (bytes.size() < MaxChunk)
+            bytes += m_socket->read(MaxChunk - bytes.size());
+        scheduleMoreData();
+    }
     return bytes;
 }
 
@@ -356,6 +412,7 @@ void ServerSocket::finishClosed(int code)
 
 void ServerSocket::resetTransport()
 {
+    m_stepTimer->stop();
     if (m_lookupId != -1) {
         QHostInfo::abortHostLookup(m_lookupId);
         m_lookupId = -1;

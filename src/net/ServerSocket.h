@@ -10,11 +10,13 @@
 #include <QObject>
 #include <QString>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 
 class QTcpSocket;
 class QHostInfo;
+class QTimer;
 
 // The one connection to the chess server, directly or through a SOCKS 4, 4A or 5
 // proxy (our own negotiation). Raw mode: received bytes are handed on as they come.
@@ -25,6 +27,12 @@ class QHostInfo;
 // A failure thrown by a receiver of one of these events is caught and reported as
 // backgroundException; the socket stays usable. Events never overlap: one that comes
 // up while a receiver is still busy (showing a modal box) is delivered after it.
+//
+// A flooding server cannot freeze the window or fill the memory: the socket keeps at
+// most ReadBufferSize bytes unread (TCP holds back the rest while a box is up), and
+// receiveAll() hands over at most MaxChunk bytes; what is left is announced again on
+// the next turn of the event loop. The connect step (name lookup and TCP) and the SOCKS
+// handshake each fail after stepTimeout().
 class ServerSocket : public QObject
 {
     Q_OBJECT
@@ -36,6 +44,16 @@ public:
         Connecting,
         Connected
     };
+
+    static constexpr qint64 ReadBufferSize = 64 * 1024;
+    static constexpr qsizetype MaxChunk = 64 * 1024;
+    static constexpr std::chrono::milliseconds DefaultStepTimeout{30000};
+    static inline const QString ConnectTimedOut =
+        QStringLiteral("Connection to the server timed out");
+    static inline const QString ProxyConnectTimedOut =
+        QStringLiteral("Connection to the SOCKS proxy timed out");
+    static inline const QString HandshakeTimedOut =
+        QStringLiteral("SOCKS proxy handshake timed out");
 
     explicit ServerSocket(QObject* parent = nullptr);
     ~ServerSocket() override;
@@ -51,10 +69,15 @@ public:
     bool setSocksLevel(const QString& level);
     const SocksSettings& socks() const { return m_socks; }
 
+    // How long the connect step and the SOCKS handshake may take each.
+    void setStepTimeout(std::chrono::milliseconds timeout) { m_stepTimeout = timeout; }
+    std::chrono::milliseconds stepTimeout() const { return m_stepTimeout; }
+
     void connectToServer();
     void close();
     void abort();
     void send(const QByteArray& bytes);
+    // Everything received and not yet read, up to MaxChunk bytes.
     QByteArray receiveAll();
 
     State state() const;
@@ -94,13 +117,19 @@ private:
     void reportSocksFailure(int code, const QString& message);
     void endAttempt(int code, std::function<void()> report);
     void announceData();
-    void announceAfterBusyReceiver();
+    void announceAndFollowUp();
+    void scheduleMoreData();
+    bool hasUnreadData() const;
+    void startStep(Phase phase);
+    void stepTimedOut();
     void resetTransport();
     void finishClosed(int code);
     bool peerResetConnection() const;
     void deliver(std::function<void()> event);
 
     QTcpSocket* m_socket;
+    QTimer* m_stepTimer;
+    std::chrono::milliseconds m_stepTimeout = DefaultStepTimeout;
     SocksSettings m_socks;
     QString m_address;
     QString m_port;
@@ -114,6 +143,7 @@ private:
     QList<std::function<void()>> m_events;
     bool m_delivering = false;
     bool m_dataAnnounced = false;
+    bool m_moreScheduled = false;
     quint64 m_reads = 0; // receiveAll() calls, to see whether a receiver has read
     std::unique_ptr<SocksNegotiator> m_negotiator;
 };

@@ -2,6 +2,9 @@
 
 #include "session/ServerText.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 constexpr char BlockStart = 21;
 constexpr char BlockEnd = 23;
@@ -21,6 +24,15 @@ void removeRemnants(QByteArray& text)
     removeAll(text, BlockAssembler::S1);
     removeAll(text, BlockAssembler::S2);
 }
+
+// Where c first occurs in text[from, to), or -1.
+qsizetype indexIn(const QByteArray& text, char c, qsizetype from, qsizetype to)
+{
+    if (from >= to)
+        return -1;
+    const void* at = std::memchr(text.constData() + from, c, size_t(to - from));
+    return at ? static_cast<const char*>(at) - text.constData() : -1;
+}
 } // namespace
 
 const QByteArray BlockAssembler::S1 = QByteArray("\x15\x16\x16" "fics% 99956block unset.");
@@ -37,8 +49,8 @@ BlockAssembler::Result BlockAssembler::extract(QByteArray data)
     Result result;
     if (m_inBlock && !finishPendingBlock(data, result))
         return result;
+    removeRemnants(data);
     scan(data, result);
-    result.plain = std::move(data);
     return result;
 }
 
@@ -56,9 +68,13 @@ bool BlockAssembler::finishPendingBlock(QByteArray& data, Result& result)
         return true;
     }
 
+    // The pending text held no remnant before this chunk, so a remnant can only end in
+    // the new bytes: the search starts just before them instead of at the block's start.
+    const qsizetype oldSize = m_pending.size();
     m_pending.append(data);
     for (const QByteArray* remnant : {&S1, &S2}) {
-        if (ServerText::find(m_pending, *remnant) >= 0) {
+        const qsizetype from = std::max<qsizetype>(0, oldSize - (remnant->size() - 1));
+        if (ServerText::find(QByteArrayView(m_pending).sliced(from), *remnant) >= 0) {
             m_inBlock = false;
             data = std::exchange(m_pending, {});
             removeAll(data, *remnant);
@@ -73,33 +89,39 @@ bool BlockAssembler::finishPendingBlock(QByteArray& data, Result& result)
     return false;
 }
 
+// One pass over the chunk: the text between blocks is copied out once, each block once.
 void BlockAssembler::scan(QByteArray& data, Result& result)
 {
-    removeRemnants(data);
-    qsizetype pos = 0;
-    while (pos < data.size()) {
-        const qsizetype first = data.indexOf(BlockStart, pos);
-        if (first < 0)
-            return;
-        m_inBlock = true;
-        const qsizetype second = data.indexOf(BlockStart, first + 1);
-        const qsizetype end = data.indexOf(BlockEnd, first + 1);
-        qsizetype start = first;
-        if (second >= 0 && (end < 0 || second < end))
-            start = second;
+    const qsizetype size = data.size();
+    qsizetype first = data.indexOf(BlockStart);
+    if (first < 0) {
+        result.plain = std::move(data);
+        return;
+    }
+    QByteArray plain;
+    plain.reserve(size);
+    qsizetype copied = 0; // data before this is in plain or in a block
+    while (first >= 0) {
+        const qsizetype end = indexIn(data, BlockEnd, first + 1, size);
+        // One look-ahead: a second start before the end begins the block instead.
+        const qsizetype second = indexIn(data, BlockStart, first + 1, end < 0 ? size : end);
+        const qsizetype start = second >= 0 ? second : first;
         if (end < 0) {
-            if (data.size() - start > MaxPending) {
-                m_inBlock = false;
-                return;
+            if (size - start <= MaxPending) {
+                m_inBlock = true;
+                plain.append(data.constData() + copied, start - copied);
+                m_pending = data.sliced(start);
+                copied = size;
             }
-            m_pending = data.mid(start);
-            data.truncate(start);
-            return;
+            break;
         }
-        result.blocks.append(data.mid(start, end - start + 1));
-        data.remove(start, end - start + 1);
+        plain.append(data.constData() + copied, start - copied);
+        result.blocks.append(data.sliced(start, end - start + 1));
         m_inBlock = false;
         m_pending.clear();
-        pos = start;
+        copied = end + 1;
+        first = indexIn(data, BlockStart, copied, size);
     }
+    plain.append(data.constData() + copied, size - copied);
+    result.plain = std::move(plain);
 }

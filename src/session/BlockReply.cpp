@@ -1,5 +1,7 @@
 #include "session/BlockReply.h"
 
+#include "session/ServerText.h"
+
 #include <array>
 
 namespace {
@@ -44,8 +46,11 @@ BlockReply BlockReply::parse(const QByteArray& raw)
     QByteArray text = raw;
     if (!text.isEmpty())
         text[text.size() - 1] = ' ';
-    text.replace("fics% ", "");
-    text.replace("fics%", "");
+    // Most replies hold no prompt: the search alone is much cheaper than a replace.
+    if (ServerText::find(text, "fics%") >= 0) {
+        text.replace("fics% ", "");
+        text.replace("fics%", "");
+    }
 
     const qsizetype cr = text.indexOf(Cr);
     const qsizetype headerEnd = cr < 0 ? text.size() : qMin(cr + 2, text.size());

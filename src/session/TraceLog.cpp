@@ -3,11 +3,51 @@
 #include <QDateTime>
 #include <QFile>
 
-TraceLog::TraceLog(bool enabled) : m_enabled(enabled) {}
+TraceLog::TraceLog(bool enabled, qint64 rotationSize)
+    : m_enabled(enabled), m_rotationSize(rotationSize)
+{
+}
+
+TraceLog::~TraceLog() = default;
 
 QByteArray TraceLog::timeStamp()
 {
     return QDateTime::currentDateTime().toString(QStringLiteral("yyMMdd HHmmss : ")).toLatin1();
+}
+
+QString TraceLog::previousPartName(const QString& fileName)
+{
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    if (dot <= fileName.lastIndexOf(u'/'))
+        return fileName + QStringLiteral(".1");
+    return fileName.left(dot) + QStringLiteral(".1") + fileName.mid(dot);
+}
+
+// Opened once, unbuffered: each record is one write to the system, and nothing is
+// lost when the program ends abruptly.
+QFile* TraceLog::openFile(const QString& fileName) const
+{
+    std::unique_ptr<QFile>& file = m_files[fileName];
+    if (!file)
+        file = std::make_unique<QFile>(fileName);
+    if (file->isOpen())
+        return file.get();
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        return nullptr;
+    // A file left over this size by an earlier run starts the rotation at once.
+    if (file->size() > m_rotationSize)
+        startFreshPart(fileName);
+    return file->isOpen() ? file.get() : nullptr;
+}
+
+void TraceLog::startFreshPart(const QString& fileName) const
+{
+    QFile& file = *m_files.at(fileName);
+    file.close();
+    const QString previous = previousPartName(fileName);
+    QFile::remove(previous);
+    QFile::rename(fileName, previous);
+    file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
 }
 
 void TraceLog::write(const QString& fileName, std::initializer_list<QByteArrayView> parts,
@@ -15,8 +55,8 @@ void TraceLog::write(const QString& fileName, std::initializer_list<QByteArrayVi
 {
     if (!m_enabled)
         return;
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+    QFile* file = openFile(fileName);
+    if (!file)
         return;
     QByteArray record;
     if (stamped)
@@ -24,13 +64,13 @@ void TraceLog::write(const QString& fileName, std::initializer_list<QByteArrayVi
     for (const QByteArrayView part : parts)
         record += part;
     record += "\r\n";
-    file.write(record);
+    file->write(record);
+    if (file->size() > m_rotationSize)
+        startFreshPart(fileName);
 }
 
 void TraceLog::ensureFile(const QString& fileName) const
 {
-    if (!m_enabled)
-        return;
-    QFile file(fileName);
-    file.open(QIODevice::WriteOnly | QIODevice::Append);
+    if (m_enabled)
+        openFile(fileName);
 }

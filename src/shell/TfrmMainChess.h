@@ -14,6 +14,7 @@
 #include <memory>
 
 class ConnectionController;
+class MouseActionsController;
 class MainSession;
 class QComboBox;
 class QLabel;
@@ -56,9 +57,17 @@ public:
 
     // "E&xit": disconnect, store what the run keeps, hide; then programEnded.
     void exitProgram();
+    // A termination signal (a desktop logout): "E&xit" without any box, whatever is
+    // open; a refused write goes to the session log and standard error. A signal that
+    // comes while the exit itself waits in a box ends every event loop at once.
+    void exitOnSignal();
 
     int selectedTab() const { return m_selectedTab; }
     const QString& targetPlayer() const { return m_targetPlayer; }
+    void reportWriteFailure(const SettingsWriteError& error);
+    // After a command sent from a menu, typing goes on in the command input, unless another
+    // window of the program holds the focus.
+    void focusCommandInput();
 
     // Controls with given names.
     QTabBar* tabSplitters = nullptr;
@@ -93,11 +102,11 @@ private:
     void buildClientArea();
     void wireMenus();
     void wirePanes();
+    void wireMouseActions();
     void firstShowing();
     void sendInput();
     void setTarget(const QString& word);
     void copyFromPane(bool paste);
-    void reportWriteFailure(const SettingsWriteError& error);
     void openHelpAddress(int tag);
     void openUserGuide();
 
@@ -121,6 +130,7 @@ private:
     bool m_setUp = false;
     bool m_shown = false;
     bool m_exiting = false;
+    bool m_quietExit = false; // the exit runs for a signal: no box may wait for the user
     QString m_programDirectory;
     SettingsFile m_settingsFile;
     MainSettingsRecord m_record;
@@ -129,6 +139,7 @@ private:
     TLists m_lists;
     ScrollLock m_scrollLock;
     QString m_targetPlayer;
+    MouseActionsController* m_mouseActions = nullptr;
     int m_selectedTab = 0;
     int m_boardsOpen = 1;
     QWidget* m_client = nullptr;

@@ -3,6 +3,7 @@
 #include "support/LocalPorts.h"
 #include "support/RecordingTcpServer.h"
 #include "support/SocksProxyLauncher.h"
+#include "support/StallingPeer.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -65,6 +66,10 @@ private Q_SLOTS:
     void throughProxy();
     void proxyFailures_data();
     void proxyFailures();
+    void stalledStepTimesOut_data();
+    void stalledStepTimesOut();
+    void abortEndsAStalledHandshakeAtOnce();
+    void floodWhileReceiverIsBusyStaysBounded();
 };
 
 void ServerSocketTest::directSessionSendsReceivesAndCloses()
@@ -340,6 +345,133 @@ void ServerSocketTest::proxyFailures()
     QCOMPARE(log.events(),
              (QStringList{failure, QStringLiteral("connected %1").arg(code), "closed 0"}));
     QVERIFY(target.received().isEmpty());
+}
+
+void ServerSocketTest::stalledStepTimesOut_data()
+{
+    QTest::addColumn<QString>("step"); // "tcp" or the answer the proxy gives before it stalls
+    QTest::addColumn<bool>("throughProxy");
+    QTest::addColumn<QString>("level");
+    QTest::addColumn<QString>("failure");
+
+    const QString connectFailure = "error 10060 " + ServerSocket::ConnectTimedOut;
+    const QString proxyConnectFailure = "error 10060 " + ServerSocket::ProxyConnectTimedOut;
+    const QString handshakeFailure = "socks error 10060 " + ServerSocket::HandshakeTimedOut;
+    QTest::newRow("server that never completes the connect")
+        << "tcp" << false << "5" << connectFailure;
+    QTest::newRow("proxy that never completes the connect")
+        << "tcp" << true << "5" << proxyConnectFailure;
+    QTest::newRow("SOCKS 5 proxy that accepts and says nothing")
+        << "" << true << "5" << handshakeFailure;
+    QTest::newRow("SOCKS 5 proxy that sends half its first answer")
+        << "\x05" << true << "5" << handshakeFailure;
+    QTest::newRow("SOCKS 4 proxy that sends part of its reply")
+        << "\x00\x5a\x00" << true << "4" << handshakeFailure;
+}
+
+void ServerSocketTest::stalledStepTimesOut()
+{
+    QFETCH(QString, step);
+    QFETCH(bool, throughProxy);
+    QFETCH(QString, level);
+    QFETCH(QString, failure);
+
+    UnansweredListener unanswered;
+    QVERIFY(unanswered.port() != 0);
+    StallingPeer proxy(step.toLatin1());
+    const quint16 stalling = step == "tcp" ? unanswered.port() : proxy.port();
+
+    ServerSocket socket;
+    socket.setStepTimeout(std::chrono::milliseconds(300));
+    EventLog log(socket);
+    if (throughProxy) {
+        SocksSettings socks;
+        socks.server = QStringLiteral("127.0.0.1");
+        socks.port = QString::number(stalling);
+        socks.level = *SocksSettings::parseLevel(level);
+        QVERIFY(socket.setSocks(socks));
+    }
+    socket.setAddress(QStringLiteral("127.0.0.1"));
+    socket.setPort(QString::number(throughProxy ? LocalPorts::freePort() : stalling));
+    socket.connectToServer();
+    QTRY_VERIFY_WITH_TIMEOUT(log.closed(), 20000);
+    QCOMPARE(log.events(), (QStringList{failure, "connected 10060", "closed 0"}));
+}
+
+void ServerSocketTest::abortEndsAStalledHandshakeAtOnce()
+{
+    StallingPeer proxy(QByteArray{});
+    ServerSocket socket;
+    EventLog log(socket);
+    SocksSettings socks;
+    socks.server = QStringLiteral("127.0.0.1");
+    socks.port = QString::number(proxy.port());
+    QVERIFY(socket.setSocks(socks));
+    socket.setAddress(QStringLiteral("127.0.0.1"));
+    socket.setPort(QString::number(LocalPorts::freePort()));
+    socket.connectToServer();
+    QTRY_COMPARE_WITH_TIMEOUT(proxy.accepted(), 1, 20000);
+    QCOMPARE(socket.state(), ServerSocket::State::Connecting);
+
+    socket.abort();
+    QCOMPARE(socket.state(), ServerSocket::State::Closed);
+    QCOMPARE(log.events(), QStringList{"closed 0"});
+}
+
+// A server floods while the receiver shows a modal box: the unread bytes stay bounded
+// (TCP holds back the rest), and afterwards every chunk is bounded and handed over on
+// its own turn of the event loop, with nothing lost or reordered.
+void ServerSocketTest::floodWhileReceiverIsBusyStaysBounded()
+{
+    QByteArray flood(32 * 1024 * 1024, Qt::Uninitialized);
+    for (qsizetype i = 0; i < flood.size(); ++i)
+        flood[i] = char('a' + (i / 7) % 26);
+
+    RecordingTcpServer target;
+    ServerSocket socket;
+    QTcpSocket* transport = socket.findChild<QTcpSocket*>();
+    QVERIFY(transport);
+    QByteArray received;
+    bool boxShown = false;
+    bool boxClosed = false;
+    qint64 mostUnreadDuringBox = 0;
+    qint64 serverHeldBack = 0;
+    qsizetype largestChunk = 0;
+    bool twoChunksInOneTurn = false;
+    bool turnOpen = false;
+    connect(&socket, &ServerSocket::dataAvailable, this, [&] {
+        const QByteArray chunk = socket.receiveAll();
+        received += chunk;
+        largestChunk = qMax(largestChunk, chunk.size());
+        twoChunksInOneTurn = twoChunksInOneTurn || turnOpen;
+        turnOpen = true;
+        QMetaObject::invokeMethod(this, [&] { turnOpen = false; }, Qt::QueuedConnection);
+        if (std::exchange(boxShown, true))
+            return;
+        turnOpen = false;
+        // The box: the event loop runs on while this receiver waits for the user.
+        target.client()->write(flood);
+        const bool filled = QTest::qWaitFor(
+            [&] { return transport->bytesAvailable() >= ServerSocket::ReadBufferSize; }, 20000);
+        for (int turn = 0; turn < 50; ++turn) {
+            QCoreApplication::processEvents();
+            mostUnreadDuringBox = qMax(mostUnreadDuringBox, transport->bytesAvailable());
+        }
+        serverHeldBack = filled ? target.client()->bytesToWrite() : 0;
+        boxClosed = true;
+    });
+    socket.setAddress(QStringLiteral("127.0.0.1"));
+    socket.setPort(QString::number(target.port()));
+    socket.connectToServer();
+    QTRY_VERIFY_WITH_TIMEOUT(boxClosed, 30000);
+    QCOMPARE(mostUnreadDuringBox, ServerSocket::ReadBufferSize);
+    QVERIFY2(serverHeldBack > 0, "the whole flood was taken in while the box was up");
+
+    QTRY_COMPARE_WITH_TIMEOUT(received.size(), RecordingTcpServer::Greeting.size() + flood.size(),
+                              30000);
+    QVERIFY(received == RecordingTcpServer::Greeting + flood);
+    QVERIFY(largestChunk <= ServerSocket::MaxChunk);
+    QVERIFY(!twoChunksInOneTurn);
 }
 
 QTEST_GUILESS_MAIN(ServerSocketTest)

@@ -59,6 +59,21 @@ void BlockAssemblerTest::extract_data()
     QTest::newRow("S2 inside a finished block is removed from it")
         << QByteArrayList{S + "100" + Sep + "51" + Sep + "x", BlockAssembler::S2 + "y" + E}
         << QByteArrayList{S + "100" + Sep + "51" + Sep + "xy" + E} << QByteArray() << false;
+    // A remnant that completes in a later chunk ends the block state: the text after it
+    // is scanned again, so a new start there begins the next block.
+    QByteArrayList byteByByte{S + "abc"};
+    for (const char c : BlockAssembler::S2.chopped(1))
+        byteByByte.append(QByteArray(1, c));
+    byteByByte += {BlockAssembler::S2.right(1) + "rest" + S + "new", E};
+    QTest::newRow("S2 fed one byte per chunk into a pending block ends the block state")
+        << byteByByte << QByteArrayList{S + "new" + E} << QByteArray(S + "abcrest") << false;
+    QTest::newRow("S1 split where a chunk ends ends the block state")
+        << QByteArrayList{S + "7" + Sep + "long text", BlockAssembler::S1.left(10),
+                          BlockAssembler::S1.mid(10) + "tail" + S + "x", E}
+        << QByteArrayList{S + "x" + E} << QByteArray(S + "7" + Sep + "long texttail") << false;
+    QTest::newRow("blocks, plain text and a stray start in one chunk keep their order")
+        << QByteArrayList{"a" + a + "b" + S + "c" + b + "d" + a}
+        << QByteArrayList{a, b, a} << QByteArray("ab" + S + "cd") << false;
     QTest::newRow("remnant in the pending block after its end")
         << QByteArrayList{S + "1", "2" + E + BlockAssembler::S2 + "z"}
         << QByteArrayList{S + "12" + E} << QByteArray("z") << false;

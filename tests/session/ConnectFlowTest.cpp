@@ -13,6 +13,7 @@
 #include "support/LocalPorts.h"
 #include "support/RelayPortLock.h"
 #include "support/SocksProxyLauncher.h"
+#include "support/StallingPeer.h"
 
 #include <QDir>
 #include <QFile>
@@ -172,6 +173,9 @@ private Q_SLOTS:
     void invalidSocksLevelIsRefused();
     void missingTimesealHelper();
     void loginThroughTimesealRelay();
+    void cancelEndsAStalledAttempt_data();
+    void cancelEndsAStalledAttempt();
+    void stalledProxyShowsWhichStepTimedOut();
 
 private:
     void connectAndWaitForLogin(const QByteArray& handle);
@@ -386,6 +390,61 @@ void ConnectFlowTest::loginThroughTimesealRelay()
     QCOMPARE(m_rig->socket.port(), QStringLiteral("5005"));
     m_rig->flow.disconnectMenu();
     QTRY_VERIFY(m_view->saw("controls disconnected"));
+}
+
+
+void ConnectFlowTest::cancelEndsAStalledAttempt_data()
+{
+    QTest::addColumn<bool>("throughProxy");
+    QTest::newRow("proxy that accepts and says nothing") << true;
+    QTest::newRow("server that never completes the connect") << false;
+}
+
+void ConnectFlowTest::cancelEndsAStalledAttempt()
+{
+    QFETCH(bool, throughProxy);
+    StallingPeer proxy(QByteArray{});
+    UnansweredListener unanswered;
+    QVERIFY(unanswered.port() != 0);
+    FirewallSettings firewall;
+    if (throughProxy) {
+        firewall.enabled = true;
+        firewall.server = QStringLiteral("127.0.0.1");
+        firewall.port = QString::number(proxy.port());
+        firewall.level = QStringLiteral("5");
+    }
+    m_view->choice = ConnectionChoice{
+        entry("dave", "davepw", throughProxy ? m_server->port() : unanswered.port()), firewall};
+    m_rig->flow.connectButton();
+    if (throughProxy)
+        QTRY_COMPARE_WITH_TIMEOUT(proxy.accepted(), 1, 20000);
+    QVERIFY(m_view->progressShown());
+    QCOMPARE(int(m_rig->socket.state()), int(ServerSocket::State::Connecting));
+
+    m_rig->flow.cancelConnecting();
+    QCOMPARE(int(m_rig->socket.state()), int(ServerSocket::State::Closed));
+    QVERIFY(!m_view->progressShown());
+    QCOMPARE(m_view->calls.last(), QStringLiteral("controls disconnected"));
+    QVERIFY(m_view->saw("title Tolvaris 2.0 Quarndell: Disconnected"));
+    for (const QString& call : std::as_const(m_view->calls))
+        QVERIFY2(!call.startsWith("error") && !call.startsWith("warning"), qPrintable(call));
+}
+
+void ConnectFlowTest::stalledProxyShowsWhichStepTimedOut()
+{
+    StallingPeer proxy(QByteArray{});
+    FirewallSettings firewall;
+    firewall.enabled = true;
+    firewall.server = QStringLiteral("127.0.0.1");
+    firewall.port = QString::number(proxy.port());
+    firewall.level = QStringLiteral("5");
+    m_view->choice = ConnectionChoice{entry("dave", "davepw", m_server->port()), firewall};
+    m_rig->socket.setStepTimeout(std::chrono::milliseconds(300));
+    m_rig->flow.connectButton();
+    QTRY_VERIFY_WITH_TIMEOUT(m_view->saw("controls disconnected"), 20000);
+    QVERIFY(m_view->saw("error Error #10060 SOCKS proxy handshake timed out"));
+    QVERIFY(!m_view->progressShown());
+    QVERIFY(m_server->receivedLines().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(ConnectFlowTest)

@@ -34,7 +34,7 @@ private:
     QString m_previousFolder;
     std::unique_ptr<RecordingTcpServer> m_server;
     std::unique_ptr<ServerSocket> m_socket;
-    TraceLog m_trace;
+    std::unique_ptr<TraceLog> m_trace; // one per test: its files stay open in that test's folder
 };
 
 void SocketCommandSenderTest::init()
@@ -42,6 +42,7 @@ void SocketCommandSenderTest::init()
     m_folder = std::make_unique<QTemporaryDir>();
     m_previousFolder = QDir::currentPath();
     QDir::setCurrent(m_folder->path());
+    m_trace = std::make_unique<TraceLog>();
     m_server = std::make_unique<RecordingTcpServer>();
     m_socket = std::make_unique<ServerSocket>();
 }
@@ -50,6 +51,7 @@ void SocketCommandSenderTest::cleanup()
 {
     m_socket.reset();
     m_server.reset();
+    m_trace.reset();
     QDir::setCurrent(m_previousFolder);
     m_folder.reset();
 }
@@ -89,7 +91,7 @@ void SocketCommandSenderTest::sendsEachPieceAsOneLine()
     QFETCH(QString, commands);
     QFETCH(QByteArray, sent);
     connectSocket();
-    SocketCommandSender sender(*m_socket, m_trace);
+    SocketCommandSender sender(*m_socket, *m_trace);
     sender.sendCommand(commands);
     QTRY_COMPARE(m_server->received(), sent);
     // Each line is its own unstamped record ending in CR LF.
@@ -115,7 +117,7 @@ void SocketCommandSenderTest::encodesTypedCharacters()
     QFETCH(QString, typed);
     QFETCH(QByteArray, sent);
     connectSocket();
-    SocketCommandSender sender(*m_socket, m_trace);
+    SocketCommandSender sender(*m_socket, *m_trace);
     sender.sendCommand(typed);
     QTRY_COMPARE(m_server->received(), sent);
 }
@@ -123,7 +125,7 @@ void SocketCommandSenderTest::encodesTypedCharacters()
 void SocketCommandSenderTest::secretLineIsMaskedInTheTrace()
 {
     connectSocket();
-    SocketCommandSender sender(*m_socket, m_trace);
+    SocketCommandSender sender(*m_socket, *m_trace);
     sender.sendCommand(QStringLiteral("alice"));
     sender.sendSecretLine(QStringLiteral("p^ss wörd"));
     QTRY_COMPARE(m_server->received(), QByteArray("alice\np^ss w\xf6rd\n"));
@@ -132,7 +134,7 @@ void SocketCommandSenderTest::secretLineIsMaskedInTheTrace()
 
 void SocketCommandSenderTest::sendsNothingWhileDisconnected()
 {
-    SocketCommandSender sender(*m_socket, m_trace);
+    SocketCommandSender sender(*m_socket, *m_trace);
     sender.sendCommand(QStringLiteral("tell Bob hi^finger"));
     sender.sendSecretLine(QStringLiteral("secret"));
     connectSocket();
@@ -144,7 +146,7 @@ void SocketCommandSenderTest::sendsNothingWhileDisconnected()
 void SocketCommandSenderTest::missingTraceFolderDoesNotStopSending()
 {
     connectSocket();
-    SocketCommandSender sender(*m_socket, m_trace);
+    SocketCommandSender sender(*m_socket, *m_trace);
     QDir::setCurrent(m_previousFolder);
     const QString gone = m_folder->path();
     m_folder.reset();

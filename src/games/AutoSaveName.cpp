@@ -1,0 +1,23 @@
+#include "games/AutoSaveName.h"
+
+namespace AutoSaveName {
+
+QString safeHandle(const QByteArray& handle)
+{
+    QString safe;
+    safe.reserve(handle.size());
+    for (const char c : handle) {
+        const bool kept = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                          (c >= '0' && c <= '9') || c == '-' || c == '_';
+        safe += kept ? QLatin1Char(c) : QLatin1Char('_');
+    }
+    return safe;
+}
+
+QString ownFormat(const QDateTime& when, const QByteArray& white, const QByteArray& black)
+{
+    return when.toString(QStringLiteral("yyyy-MM-dd_hh:mm:ss")) + u'_' + safeHandle(white) +
+           u'_' + safeHandle(black) + QStringLiteral(".ql");
+}
+
+} // namespace AutoSaveName
