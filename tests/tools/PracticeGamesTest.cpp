@@ -28,6 +28,7 @@ private Q_SLOTS:
     void examineWalk();
     void bughouseDrop();
     void listsInColumns();
+    void bystandersHearOfGamesAndSeePlayers();
     void randyPlaysSparring();
 
 private:
@@ -319,6 +320,24 @@ void PracticeGamesTest::listsInColumns()
     const QByteArray variables = m_alice->takeThrough("Variable settings of bob:");
     QVERIFY2(variables.contains("\n\rtime=7 "), variables.constData());
     QVERIFY(variables.contains(" Lang=English"));
+}
+
+void PracticeGamesTest::bystandersHearOfGamesAndSeePlayers()
+{
+    RawFicsClient carol(m_server->port());
+    carol.loginAs("carol", "carolpw");
+    carol.send("set gin 1\n");
+    carol.takeUntil("fics% ");
+    startGame();
+    QCOMPARE(carol.takeThrough("Creating"),
+             QByteArray("\n\r{Game 1 (alice vs. bob) Creating unrated blitz match.}\n\rfics% "));
+    carol.send("who\n");
+    const QByteArray who = carol.takeThrough("players displayed");
+    QVERIFY2(who.contains("----^alice") && who.contains("----^bob") && who.contains("---- carol"),
+             who.constData());
+    m_alice->send("resign\n");
+    QCOMPARE(carol.takeThrough("resigns}"),
+             QByteArray("\n\r{Game 1 (alice vs. bob) alice resigns} 0-1\n\rfics% "));
 }
 
 void PracticeGamesTest::randyPlaysSparring()

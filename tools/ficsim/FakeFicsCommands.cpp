@@ -54,6 +54,8 @@ QByteArray setAnswer(const QByteArray& name, const QByteArray& value)
                      "You are no longer open to receive match requests.");
     if (name == "shout")
         return onOff(value, "You will now hear shouts.", "You will not hear shouts.");
+    if (name == "gin")
+        return onOff(value, "You will now hear game results.", "You will not hear game results.");
     if (name == "cshout")
         return onOff(value, "You will now hear cshouts.", "You will not hear cshouts.");
     if (name == "chanoff")
@@ -244,7 +246,10 @@ FakeFicsCommands::Reply FakeFicsCommands::who(FakeFicsServer& server)
     for (FakeFicsSession* other : server.sessions()) {
         if (other->stage() != FakeFicsSession::Stage::LoggedIn)
             continue;
-        row += "---- " + other->handle().leftJustified(12);
+        // Rating, then "^" for a player in a game, then the handle, as the server lines them up.
+        const QByteArray handle = other->handle();
+        row += QByteArray(server.isRegistered(handle) ? "----" : "++++") +
+               (server.referee().isPlaying(handle) ? '^' : ' ') + handle.leftJustified(12);
         ++count;
     }
     reply.lines << row << ""
