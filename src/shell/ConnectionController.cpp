@@ -6,8 +6,10 @@
 #include "session/ConnectionList.h"
 #include "session/LoginSteps.h"
 #include "session/PracticeServer.h"
+#include "session/ui/CommandInput.h"
 #include "session/ui/TfrmCancelMessage.h"
 #include "session/ui/TfrmConnect.h"
+#include "shell/MainLists.h"
 #include "shell/MainSession.h"
 #include "shell/SessionLogMenu.h"
 #include "shell/TfrmMainChess.h"
@@ -29,13 +31,14 @@ const QString AutoExecSection = QStringLiteral("AutoExec Cmds");
 
 ConnectionController::ConnectionController(TfrmMainChess& window, const QString& programDirectory)
     : QObject(&window), m_window(window), m_programDirectory(programDirectory),
-      m_progress(new TfrmCancelMessage(&window)), m_practice(new PracticeServer(this))
+      m_progress(std::make_unique<TfrmCancelMessage>()), m_practice(new PracticeServer(this))
 {
     MainSession& session = window.session();
     session.loginQuestions().setParentWidget(&window);
     m_flow =
         std::make_unique<ConnectFlow>(session.socket(), session.commands(), session.login(), *this);
     m_flow->setProgramFolder(programDirectory);
+    session.login().setToggleStates([this] { return toggleStates(); });
     session.login().setTargetLabelHook(
         [this](const QString& handle) { m_window.toolBars.laTarget->setText(handle); });
     m_progress->setCancelAction([this] { m_flow->cancelConnecting(); });
@@ -102,6 +105,15 @@ void ConnectionController::connectToPractice(quint16 port)
     m_practiceChoice = choice;
     prepareLogin();
     m_flow->connectMenu();
+}
+
+InterfaceToggles ConnectionController::toggleStates() const
+{
+    InterfaceToggles toggles;
+    toggles.silenceSet = m_window.silenceSet();
+    toggles.silencePressed = m_window.toolBars.spdSilence->isChecked();
+    toggles.openPressed = m_window.toolBars.spdOpen->isChecked();
+    return toggles;
 }
 
 std::optional<ConnectionChoice> ConnectionController::chooseConnection()
@@ -182,9 +194,10 @@ void ConnectionController::sessionEnded()
     // The main chat window and the board manager take their part here once they exist.
 }
 
-void ConnectionController::protocolChosen(ServerProtocol)
+void ConnectionController::protocolChosen(ServerProtocol protocol)
 {
-    // The main chat window learns the protocol here once it exists.
+    // The seek list's columns and the lists' refresh intervals depend on it.
+    m_window.lists().setProtocol(protocol);
 }
 
 void ConnectionController::showInformation(const QString& text)

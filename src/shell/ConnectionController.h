@@ -1,6 +1,7 @@
 #pragma once
 
 #include "session/ConnectFlowView.h"
+#include "session/InterfaceToggles.h"
 
 #include <QObject>
 #include <QString>
@@ -49,10 +50,13 @@ private:
     void practiceOffline();
     void connectToPractice(quint16 port);
     std::optional<ConnectionChoice> lastUsedEntry() const;
+    InterfaceToggles toggleStates() const;
 
     TfrmMainChess& m_window;
     QString m_programDirectory;
-    TfrmCancelMessage* m_progress;
+    // A window of its own: the connect flow disables the main window, and Qt disables
+    // a window's children with it, Cancel included.
+    std::unique_ptr<TfrmCancelMessage> m_progress;
     std::unique_ptr<ConnectFlow> m_flow;
     bool m_skipDialogOnce = false;
     PracticeServer* m_practice;

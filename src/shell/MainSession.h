@@ -9,6 +9,8 @@
 #include "session/ui/LoginInputBox.h"
 #include "session/NullReceivers.h"
 
+class ListPaneSink;
+class ReplyWindowsSink;
 class TerminalSink;
 
 // The server session as the main window owns it: socket, command sender,
@@ -17,7 +19,7 @@ class TerminalSink;
 class MainSession
 {
 public:
-    explicit MainSession(TerminalSink& terminal);
+    MainSession(TerminalSink& terminal, ListPaneSink& listPane, ReplyWindowsSink& replyWindows);
     MainSession(const MainSession&) = delete;
     MainSession& operator=(const MainSession&) = delete;
 
@@ -39,6 +41,6 @@ private:
     SocketCommandSender m_commands;
     LoginInputBox m_loginQuestions;
     LoginSteps m_login;
-    NullReceivers m_unwired; // boards, chat, sounds, list pane and list windows come later
+    NullReceivers m_unwired; // boards, chat and sounds come later
     SessionPipeline m_pipeline;
 };

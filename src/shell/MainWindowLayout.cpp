@@ -1,10 +1,12 @@
 // The main window's layout: tab row, upper pane, splitter, terminal, command
 // input and status bar, and what changes it (tabs, splitter, bar flags).
 #include "shell/MainLayout.h"
+#include "shell/MainLists.h"
 #include "shell/SplitterBar.h"
 #include "shell/TfrmMainChess.h"
 
 #include "chat/ui/TerminalView.h"
+#include "session/ui/CommandInput.h"
 
 #include <QComboBox>
 #include <QTabBar>
@@ -52,6 +54,7 @@ void TfrmMainChess::tabChanged(int index)
     // the main window shows the terminal alone.
     m_selectedTab = (index == TLists::BoardsTab && m_record.boardsSeperated) ? 0 : index;
     layoutClientArea();
+    m_listsWiring->tabChanged();
 }
 
 void TfrmMainChess::selectTab(int index)
@@ -87,6 +90,7 @@ void TfrmMainChess::toggleToolBarFlag()
 {
     m_record.toolBar = !m_record.toolBar;
     menus.mnuHideToolBar->setChecked(!m_record.toolBar);
+    toolBars.setShown(m_record.toolBar);
     layoutClientArea();
 }
 

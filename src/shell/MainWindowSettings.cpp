@@ -10,7 +10,9 @@
 #include "settings/SettingsValue.h"
 #include "shell/MouseActionsController.h"
 #include "settings/SettingsWriteError.h"
+#include "session/ui/CommandInput.h"
 #include "shell/ApplicationTitle.h"
+#include "shell/MainLists.h"
 
 #include <QAction>
 #include <QApplication>
@@ -38,6 +40,7 @@ void TfrmMainChess::LoadMainSettings()
     m_lists.Load(m_settingsFile);
     m_mouseActions->load();
     applySettings();
+    m_listsWiring->applySettings();
     loadCommandPresets();
 }
 
@@ -47,6 +50,9 @@ void TfrmMainChess::applySettings()
     menus.mnuAutoSavePGN->setChecked(m_record.pgnFormat);
     menus.mnuHideGameBar->setChecked(!m_record.gameBar);
     menus.mnuHideToolBar->setChecked(!m_record.toolBar);
+    // With the flag on, each bar keeps the visibility its stored position gave it.
+    if (!m_record.toolBar)
+        toolBars.setShown(false);
     menus.mnuAutoflag->setChecked(m_record.autoFlag);
     menus.mnuBoardsSeparate->setChecked(m_record.boardsSeperated);
 
@@ -116,6 +122,7 @@ void TfrmMainChess::SaveMainSettings()
     try {
         m_record.save(m_settingsFile);
         m_lists.Store(m_settingsFile);
+        m_listsWiring->saveSettings();
     } catch (const SettingsWriteError& error) {
         reportWriteFailure(error);
         return;

@@ -1,5 +1,6 @@
 #include "shell/TfrmMainChess.h"
 
+#include "chat/ui/ScrollLockKey.h"
 #include "chat/ui/TerminalMenu.h"
 #include "chat/ui/TerminalView.h"
 #include "session/SessionLog.h"
@@ -7,15 +8,17 @@
 #include "settings/SettingsBatch.h"
 #include "settings/SettingsWriteError.h"
 #include "lists/ui/TfrmProfile.h"
+#include "session/ui/CommandInput.h"
 #include "shell/ApplicationTitle.h"
 #include "shell/ConnectionController.h"
-#include "widgets/ControlHint.h"
-#include "widgets/HelpAddresses.h"
+#include "shell/MainLists.h"
 #include "shell/MainSession.h"
 #include "shell/MouseActionsController.h"
 #include "shell/SplitterBar.h"
 #include "shell/TfrmAbout.h"
 #include "shell/TfrmWhatsMore.h"
+#include "widgets/ControlHint.h"
+#include "widgets/HelpAddresses.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -28,7 +31,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QShortcut>
 #include <QStatusTipEvent>
 #include <QTabBar>
 #include <QToolButton>
@@ -51,7 +53,9 @@ TfrmMainChess::TfrmMainChess(const QString& programDirectory, const QString& req
     menus.build(menuBar());
     toolBars.build(this);
     buildClientArea();
-    m_session = std::make_unique<MainSession>(*memTerminal);
+    m_listsWiring = std::make_unique<MainLists>(*this);
+    m_session = std::make_unique<MainSession>(*memTerminal, *m_listsWiring, *m_listsWiring);
+    m_listsWiring->build();
     wireMenus();
     wirePanes();
     m_connection = new ConnectionController(*this, m_programDirectory);
@@ -89,11 +93,8 @@ void TfrmMainChess::buildClientArea()
     pnlSought = new QWidget(m_client);
     pnlSought->setObjectName(QStringLiteral("pnlSought"));
 
-    cmbInput = new QComboBox(m_client);
+    cmbInput = new CommandInput(m_client);
     cmbInput->setObjectName(QStringLiteral("cmbInput"));
-    cmbInput->setEditable(true);
-    cmbInput->setInsertPolicy(QComboBox::NoInsert);
-    cmbInput->setMaxVisibleItems(20);
     ControlHint::apply(cmbInput, QStringLiteral("Enter server commands here."));
     cmbInput->lineEdit()->installEventFilter(this);
     memTerminal->setFocusTarget(cmbInput);
@@ -147,12 +148,11 @@ void TfrmMainChess::wireMenus()
         spdScrollLock->setChecked(on);
         mnuTerminal->mnuScrollLock->setChecked(on);
     });
-    auto* scrollLockKey = new QShortcut(QKeySequence(Qt::Key_ScrollLock), this);
-    connect(scrollLockKey, &QShortcut::activated, &m_scrollLock, &ScrollLock::toggle);
+    new ScrollLockKey(*this, m_scrollLock);
 
     connect(tabSplitters, &QTabBar::currentChanged, this, &TfrmMainChess::tabChanged);
     connect(pnlSplitter, &SplitterBar::dragEnded, this, &TfrmMainChess::splitterDropped);
-    connect(cmbInput->lineEdit(), &QLineEdit::returnPressed, this, &TfrmMainChess::sendInput);
+    connect(cmbInput, &CommandInput::commandEntered, this, &TfrmMainChess::sendInput);
 }
 
 void TfrmMainChess::wirePanes()
@@ -213,9 +213,8 @@ void TfrmMainChess::copyFromPane(bool paste)
     cmbInput->setFocus();
 }
 
-void TfrmMainChess::sendInput()
+void TfrmMainChess::sendInput(const QString& text)
 {
-    const QString text = cmbInput->currentText();
     m_session->commands().sendCommand(text);
     memTerminal->appendLine(text, TextKind::Commands);
     if (m_session->sessionLog().isOpen())
@@ -239,7 +238,20 @@ void TfrmMainChess::reportWriteFailure(const SettingsWriteError& error)
 
 void TfrmMainChess::openHelpAddress(int tag)
 {
-    QDesktopServices::openUrl(QUrl(HelpAddresses::webPage(tag)));
+    const QString address = HelpAddresses::webPage(tag);
+    openInBrowser(QUrl(address), address);
+}
+
+// Without a browser the user gets at least the address, selectable for copying.
+void TfrmMainChess::openInBrowser(const QUrl& url, const QString& shown)
+{
+    if (QDesktopServices::openUrl(url))
+        return;
+    QMessageBox box(QMessageBox::Warning, ApplicationTitle,
+                    QStringLiteral("No web browser could be started to show %1").arg(shown),
+                    QMessageBox::Ok, this);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box.exec();
 }
 
 void TfrmMainChess::openUserGuide()
@@ -250,7 +262,7 @@ void TfrmMainChess::openUserGuide()
                                  QStringLiteral("The user guide was not found."));
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(guide));
+    openInBrowser(QUrl::fromLocalFile(guide), guide);
 }
 
 bool TfrmMainChess::event(QEvent* event)

@@ -13,14 +13,17 @@
 
 #include <memory>
 
+class CommandInput;
 class ConnectionController;
 class MouseActionsController;
+class MainLists;
 class MainSession;
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QTabBar;
 class QToolButton;
+class QUrl;
 class SettingsWriteError;
 class SplitterBar;
 class TerminalMenu;
@@ -36,6 +39,7 @@ class TfrmWhatsMore;
 class TfrmMainChess : public QMainWindow
 {
     Q_OBJECT
+    friend class MainLists; // the server lists' wiring, kept in its own file
 
 public:
     static inline const QString Caption = QStringLiteral("Tolvaris Internet Chess");
@@ -51,6 +55,7 @@ public:
     const SettingsFile& settingsFile() const { return m_settingsFile; }
     MainSession& session() { return *m_session; }
     ConnectionController& connection() { return *m_connection; }
+    MainLists& lists() { return *m_listsWiring; }
 
     void LoadMainSettings();
     void SaveMainSettings();
@@ -68,6 +73,8 @@ public:
     // After a command sent from a menu, typing goes on in the command input, unless another
     // window of the program holds the focus.
     void focusCommandInput();
+    // What the Silence toggle silences (a set of InterfaceToggles::SilenceMember).
+    int silenceSet() const { return m_record.silence; }
 
     // Controls with given names.
     QTabBar* tabSplitters = nullptr;
@@ -76,7 +83,7 @@ public:
     SplitterBar* pnlSplitter = nullptr;
     QWidget* pnlBoard = nullptr;
     QWidget* pnlSought = nullptr;
-    QComboBox* cmbInput = nullptr;
+    CommandInput* cmbInput = nullptr;
     QWidget* pnlStatus = nullptr;
     QToolButton* spdScrollLock = nullptr;
     QPushButton* btWindows = nullptr;
@@ -104,11 +111,12 @@ private:
     void wirePanes();
     void wireMouseActions();
     void firstShowing();
-    void sendInput();
+    void sendInput(const QString& text);
     void setTarget(const QString& word);
     void copyFromPane(bool paste);
     void openHelpAddress(int tag);
     void openUserGuide();
+    void openInBrowser(const QUrl& url, const QString& shown);
 
     // Layout (MainWindowLayout.cpp)
     void layoutClientArea();
@@ -144,6 +152,7 @@ private:
     int m_boardsOpen = 1;
     QWidget* m_client = nullptr;
     TfrmWhatsMore* m_features = nullptr;
+    std::unique_ptr<MainLists> m_listsWiring;
     std::unique_ptr<MainSession> m_session;
     ConnectionController* m_connection = nullptr;
 };

@@ -68,7 +68,7 @@ QList<QByteArray> history(FakeFicsServer& server, const QByteArray& asked)
         return {nobody(asked)};
     const QList<GameReferee::Finished> games = server.referee().finishedOf(handle);
     if (games.isEmpty())
-        return {"Sorry, no game information available."};
+        return {handle + " has no history games."};
     QList<QByteArray> lines{"History for " + handle + ':',
                             "                  Opponent      Type         ECO End Date"};
     const qsizetype first = qMax<qsizetype>(0, games.size() - 10);
