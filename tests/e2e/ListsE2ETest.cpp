@@ -321,7 +321,7 @@ void ListsE2ETest::allInfoFillsTheCommandsWindow()
                                 "500 assess alice", "999 iset block 0"}));
     const QString shown = cmds->reCmds->toPlainText();
     QVERIFY(!shown.contains(u"old text"));
-    QVERIFY(shown.contains(u"Finger of alice:"));
+    QVERIFY(shown.contains(u"Statistics for alice"));
     QVERIFY(shown.contains(u"alice has no history games."));
     QVERIFY(cmds->isVisible());
     QVERIFY(m_window->lists().gameList(ListWindow::History)->isVisible());

@@ -27,6 +27,8 @@ private Q_SLOTS:
     void illegalMoveAndWrongTurn();
     void examineWalk();
     void bughouseDrop();
+    void listsInColumns();
+    void bystandersHearOfGamesAndSeePlayers();
     void randyPlaysSparring();
 
 private:
@@ -254,6 +256,88 @@ void PracticeGamesTest::bughouseDrop()
     QVERIFY2(partnerSees.contains("{Game 1 (alice vs. carol) alice resigns} 0-1\n\r"),
              partnerSees.constData());
     QVERIFY(partnerSees.contains("{Game 2 (dave vs. bob) bob resigns} 1-0\n\r"));
+}
+
+// The list windows cut rows at fixed columns (1-based, inclusive); the rows must hold
+// the values there.
+void PracticeGamesTest::listsInColumns()
+{
+    startGame();
+    play(*m_alice, *m_bob, "e4");
+    m_alice->send("adjourn\n");
+    m_alice->takeThrough("sent.");
+    m_bob->takeThrough("accept.");
+    m_bob->send("adjourn\n");
+    QVERIFY(m_bob->takeThrough("{Game").contains(
+        "{Game 1 (alice vs. bob) Game adjourned by mutual agreement} *"));
+    m_alice->takeThrough("{Game");
+    startGame();
+    m_bob->send("resign\n");
+    m_bob->takeThrough("resigns}");
+    const auto cut = [](const QByteArray& row, int from, int to) {
+        return row.mid(from - 1, to - from + 1).trimmed();
+    };
+    const auto rowAfter = [](const QByteArray& reply, const QByteArray& title) {
+        const QList<QByteArray> lines = reply.split('\n');
+        for (int i = 0; i + 2 < lines.size(); ++i) {
+            if (lines[i].contains(title))
+                return QByteArray(lines[i + 2]).replace('\r', "");
+        }
+        return QByteArray();
+    };
+
+    m_alice->send("history\n");
+    const QByteArray history = rowAfter(m_alice->takeThrough("History for"), "History for alice:");
+    QVERIFY2(history.size() >= 55, history.constData());
+    QCOMPARE(cut(history, 1, 2), QByteArray("0"));
+    QCOMPARE(cut(history, 5, 5), QByteArray("+"));
+    QCOMPARE(cut(history, 12, 12), QByteArray("W"));
+    QCOMPARE(cut(history, 19, 32), QByteArray("bob"));
+    QCOMPARE(cut(history, 33, 44), QByteArray("[ bu  5   0]"));
+    QCOMPARE(cut(history, 50, 52), QByteArray("Res"));
+
+    m_alice->send("stored\n");
+    const QByteArray stored = rowAfter(m_alice->takeThrough("Stored games"), "Stored games for alice:");
+    QVERIFY2(stored.size() >= 55, stored.constData());
+    QCOMPARE(cut(stored, 1, 2), QByteArray("1"));
+    QCOMPARE(cut(stored, 5, 5), QByteArray("W"));
+    QCOMPARE(cut(stored, 7, 21), QByteArray("bob"));
+    QCOMPARE(cut(stored, 23, 23), QByteArray("Y"));
+    QCOMPARE(cut(stored, 25, 36), QByteArray("[ bu  5   0]"));
+    QCOMPARE(cut(stored, 38, 42), QByteArray("39-39"));
+    QCOMPARE(cut(stored, 44, 46), QByteArray("B1"));
+
+    m_alice->send("journal\n");
+    const QByteArray journal = rowAfter(m_alice->takeThrough("Journal for"), "Journal for alice:");
+    QVERIFY2(journal.size() >= 70 && journal.startsWith('%'), journal.constData());
+    QCOMPARE(cut(journal, 6, 19), QByteArray("alice"));
+    QCOMPARE(cut(journal, 50, 61), QByteArray("[ br  5   0]"));
+    QCOMPARE(cut(journal, 71, 80), QByteArray("1-0"));
+
+    m_bob->send("set time 7\n");
+    m_bob->takeThrough("time");
+    m_alice->send("variables bob\n");
+    const QByteArray variables = m_alice->takeThrough("Variable settings of bob:");
+    QVERIFY2(variables.contains("\n\rtime=7 "), variables.constData());
+    QVERIFY(variables.contains(" Lang=English"));
+}
+
+void PracticeGamesTest::bystandersHearOfGamesAndSeePlayers()
+{
+    RawFicsClient carol(m_server->port());
+    carol.loginAs("carol", "carolpw");
+    carol.send("set gin 1\n");
+    carol.takeUntil("fics% ");
+    startGame();
+    QCOMPARE(carol.takeThrough("Creating"),
+             QByteArray("\n\r{Game 1 (alice vs. bob) Creating unrated blitz match.}\n\rfics% "));
+    carol.send("who\n");
+    const QByteArray who = carol.takeThrough("players displayed");
+    QVERIFY2(who.contains("----^alice") && who.contains("----^bob") && who.contains("---- carol"),
+             who.constData());
+    m_alice->send("resign\n");
+    QCOMPARE(carol.takeThrough("resigns}"),
+             QByteArray("\n\r{Game 1 (alice vs. bob) alice resigns} 0-1\n\rfics% "));
 }
 
 void PracticeGamesTest::randyPlaysSparring()

@@ -1,9 +1,12 @@
 #include "ficsim/FakeFicsCommands.h"
 
+#include "ficsim/ChatCommands.h"
 #include "ficsim/FakeFicsServer.h"
 #include "ficsim/FakeFicsSession.h"
 #include "ficsim/GameCommands.h"
 #include "ficsim/GameReferee.h"
+#include "ficsim/PlayerLists.h"
+#include "ficsim/ServerVariables.h"
 
 namespace {
 
@@ -20,24 +23,12 @@ enum Code
     Quit = 97,
     Resign = 103,
     Set = 109,
-    Shout = 110,
     Stored = 127,
-    Tell = 132,
     Seek = 155,
     Sought = 157,
     Variables = 143,
     Who = 146,
 };
-
-QByteArray restAfter(const QByteArray& line, int words)
-{
-    QByteArray rest = line.trimmed();
-    for (int i = 0; i < words; ++i) {
-        const int space = rest.indexOf(' ');
-        rest = space < 0 ? QByteArray() : rest.mid(space + 1).trimmed();
-    }
-    return rest;
-}
 
 QByteArray onOff(const QByteArray& value, const char* on, const char* off)
 {
@@ -63,6 +54,8 @@ QByteArray setAnswer(const QByteArray& name, const QByteArray& value)
                      "You are no longer open to receive match requests.");
     if (name == "shout")
         return onOff(value, "You will now hear shouts.", "You will not hear shouts.");
+    if (name == "gin")
+        return onOff(value, "You will now hear game results.", "You will not hear game results.");
     if (name == "cshout")
         return onOff(value, "You will now hear cshouts.", "You will not hear cshouts.");
     if (name == "chanoff")
@@ -70,10 +63,14 @@ QByteArray setAnswer(const QByteArray& name, const QByteArray& value)
     return name + " set to " + value + ".";
 }
 
-const QList<QByteArray> KnownVariables{"style", "highlight", "autoflag", "ptime",  "interface",
-                                       "seek",  "open",      "shout",    "cshout", "chanoff",
-                                       "bell",  "width",     "height",   "pin",    "gin",
-                                       "time",  "inc",       "prompt",   "ctell",  "sshout"};
+bool knownVariable(const QByteArray& name)
+{
+    for (const auto& known : ServerVariables::Defaults) {
+        if (known.first.compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return ServerVariables::Hidden.contains(name);
+}
 
 QByteArray speed(int minutes, int increment)
 {
@@ -94,6 +91,16 @@ QByteArray boardLine(int game, const QByteArray& white, const QByteArray& black,
 }
 
 } // namespace
+
+QByteArray FakeFicsCommands::restAfter(const QByteArray& line, int words)
+{
+    QByteArray rest = line.trimmed();
+    for (int i = 0; i < words; ++i) {
+        const int space = rest.indexOf(' ');
+        rest = space < 0 ? QByteArray() : rest.mid(space + 1).trimmed();
+    }
+    return rest;
+}
 
 FakeFicsCommands::Reply FakeFicsCommands::run(FakeFicsSession& session, FakeFicsServer& server,
                                               const QByteArray& line)
@@ -119,10 +126,8 @@ FakeFicsCommands::Reply FakeFicsCommands::run(FakeFicsSession& session, FakeFics
         return set(session, words, restAfter(line, 2));
     if (word == "iset")
         return iset(session, server, words);
-    if (word == "tell" || word == "t")
-        return tell(session, server, words, restAfter(line, 2));
-    if (word == "shout")
-        return shout(session, server, restAfter(line, 1));
+    if (auto reply = ChatCommands::run(session, server, words, line))
+        return *reply;
     if (word == "sought")
         return sought(server);
     if (word == "seek")
@@ -132,10 +137,10 @@ FakeFicsCommands::Reply FakeFicsCommands::run(FakeFicsSession& session, FakeFics
     if (word == "who")
         return who(server);
     if (word == "vars" || word == "variables")
-        return variables(server, self);
+        return {Variables, PlayerLists::variables(server, self)};
     if (word == "finger" || word == "history" || word == "stored" || word == "journal" ||
         word == "assess")
-        return playerList(word, self);
+        return playerList(server, word, self);
     return unknown(server, word);
 }
 
@@ -146,7 +151,7 @@ FakeFicsCommands::Reply FakeFicsCommands::set(FakeFicsSession& session,
     if (words.size() < 2)
         return {Set, {"Usage: set variable [value]"}};
     const QByteArray name = words[1].toLower();
-    if (!KnownVariables.contains(name))
+    if (!knownVariable(name))
         return {Set, {"No such variable name " + name + "."}};
     const QByteArray value = rest.isEmpty() ? QByteArray("0") : rest;
     session.m_variables.insert(name, value);
@@ -169,34 +174,6 @@ FakeFicsCommands::Reply FakeFicsCommands::iset(FakeFicsSession& session, FakeFic
                 {session.m_blockMode ? QByteArray("block set.") : QByteArray("block unset.")}};
     }
     return {Iset, {name + (value == "0" ? " unset." : " set.")}};
-}
-
-FakeFicsCommands::Reply FakeFicsCommands::tell(FakeFicsSession& session, FakeFicsServer& server,
-                                               const QList<QByteArray>& words,
-                                               const QByteArray& rest)
-{
-    if (words.size() < 3)
-        return {Tell, {"Usage: tell <handle|channel> <message>"}};
-    FakeFicsSession* target = server.sessionOf(words[1]);
-    if (!target)
-        return {Tell, {words[1] + " is not logged in."}};
-    target->deliver({session.handle() + " tells you: " + rest});
-    return {Tell, {"(told " + target->handle() + ")"}};
-}
-
-FakeFicsCommands::Reply FakeFicsCommands::shout(FakeFicsSession& session, FakeFicsServer& server,
-                                                const QByteArray& rest)
-{
-    int heard = 0;
-    for (FakeFicsSession* other : server.sessions()) {
-        if (other != &session && other->stage() == FakeFicsSession::Stage::LoggedIn &&
-            other->variable("shout") != "0") {
-            other->deliver({session.handle() + " shouts: " + rest});
-            ++heard;
-        }
-    }
-    return {Shout,
-            {'(' + QByteArray::number(heard) + ") " + session.handle() + " shouts: " + rest}};
 }
 
 FakeFicsCommands::Reply FakeFicsCommands::sought(FakeFicsServer& server)
@@ -269,7 +246,10 @@ FakeFicsCommands::Reply FakeFicsCommands::who(FakeFicsServer& server)
     for (FakeFicsSession* other : server.sessions()) {
         if (other->stage() != FakeFicsSession::Stage::LoggedIn)
             continue;
-        row += "---- " + other->handle().leftJustified(12);
+        // Rating, then "^" for a player in a game, then the handle, as the server lines them up.
+        const QByteArray handle = other->handle();
+        row += QByteArray(server.isRegistered(handle) ? "----" : "++++") +
+               (server.referee().isPlaying(handle) ? '^' : ' ') + handle.leftJustified(12);
         ++count;
     }
     reply.lines << row << ""
@@ -278,36 +258,18 @@ FakeFicsCommands::Reply FakeFicsCommands::who(FakeFicsServer& server)
     return reply;
 }
 
-FakeFicsCommands::Reply FakeFicsCommands::variables(FakeFicsServer& server,
-                                                    const QByteArray& handle)
-{
-    FakeFicsSession* player = server.sessionOf(handle);
-    if (!player)
-        return {Variables, {handle + " is not logged in."}};
-    Reply reply{Variables, {"Variable settings of " + player->handle() + ":", ""}};
-    QByteArray row;
-    for (const char* name : {"time", "inc", "style", "open", "seek", "shout", "cshout", "chanoff",
-                             "highlight", "autoflag"}) {
-        row += (QByteArray(name) + '=' + player->variable(name)).leftJustified(15);
-    }
-    reply.lines << row.trimmed() << "";
-    const QByteArray interface = player->variable("interface");
-    if (!interface.isEmpty())
-        reply.lines << "Interface: \"" + interface + '"';
-    return reply;
-}
-
-FakeFicsCommands::Reply FakeFicsCommands::playerList(const QByteArray& command,
+FakeFicsCommands::Reply FakeFicsCommands::playerList(FakeFicsServer& server,
+                                                     const QByteArray& command,
                                                      const QByteArray& handle)
 {
     if (command == "finger")
-        return {Finger, {"Finger of " + handle + ":", "", "On for: 1 min   Idle: 0 secs"}};
+        return {Finger, PlayerLists::finger(server, handle)};
     if (command == "history")
-        return {History, {handle + " has no history games."}};
+        return {History, PlayerLists::history(server, handle)};
     if (command == "stored")
-        return {Stored, {handle + " has no adjourned games."}};
+        return {Stored, PlayerLists::stored(server, handle)};
     if (command == "journal")
-        return {Journal, {handle + " has no journal entries."}};
+        return {Journal, PlayerLists::journal(server, handle)};
     return {Assess, {"You are not playing a game."}};
 }
 

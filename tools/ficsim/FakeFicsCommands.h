@@ -21,22 +21,21 @@ public:
     };
 
     static Reply run(FakeFicsSession& session, FakeFicsServer& server, const QByteArray& line);
+    // The line without its first `words` words.
+    static QByteArray restAfter(const QByteArray& line, int words);
 
 private:
     static Reply set(FakeFicsSession& session, const QList<QByteArray>& words,
                      const QByteArray& rest);
     static Reply iset(FakeFicsSession& session, FakeFicsServer& server,
                       const QList<QByteArray>& words);
-    static Reply tell(FakeFicsSession& session, FakeFicsServer& server,
-                      const QList<QByteArray>& words, const QByteArray& rest);
-    static Reply shout(FakeFicsSession& session, FakeFicsServer& server, const QByteArray& rest);
     static Reply sought(FakeFicsServer& server);
     static Reply seek(FakeFicsSession& session, FakeFicsServer& server,
                       const QList<QByteArray>& words);
     static Reply play(FakeFicsSession& session, FakeFicsServer& server,
                       const QList<QByteArray>& words);
     static Reply who(FakeFicsServer& server);
-    static Reply variables(FakeFicsServer& server, const QByteArray& handle);
-    static Reply playerList(const QByteArray& command, const QByteArray& handle);
+    static Reply playerList(FakeFicsServer& server, const QByteArray& command,
+                            const QByteArray& handle);
     static Reply unknown(FakeFicsServer& server, const QByteArray& word);
 };

@@ -3,6 +3,7 @@
 #include "ficsim/FakeFicsCommands.h"
 #include "ficsim/FakeFicsServer.h"
 #include "ficsim/FakeFicsText.h"
+#include "ficsim/ServerVariables.h"
 
 #include <QRandomGenerator>
 #include <QTcpSocket>
@@ -39,9 +40,10 @@ FakeFicsSession::FakeFicsSession(QTcpSocket* socket, FakeFicsServer& server)
     : QObject(&server), m_server(server), m_socket(socket)
 {
     socket->setParent(this);
-    m_variables = {{"style", "1"},    {"highlight", "0"}, {"open", "1"},    {"seek", "1"},
-                   {"shout", "1"},    {"cshout", "1"},    {"chanoff", "0"}, {"gameinfo", "0"},
-                   {"autoflag", "0"}, {"ptime", "1"}};
+    for (const auto& [name, value] : ServerVariables::Defaults)
+        m_variables.insert(name.toLower(), value);
+    m_variables.insert("gameinfo", "0");
+    m_since.start();
     connect(socket, &QTcpSocket::readyRead, this, &FakeFicsSession::onReadyRead);
     connect(socket, &QTcpSocket::disconnected, this, [this] {
         m_stage = Stage::Closed;

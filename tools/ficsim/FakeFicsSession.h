@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 
 class FakeFicsServer;
 class QTcpSocket;
@@ -31,6 +33,9 @@ public:
     QList<QByteArray> received() const { return m_received; }
     bool blockMode() const { return m_blockMode; }
     QByteArray variable(const QByteArray& name) const { return m_variables.value(name.toLower()); }
+    // The channels the user listens to ("+channel 50").
+    QSet<int>& channels() { return m_channels; }
+    qint64 minutesOn() const { return m_since.elapsed() / 60000; }
 
     // Output the user did not ask for: it starts on a fresh line and ends with a prompt.
     void deliver(const QList<QByteArray>& lines);
@@ -62,4 +67,6 @@ private:
     QList<QByteArray> m_received;
     QHash<QByteArray, QByteArray> m_variables;
     bool m_blockMode = false;
+    QElapsedTimer m_since;
+    QSet<int> m_channels{1, 50};
 };

@@ -299,11 +299,17 @@ QList<QByteArray> GameReferee::finishOne(ServerGame& game, const Ending& ending,
         else
             m_audience.deliver(player, lines);
     }
-    for (const QByteArray& observer : std::as_const(game.observers())) {
-        if (!same(observer, caller))
-            m_audience.deliver(observer, {result});
+    // Observers, and everybody else who asked for game results with "gin".
+    for (const QByteArray& handle : m_audience.loggedInHandles()) {
+        const bool watching = game.observers().contains(handle) ||
+                              (!game.isPlayer(handle) && m_audience.variable(handle, "gin") == "1");
+        if (watching && !same(handle, caller))
+            m_audience.deliver(handle, {result});
     }
-    Finished record{game.setup(), {}, ending.code, ending.score, QDateTime::currentDateTime()};
+    const ChessPosition& position = game.chess().position();
+    Finished record{game.setup(), {}, ending.code, ending.score, QDateTime::currentDateTime(),
+                    num(position.strength(true)) + '-' + num(position.strength(false)),
+                    (position.whiteToMove() ? "W" : "B") + num(position.fullmoveNumber())};
     if (!ending.loser.isEmpty())
         record.winner = game.opponentOf(ending.loser);
     if (ending.code == "Adj")

@@ -29,6 +29,8 @@ public:
         QByteArray ending; // "Res", "Mat", "Fla", "Agr", "Rep", "Sta", "50", "NM", "Adj", "Abo"
         QByteArray score;  // "1-0", "0-1", "1/2-1/2", "*"
         QDateTime when;
+        QByteArray strength; // "39-39"
+        QByteArray nextMove; // "W12": the side to move and the move number
     };
 
     GameReferee(GameAudience& audience, Clock clock);
