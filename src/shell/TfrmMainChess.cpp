@@ -12,6 +12,7 @@
 #include "widgets/ControlHint.h"
 #include "widgets/HelpAddresses.h"
 #include "shell/MainSession.h"
+#include "shell/MouseActionsController.h"
 #include "shell/SplitterBar.h"
 #include "shell/TfrmAbout.h"
 #include "shell/TfrmWhatsMore.h"
@@ -54,6 +55,7 @@ TfrmMainChess::TfrmMainChess(const QString& programDirectory, const QString& req
     wireMenus();
     wirePanes();
     m_connection = new ConnectionController(*this, m_programDirectory);
+    wireMouseActions();
 
     m_customFonts.load(SharedSettingsFile(m_programDirectory));
     toolBars.loadPositions(this, m_settingsFile);
@@ -167,6 +169,22 @@ void TfrmMainChess::wirePanes()
                 activateWindow();
         });
     }
+}
+
+void TfrmMainChess::wireMouseActions()
+{
+    m_mouseActions = new MouseActionsController(*this, m_session->commands());
+    const QList<QAction*> items(mnuTerminal->mnuMA.begin(), mnuTerminal->mnuMA.end());
+    m_mouseActions->serveMenu(mnuTerminal, items, [this] { return m_targetPlayer; });
+    menus.mnuMouseActions->setEnabled(true);
+    connect(menus.mnuMouseActions, &QAction::triggered, m_mouseActions,
+            &MouseActionsController::edit);
+}
+
+void TfrmMainChess::focusCommandInput()
+{
+    if (isActiveWindow())
+        cmbInput->setFocus();
 }
 
 void TfrmMainChess::setTarget(const QString& word)

@@ -14,6 +14,7 @@
 #include <memory>
 
 class ConnectionController;
+class MouseActionsController;
 class MainSession;
 class QComboBox;
 class QLabel;
@@ -63,6 +64,10 @@ public:
 
     int selectedTab() const { return m_selectedTab; }
     const QString& targetPlayer() const { return m_targetPlayer; }
+    void reportWriteFailure(const SettingsWriteError& error);
+    // After a command sent from a menu, typing goes on in the command input, unless another
+    // window of the program holds the focus.
+    void focusCommandInput();
 
     // Controls with given names.
     QTabBar* tabSplitters = nullptr;
@@ -97,11 +102,11 @@ private:
     void buildClientArea();
     void wireMenus();
     void wirePanes();
+    void wireMouseActions();
     void firstShowing();
     void sendInput();
     void setTarget(const QString& word);
     void copyFromPane(bool paste);
-    void reportWriteFailure(const SettingsWriteError& error);
     void openHelpAddress(int tag);
     void openUserGuide();
 
@@ -134,6 +139,7 @@ private:
     TLists m_lists;
     ScrollLock m_scrollLock;
     QString m_targetPlayer;
+    MouseActionsController* m_mouseActions = nullptr;
     int m_selectedTab = 0;
     int m_boardsOpen = 1;
     QWidget* m_client = nullptr;

@@ -6,7 +6,7 @@
 #include "shell/MainSession.h"
 #include "shell/TfrmMainChess.h"
 
-#include "support/FakeFicsServer.h"
+#include "ficsim/FakeFicsServer.h"
 #include "support/RelayPortLock.h"
 #include "support/SocksProxyLauncher.h"
 

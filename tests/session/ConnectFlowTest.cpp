@@ -9,7 +9,7 @@
 #include "session/TraceLog.h"
 
 #include "EventRecorder.h"
-#include "support/FakeFicsServer.h"
+#include "ficsim/FakeFicsServer.h"
 #include "support/LocalPorts.h"
 #include "support/RelayPortLock.h"
 #include "support/SocksProxyLauncher.h"

@@ -1,13 +1,21 @@
 #pragma once
 
+#include "ficsim/GameAudience.h"
+
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QHostAddress>
 #include <QList>
 #include <QObject>
 #include <QTcpServer>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
 
 class FakeFicsSession;
+class GameReferee;
 
 // A fake FICS server on 127.0.0.1 for tests and for the ficsim tool. It speaks what
 // recordings of a real FICS server show (banner, "login: ", echo control around the
@@ -15,7 +23,9 @@ class FakeFicsSession;
 // interface set-up) and what the public server adds (block mode, "Command not found.",
 // seeks, "<G1> " lines). It keeps every line it receives, answers chosen commands
 // with scripted text ("cues") and pushes scripted lines to logged-in users on demand.
-class FakeFicsServer : public QObject
+// Its GameReferee plays the games; the server hands it the users' lines and wakes it
+// when a clock runs out.
+class FakeFicsServer : public QObject, public GameAudience
 {
     Q_OBJECT
 
@@ -78,19 +88,35 @@ public:
     QList<Seek> seeks() const { return m_seeks; }
     int addSeek(Seek seek);
     std::optional<Seek> takeSeek(int index);
-    // Games started with "play"; a resignation ends one.
-    struct Game
+    void removeSeeksOf(const QByteArray& handle);
+    GameReferee& referee() { return *m_referee; }
+    // The game clocks read this millisecond count (monotonic since the server started,
+    // unless a test gives its own).
+    void setClock(std::function<qint64()> clock) { m_now = std::move(clock); }
+    // Match offers between users, answered with accept/decline/withdraw.
+    struct Challenge
     {
-        int number = 0;
-        QByteArray white;
-        QByteArray black;
-        QByteArray kind; // "rated blitz" ...
+        QByteArray from;
+        QByteArray to;
         int minutes = 0;
         int increment = 0;
+        bool rated = false;
+        QByteArray colour; // "white", "black" or empty: the challenger's colour
+        bool bughouse = false;
     };
-    int startGame(Game game);
-    QList<Game> games() const { return m_games; }
-    std::optional<Game> takeGameOf(const QByteArray& handle);
+    QList<Challenge>& challenges() { return m_challenges; }
+    // Bughouse partners, both ways, by lower-case handle; offers likewise.
+    QHash<QByteArray, QByteArray>& partners() { return m_partners; }
+    QHash<QByteArray, QByteArray>& partnerOffers() { return m_partnerOffers; }
+    // Arms the flag timer for the next clock that runs out.
+    void scheduleFlagCheck();
+
+    // GameAudience
+    void deliver(const QByteArray& handle, const QList<QByteArray>& lines) override;
+    void deliverRaw(const QByteArray& handle, const QByteArray& line) override;
+    QByteArray variable(const QByteArray& handle, const QByteArray& name) const override;
+    QList<QByteArray> loggedInHandles() const override;
+    bool isRegistered(const QByteArray& handle) const override;
 
     // The lines of a raw capture after its first prompt, prompts removed: a game or chat
     // from a recording, ready to push.
@@ -103,6 +129,8 @@ Q_SIGNALS:
 private:
     friend class FakeFicsSession;
     void record(const QByteArray& line);
+    // A user left: games, seeks, offers and partnership end.
+    void forget(const QByteArray& handle);
     void onNewConnection();
 
     QTcpServer m_server;
@@ -113,6 +141,11 @@ private:
     QList<QByteArray> m_received;
     QList<Seek> m_seeks;
     int m_lastSeek = 0;
-    int m_lastGame = 0;
-    QList<Game> m_games;
+    QElapsedTimer m_uptime;
+    std::function<qint64()> m_now;
+    std::unique_ptr<GameReferee> m_referee;
+    QTimer m_flagTimer;
+    QList<Challenge> m_challenges;
+    QHash<QByteArray, QByteArray> m_partners;
+    QHash<QByteArray, QByteArray> m_partnerOffers;
 };

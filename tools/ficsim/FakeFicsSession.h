@@ -34,6 +34,8 @@ public:
 
     // Output the user did not ask for: it starts on a fresh line and ends with a prompt.
     void deliver(const QList<QByteArray>& lines);
+    // A line written straight after the last prompt, then a new prompt.
+    void deliverRaw(const QByteArray& line);
     void resetConnection();
     void closeConnection();
 

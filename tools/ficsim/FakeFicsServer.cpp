@@ -1,12 +1,22 @@
-#include "FakeFicsServer.h"
+#include "ficsim/FakeFicsServer.h"
 
-#include "FakeFicsSession.h"
-#include "FakeFicsText.h"
+#include "ficsim/FakeFicsSession.h"
+#include "ficsim/GameReferee.h"
+#include "ficsim/FakeFicsText.h"
 
 #include <QTcpSocket>
 
-FakeFicsServer::FakeFicsServer(QObject* parent) : QObject(parent)
+FakeFicsServer::FakeFicsServer(QObject* parent)
+    : QObject(parent),
+      m_now([this] { return m_uptime.elapsed(); }),
+      m_referee(std::make_unique<GameReferee>(*this, [this] { return m_now(); }))
 {
+    m_uptime.start();
+    m_flagTimer.setSingleShot(true);
+    connect(&m_flagTimer, &QTimer::timeout, this, [this] {
+        m_referee->checkFlags();
+        scheduleFlagCheck();
+    });
     for (const char* name : {"alice", "bob", "carol", "dave"})
         addAccount(name, QByteArray(name) + "pw");
     addSeek({0, "Rookwell", 1850, 5, 0, true, "blitz"});
@@ -94,21 +104,72 @@ std::optional<FakeFicsServer::Seek> FakeFicsServer::takeSeek(int index)
     return std::nullopt;
 }
 
-int FakeFicsServer::startGame(Game game)
+void FakeFicsServer::removeSeeksOf(const QByteArray& handle)
 {
-    game.number = ++m_lastGame;
-    m_games.append(game);
-    return game.number;
+    m_seeks.removeIf([&handle](const Seek& seek) {
+        return seek.handle.compare(handle, Qt::CaseInsensitive) == 0;
+    });
 }
 
-std::optional<FakeFicsServer::Game> FakeFicsServer::takeGameOf(const QByteArray& handle)
+void FakeFicsServer::forget(const QByteArray& handle)
 {
-    for (int i = 0; i < m_games.size(); ++i) {
-        if (m_games[i].white.compare(handle, Qt::CaseInsensitive) == 0 ||
-            m_games[i].black.compare(handle, Qt::CaseInsensitive) == 0)
-            return m_games.takeAt(i);
+    if (handle.isEmpty() || sessionOf(handle))
+        return;
+    m_referee->leave(handle);
+    const auto mine = [&handle](const QByteArray& name) {
+        return name.compare(handle, Qt::CaseInsensitive) == 0;
+    };
+    removeSeeksOf(handle);
+    m_challenges.removeIf(
+        [&mine](const Challenge& offer) { return mine(offer.from) || mine(offer.to); });
+    const QByteArray partner = m_partners.take(handle.toLower());
+    if (!partner.isEmpty()) {
+        m_partners.remove(partner.toLower());
+        pushTo(partner, {"Your partner has just unset his/her partner."});
     }
-    return std::nullopt;
+    m_partnerOffers.remove(handle.toLower());
+    scheduleFlagCheck();
+}
+
+void FakeFicsServer::scheduleFlagCheck()
+{
+    const qint64 wait = m_referee->untilNextFlag();
+    if (wait < 0)
+        m_flagTimer.stop();
+    else
+        m_flagTimer.start(int(qMin<qint64>(wait + 1, 24 * 3600 * 1000)));
+}
+
+void FakeFicsServer::deliver(const QByteArray& handle, const QList<QByteArray>& lines)
+{
+    pushTo(handle, lines);
+}
+
+void FakeFicsServer::deliverRaw(const QByteArray& handle, const QByteArray& line)
+{
+    if (FakeFicsSession* session = sessionOf(handle))
+        session->deliverRaw(line);
+}
+
+QByteArray FakeFicsServer::variable(const QByteArray& handle, const QByteArray& name) const
+{
+    FakeFicsSession* session = sessionOf(handle);
+    return session ? session->variable(name) : QByteArray();
+}
+
+QList<QByteArray> FakeFicsServer::loggedInHandles() const
+{
+    QList<QByteArray> handles;
+    for (FakeFicsSession* session : m_sessions) {
+        if (session->stage() == FakeFicsSession::Stage::LoggedIn)
+            handles << session->handle();
+    }
+    return handles;
+}
+
+bool FakeFicsServer::isRegistered(const QByteArray& handle) const
+{
+    return account(handle).has_value();
 }
 
 QList<QByteArray> FakeFicsServer::linesAfterLogin(const QByteArray& raw)
@@ -143,6 +204,7 @@ void FakeFicsServer::onNewConnection()
         connect(session, &FakeFicsSession::finished, this, [this](FakeFicsSession* ended) {
             m_sessions.removeOne(ended);
             ended->deleteLater();
+            forget(ended->handle());
         });
     }
 }

@@ -36,8 +36,6 @@ private:
     static Reply play(FakeFicsSession& session, FakeFicsServer& server,
                       const QList<QByteArray>& words);
     static Reply who(FakeFicsServer& server);
-    static Reply games(FakeFicsServer& server);
-    static Reply resign(FakeFicsSession& session, FakeFicsServer& server);
     static Reply variables(FakeFicsServer& server, const QByteArray& handle);
     static Reply playerList(const QByteArray& command, const QByteArray& handle);
     static Reply unknown(FakeFicsServer& server, const QByteArray& word);

@@ -39,6 +39,37 @@ private Q_SLOTS:
         }
     }
 
+    // Pieces must read at a glance: the king and queen of every flat set reach over about 85 %
+    // of the picture's height; the shaded standing set keeps its proportions.
+    void flatSetsFillTheirPictures_data()
+    {
+        QTest::addColumn<int>("set");
+        for (int set = 1; set < PieceSetCatalog::Count; ++set)
+            QTest::newRow(PieceSetCatalog::info(set).name) << set;
+    }
+    void flatSetsFillTheirPictures()
+    {
+        QFETCH(int, set);
+        const int size = PieceSetCatalog::info(set).size;
+        for (const PieceKind kind : {PieceKind::King, PieceKind::Queen}) {
+            const QImage picture =
+                QImage(PieceSetCatalog::picturePath(set, kind)).convertToFormat(QImage::Format_RGB32);
+            int top = size;
+            int bottom = -1;
+            for (int y = 0; y < picture.height(); ++y) {
+                for (int x = 0; x < picture.width(); ++x) {
+                    if ((picture.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) {
+                        top = qMin(top, y);
+                        bottom = qMax(bottom, y);
+                    }
+                }
+            }
+            const double filled = double(bottom - top + 1) / size;
+            QVERIFY2(filled >= 0.80, qPrintable(QString::number(filled)));
+            QVERIFY2(filled <= 0.95, qPrintable(QString::number(filled)));
+        }
+    }
+
     void otherPictures_data()
     {
         QTest::addColumn<QString>("path");

@@ -1,8 +1,8 @@
-#include "FakeFicsSession.h"
+#include "ficsim/FakeFicsSession.h"
 
-#include "FakeFicsCommands.h"
-#include "FakeFicsServer.h"
-#include "FakeFicsText.h"
+#include "ficsim/FakeFicsCommands.h"
+#include "ficsim/FakeFicsServer.h"
+#include "ficsim/FakeFicsText.h"
 
 #include <QRandomGenerator>
 #include <QTcpSocket>
@@ -60,6 +60,12 @@ void FakeFicsSession::deliver(const QList<QByteArray>& lines)
 {
     if (m_stage == Stage::LoggedIn)
         write(LineEnd + joinWrapped(lines) + Prompt);
+}
+
+void FakeFicsSession::deliverRaw(const QByteArray& line)
+{
+    if (m_stage == Stage::LoggedIn)
+        write(line + LineEnd + Prompt);
 }
 
 void FakeFicsSession::resetConnection()
@@ -212,6 +218,7 @@ void FakeFicsSession::handleCommandLine(const QByteArray& line)
         return;
     }
     answer(identifier, reply.code, reply.lines);
+    m_server.scheduleFlagCheck();
 }
 
 void FakeFicsSession::answer(const QByteArray& identifier, int code, const QList<QByteArray>& lines)

@@ -1,7 +1,9 @@
-#include "FakeFicsCommands.h"
+#include "ficsim/FakeFicsCommands.h"
 
-#include "FakeFicsServer.h"
-#include "FakeFicsSession.h"
+#include "ficsim/FakeFicsServer.h"
+#include "ficsim/FakeFicsSession.h"
+#include "ficsim/GameCommands.h"
+#include "ficsim/GameReferee.h"
 
 namespace {
 
@@ -104,8 +106,15 @@ FakeFicsCommands::Reply FakeFicsCommands::run(FakeFicsSession& session, FakeFics
         return {};
     const QByteArray argument = words.value(1);
     const QByteArray self = argument.isEmpty() ? session.handle() : argument;
-    if (word == "quit" || word == "exit" || word == "logout" || word == "bye")
+    if (word == "quit" || word == "exit" || word == "logout" || word == "bye") {
+        if (server.referee().isPlaying(session.handle()))
+            return {Quit,
+                    {"You can't quit while you are playing a game.",
+                     "Type 'resign' to resign the game, or you can request an abort with 'abort'."}};
         return {Quit, {}, true};
+    }
+    if (auto reply = GameCommands::run(session, server, words, line))
+        return *reply;
     if (word == "set")
         return set(session, words, restAfter(line, 2));
     if (word == "iset")
@@ -122,10 +131,6 @@ FakeFicsCommands::Reply FakeFicsCommands::run(FakeFicsSession& session, FakeFics
         return play(session, server, words);
     if (word == "who")
         return who(server);
-    if (word == "games")
-        return games(server);
-    if (word == "resign")
-        return resign(session, server);
     if (word == "vars" || word == "variables")
         return variables(server, self);
     if (word == "finger" || word == "history" || word == "stored" || word == "journal" ||
@@ -246,30 +251,14 @@ FakeFicsCommands::Reply FakeFicsCommands::play(FakeFicsSession& session, FakeFic
             offered.handle.compare(session.handle(), Qt::CaseInsensitive) == 0)
             return {Play, {"You cannot respond to your own seek ads"}};
     }
+    if (server.referee().isPlaying(session.handle()))
+        return {Play, {"You are already playing a game."}};
     const auto seek = server.takeSeek(index);
-    if (!seek)
+    // The built-in ads belong to nobody logged in: they show in lists but lead to no game.
+    if (!seek || !server.sessionOf(seek->handle) || server.referee().isPlaying(seek->handle))
         return {Play, {"That seek is not available."}};
-    const QByteArray white = seek->handle;
-    const QByteArray black = session.handle();
-    const QByteArray kind = (seek->rated ? "rated " : "unrated ") + seek->type;
-    const int game = server.startGame({0, white, black, kind, seek->minutes, seek->increment});
-    const QByteArray creating = "{Game " + QByteArray::number(game) + " (" + white + " vs. " +
-                                black + ") Creating " + kind + " match.}";
-    const QByteArray info =
-        "<G1> " + QByteArray::number(game) + " p=0 t=" + seek->type +
-        " r=" + (seek->rated ? "1" : "0") + " u=0,0 it=" + QByteArray::number(seek->minutes * 60) +
-        ',' + QByteArray::number(seek->increment) + " i=" + QByteArray::number(seek->minutes * 60) +
-        ',' + QByteArray::number(seek->increment) + " pt=0 rt=0,0 ts=0,0 m=0 n=0";
-    auto startLines = [&](FakeFicsSession& player, int relation) {
-        QList<QByteArray> lines{creating, ""};
-        if (player.variable("gameinfo") != "0")
-            lines << info;
-        lines << boardLine(game, white, black, relation, seek->minutes, seek->increment);
-        return lines;
-    };
-    if (FakeFicsSession* seeker = server.sessionOf(white))
-        seeker->deliver(startLines(*seeker, 1));
-    return {Play, startLines(session, -1)};
+    return {Play, GameCommands::startMatch(server, session.handle(), seek->handle, seek->minutes,
+                                           seek->increment, seek->rated, "white", {}, {})};
 }
 
 FakeFicsCommands::Reply FakeFicsCommands::who(FakeFicsServer& server)
@@ -287,36 +276,6 @@ FakeFicsCommands::Reply FakeFicsCommands::who(FakeFicsServer& server)
                 << ' ' + QByteArray::number(count) + " players displayed (of " +
                        QByteArray::number(count) + "). (*) indicates system administrator.";
     return reply;
-}
-
-FakeFicsCommands::Reply FakeFicsCommands::games(FakeFicsServer& server)
-{
-    Reply reply{Games};
-    for (const FakeFicsServer::Game& game : server.games()) {
-        reply.lines << QByteArray::number(game.number).rightJustified(3) + " ---- " +
-                           game.white.leftJustified(11) + " ---- " + game.black.leftJustified(11) +
-                           " [ " + (game.kind.startsWith("rated") ? "r" : "u") + ' ' +
-                           QByteArray::number(game.minutes).rightJustified(3) + ' ' +
-                           QByteArray::number(game.increment).rightJustified(3) + ']';
-    }
-    reply.lines << ""
-                << "  " + QByteArray::number(server.games().size()) + " games displayed.";
-    return reply;
-}
-
-FakeFicsCommands::Reply FakeFicsCommands::resign(FakeFicsSession& session, FakeFicsServer& server)
-{
-    const auto game = server.takeGameOf(session.handle());
-    if (!game)
-        return {Resign, {"You are not playing a game."}};
-    const bool whiteResigns = game->white.compare(session.handle(), Qt::CaseInsensitive) == 0;
-    const QByteArray result = "{Game " + QByteArray::number(game->number) + " (" + game->white +
-                              " vs. " + game->black + ") " + session.handle() + " resigns} " +
-                              (whiteResigns ? "0-1" : "1-0");
-    const QByteArray opponent = whiteResigns ? game->black : game->white;
-    if (FakeFicsSession* other = server.sessionOf(opponent))
-        other->deliver({result});
-    return {Resign, {result}};
 }
 
 FakeFicsCommands::Reply FakeFicsCommands::variables(FakeFicsServer& server,

@@ -1,6 +1,6 @@
-#include "FakeFicsScript.h"
+#include "ficsim/FakeFicsScript.h"
 
-#include "FakeFicsServer.h"
+#include "ficsim/FakeFicsServer.h"
 
 #include <QList>
 #include <QPointer>

@@ -1,47 +1,21 @@
-#include "support/FakeFicsServer.h"
-#include "support/FakeFicsScript.h"
-#include "support/FakeFicsSession.h"
-#include "support/FakeFicsText.h"
+#include "ficsim/FakeFicsServer.h"
+#include "ficsim/FakeFicsScript.h"
+#include "ficsim/FakeFicsSession.h"
+#include "ficsim/FakeFicsText.h"
+#include "support/RawFicsClient.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTcpSocket>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <memory>
 
 namespace {
 
-// A bare client that keeps everything the server sends.
-class RawClient : public QObject
-{
-public:
-    explicit RawClient(quint16 port)
-    {
-        connect(&socket, &QTcpSocket::readyRead, this, [this] { received += socket.readAll(); });
-        socket.connectToHost(QHostAddress::LocalHost, port);
-    }
-    void send(const QByteArray& text) { socket.write(text); }
-    // Everything received from now on, once it ends with the expected bytes.
-    QByteArray takeUntil(const QByteArray& ending)
-    {
-        if (!QTest::qWaitFor([&] { return received.endsWith(ending); }, 5000))
-            return "timed out; got: " + received;
-        return std::exchange(received, QByteArray());
-    }
-    QByteArray loginAs(const QByteArray& name, const QByteArray& answer)
-    {
-        takeUntil("login: ");
-        send(name + '\n');
-        takeUntil(answer.isEmpty() ? QByteArray(":") : QByteArray("password: "));
-        send((answer.isEmpty() ? QByteArray() : answer) + '\n');
-        return takeUntil("fics% ");
-    }
-    QTcpSocket socket;
-    QByteArray received;
-};
-
+using RawClient = RawFicsClient;
 using FakeFicsText::Prompt;
 
 } // namespace
@@ -328,23 +302,32 @@ void FakeFicsServerTest::seekSoughtAndPlay()
     const QByteArray bobSees = bob.takeUntil(Prompt);
     QVERIFY(bobSees.startsWith("{Game 1 (alice vs. bob) Creating rated blitz match.}\n\r\n\r"
                                "<G1> 1 p=0 t=blitz r=1"));
-    QVERIFY(bobSees.contains(" 1 alice bob -1 5 0 39 39 300 300 1 none (0:00) none 0 0 0\n\r"));
+    // The board of the black player is flipped and ends at the flip field, as recorded.
+    QVERIFY(bobSees.contains(" 1 alice bob -1 5 0 39 39 300 300 1 none (0:00) none 1\n\r"));
     const QByteArray aliceSees = alice.takeUntil(Prompt);
     QVERIFY(!aliceSees.contains("<G1>"));
-    QVERIFY(aliceSees.contains(" 1 alice bob 1 5 0 "));
+    QVERIFY(aliceSees.contains(" 1 alice bob 1 5 0 39 39 300 300 1 none (0:00) none 0\n\r"));
     bob.send("play 4\n");
-    QCOMPARE(bob.takeUntil(Prompt), QByteArray("That seek is not available.\n\rfics% "));
+    QCOMPARE(bob.takeUntil(Prompt), QByteArray("You are already playing a game.\n\rfics% "));
     bob.send("games\n");
-    QCOMPARE(bob.takeUntil(Prompt),
-             QByteArray("  1 ---- alice       ---- bob         [ r   5   0]\n\r\n\r"
-                        "  1 games displayed.\n\rfics% "));
+    const QByteArray games = bob.takeUntil(Prompt);
+    QVERIFY2(QRegularExpression(QStringLiteral(
+                 "^\n\r 1 ---- alice       ---- bob         \\[ br  5   0\\]   [45]:\\d\\d -  "
+                 "5:00 \\(39-39\\) W:  1\n\r\n\r  1 game displayed.\n\rfics% $"))
+                 .match(QString::fromLatin1(games))
+                 .hasMatch(),
+             games.constData());
     bob.send("resign\n");
     QCOMPARE(bob.takeUntil(Prompt),
-             QByteArray("{Game 1 (alice vs. bob) bob resigns} 1-0\n\rfics% "));
+             QByteArray("\n\r{Game 1 (alice vs. bob) bob resigns} 1-0\n\r"
+                        "No ratings adjustment done.\n\rfics% "));
     QCOMPARE(alice.takeUntil(Prompt),
-             QByteArray("\n\r{Game 1 (alice vs. bob) bob resigns} 1-0\n\rfics% "));
+             QByteArray("\n\r{Game 1 (alice vs. bob) bob resigns} 1-0\n\r"
+                        "No ratings adjustment done.\n\rfics% "));
     bob.send("resign\n");
     QCOMPARE(bob.takeUntil(Prompt), QByteArray("You are not playing a game.\n\rfics% "));
+    bob.send("play 4\n");
+    QCOMPARE(bob.takeUntil(Prompt), QByteArray("That seek is not available.\n\rfics% "));
 }
 
 void FakeFicsServerTest::exitClosesOrderlyAndDropResets()
@@ -423,7 +406,7 @@ void FakeFicsServerTest::standaloneToolServesTheSameServer()
     ficsim.start(program, {QStringLiteral("--port"), QStringLiteral("0"),
                            QStringLiteral("--account"), QStringLiteral("zelda:zpw")});
     QVERIFY(ficsim.waitForStarted());
-    QVERIFY(QTest::qWaitFor([&] { return ficsim.canReadLine(); }, 5000));
+    QVERIFY(QTest::qWaitFor([&] { return ficsim.canReadLine(); }, 20000));
     const QByteArray first = ficsim.readLine().trimmed();
     QVERIFY2(first.startsWith("ficsim listening on 127.0.0.1:"), first.constData());
     RawClient client(first.mid(first.lastIndexOf(':') + 1).toUShort());

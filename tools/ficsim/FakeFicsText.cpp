@@ -1,4 +1,4 @@
-#include "FakeFicsText.h"
+#include "ficsim/FakeFicsText.h"
 
 namespace FakeFicsText {
 
