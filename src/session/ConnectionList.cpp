@@ -27,7 +27,8 @@ const QString ProtocolKey = QStringLiteral("Protocol");
 const QString SockServerKey = QStringLiteral("SockServer");
 const QString SockPortKey = QStringLiteral("SockPort");
 const QString SockLevelKey = QStringLiteral("SockLevel");
-const QString SockPassKey = QStringLiteral("SockPass");
+const QString PlainSockPassKey = QStringLiteral("SockPass");
+const QString ScrambledSockPassKey = QStringLiteral("SockPwd");
 const QString SockUserCodeKey = QStringLiteral("SockUserCode");
 const QString SockEnabledKey = QStringLiteral("SockEnabled");
 const QString SockAuthKey = QStringLiteral("SockAuth");
@@ -88,33 +89,36 @@ void ConnectionList::load()
 TConnection ConnectionList::readEntry(int index, const TConnection& byDefault)
 {
     const QString n = QString::number(index);
-    const QString plainPassword = m_file.readString(Section, PlainPasswordKey + n, QString());
-    const bool keepPlain = !plainPassword.isEmpty() && !movePlainPassword(n, plainPassword);
-
     TConnection entry;
     entry.Address = m_file.readString(Section, AddressKey + n, byDefault.Address);
     entry.Port = m_file.readString(Section, PortKey + n, byDefault.Port);
     entry.Handle = m_file.readString(Section, HandleKey + n, byDefault.Handle);
-    entry.Password =
-        keepPlain ? plainPassword
-                  : UnscramblePassword(m_file.readString(Section, ScrambledPasswordKey + n,
-                                                         ScramblePassword(byDefault.Password)));
+    entry.Password = readPassword(Section, PlainPasswordKey + n, ScrambledPasswordKey + n,
+                                  byDefault.Password);
     entry.Timeseal = m_file.readBool(Section, TimesealKey + n, byDefault.Timeseal);
     entry.Title = m_file.readString(Section, TitleKey + n, byDefault.Title);
     entry.Protocol = m_file.readInteger(Section, ProtocolKey + n, byDefault.Protocol);
     return entry;
 }
 
-bool ConnectionList::movePlainPassword(const QString& index, const QString& plain)
+// A password in clear from an older version is moved to its scrambled key first.
+QString ConnectionList::readPassword(const QString& section, const QString& plainKey,
+                                     const QString& scrambledKey, const QString& byDefault)
 {
-    try {
-        m_file.writeString(Section, ScrambledPasswordKey + index, ScramblePassword(plain));
-        m_file.writeString(Section, PlainPasswordKey + index, QString());
-        return true;
-    } catch (const SettingsWriteError& error) {
-        m_writeProblem = error.userMessage();
-        return false;
+    const QString plain = m_file.readString(section, plainKey, QString());
+    if (!plain.isEmpty()) {
+        try {
+            SettingsBatch batch(m_file);
+            m_file.writeString(section, scrambledKey, ScramblePassword(plain));
+            m_file.writeString(section, plainKey, QString());
+            batch.commit();
+        } catch (const SettingsWriteError& error) {
+            m_writeProblem = error.userMessage();
+            return plain;
+        }
     }
+    return UnscramblePassword(
+        m_file.readString(section, scrambledKey, ScramblePassword(byDefault)));
 }
 
 void ConnectionList::save()
@@ -140,14 +144,15 @@ void ConnectionList::writeEntry(int index, const TConnection& entry)
     m_file.writeInteger(Section, ProtocolKey + n, entry.Protocol);
 }
 
-FirewallSettings ConnectionList::readFirewall() const
+FirewallSettings ConnectionList::readFirewall()
 {
     const FirewallSettings byDefault;
     FirewallSettings firewall;
     firewall.server = m_file.readString(FirewallSection, SockServerKey, byDefault.server);
     firewall.port = m_file.readString(FirewallSection, SockPortKey, byDefault.port);
     firewall.level = m_file.readString(FirewallSection, SockLevelKey, byDefault.level);
-    firewall.password = m_file.readString(FirewallSection, SockPassKey, byDefault.password);
+    firewall.password = readPassword(FirewallSection, PlainSockPassKey, ScrambledSockPassKey,
+                                     byDefault.password);
     firewall.userCode = m_file.readString(FirewallSection, SockUserCodeKey, byDefault.userCode);
     firewall.enabled = m_file.readBool(FirewallSection, SockEnabledKey, byDefault.enabled);
     firewall.authenticate = m_file.readBool(FirewallSection, SockAuthKey, byDefault.authenticate);
@@ -159,7 +164,7 @@ void ConnectionList::writeFirewall()
     m_file.writeString(FirewallSection, SockServerKey, m_firewall.server);
     m_file.writeString(FirewallSection, SockPortKey, m_firewall.port);
     m_file.writeString(FirewallSection, SockLevelKey, m_firewall.level);
-    m_file.writeString(FirewallSection, SockPassKey, m_firewall.password);
+    m_file.writeString(FirewallSection, ScrambledSockPassKey, ScramblePassword(m_firewall.password));
     m_file.writeString(FirewallSection, SockUserCodeKey, m_firewall.userCode);
     m_file.writeBool(FirewallSection, SockEnabledKey, m_firewall.enabled);
     m_file.writeBool(FirewallSection, SockAuthKey, m_firewall.authenticate);

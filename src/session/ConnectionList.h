@@ -11,8 +11,8 @@ class QRandomGenerator;
 
 // The saved server accounts and the SOCKS proxy, kept in the sections
 // "Connections" and "Firewall" of the profile's settings file. Passwords are
-// stored scrambled under "Pwd" + index; a plain "Password" + index from older
-// files is moved there on load.
+// stored scrambled under "Pwd" + index and "SockPwd"; a plain "Password" + index or
+// "SockPass" from older files is moved there on load.
 class ConnectionList
 {
 public:
@@ -62,10 +62,10 @@ public:
 
 private:
     TConnection readEntry(int index, const TConnection& byDefault);
-    // False when the file refused the move.
-    bool movePlainPassword(const QString& index, const QString& plain);
+    QString readPassword(const QString& section, const QString& plainKey,
+                         const QString& scrambledKey, const QString& byDefault);
     void writeEntry(int index, const TConnection& entry);
-    FirewallSettings readFirewall() const;
+    FirewallSettings readFirewall();
     void writeFirewall();
 
     SettingsFile m_file;

@@ -22,6 +22,7 @@ private Q_SLOTS:
     void scrambledPasswordsAreRead_data();
     void scrambledPasswordsAreRead();
     void plainPasswordMovesToScrambledKey();
+    void plainSocksPasswordMovesToScrambledKey();
     void entryCountAndSelectionAreKeptInRange_data();
     void entryCountAndSelectionAreKeptInRange();
     void addStopsAtTwentyEntries();
@@ -152,6 +153,9 @@ void ConnectionListTest::saveAndLoadRoundTrip()
     QCOMPARE(file.readString("Firewall", "SockLevel", QString()), QStringLiteral("4A"));
     QCOMPARE(file.readString("Firewall", "SockEnabled", QString()), QStringLiteral("1"));
     QVERIFY(!file.keyExists("Connections", "Password3"));
+    // "sockpw" scrambled; the proxy's password is never stored in clear.
+    QCOMPARE(file.readString("Firewall", "SockPwd", QString()), QStringLiteral("06011A121E02"));
+    QVERIFY(!file.keyExists("Firewall", "SockPass"));
 }
 
 void ConnectionListTest::savedPasswordsAreScrambled_data()
@@ -211,6 +215,19 @@ void ConnectionListTest::plainPasswordMovesToScrambledKey()
     QCOMPARE(file.readString("Connections", "Password0", "missing"), QString());
     QVERIFY(!file.keyExists("Connections", "Pwd1"));
     QCOMPARE(loaded().entries().at(0).Password, QStringLiteral("ab"));
+}
+
+void ConnectionListTest::plainSocksPasswordMovesToScrambledKey()
+{
+    put("[Firewall]\r\nSockServer=proxy\r\nSockPass=ab\r\nSockAuth=1\r\n");
+    const ConnectionList first = loaded();
+    QCOMPARE(first.firewall().password, QStringLiteral("ab"));
+    QVERIFY(!first.writeProblem());
+    const SettingsFile file(path());
+    QCOMPARE(file.readString("Firewall", "SockPwd", QString()), QStringLiteral("1310"));
+    QCOMPARE(file.readString("Firewall", "SockPass", "missing"), QString());
+    QCOMPARE(loaded().firewall().password, QStringLiteral("ab"));
+    QCOMPARE(loaded().firewall().server, QStringLiteral("proxy"));
 }
 
 void ConnectionListTest::entryCountAndSelectionAreKeptInRange_data()

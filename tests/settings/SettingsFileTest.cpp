@@ -1,10 +1,14 @@
 #include "settings/MainSettingsKeys.h"
+#include "settings/SettingsBatch.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsWriteError.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 class SettingsFileTest : public QObject
 {
@@ -24,6 +28,9 @@ private Q_SLOTS:
     void storingAnEmptySectionErasesIt();
     void keyExistsIgnoresCase();
     void filePaths();
+    void batchWritesTheFileOnceAtItsEnd();
+    void writeThatChangesNothingLeavesTheFileAlone();
+    void refusedBatchThrowsWithThePathAndKeepsNothing();
 
 private:
     QString pathOf(const QString& name) const { return m_dir->filePath(name); }
@@ -195,6 +202,64 @@ void SettingsFileTest::filePaths()
     QCOMPARE((QList<int>{second.left, second.top, second.right, second.bottom}),
              (QList<int>{60, 60, 510, 360}));
     QCOMPARE(MainSettings::kindFontSection(TextKind::Notifications), QStringLiteral("Font12"));
+}
+
+void SettingsFileTest::batchWritesTheFileOnceAtItsEnd()
+{
+    const QByteArray before = "[S]\r\nold=1\r\n";
+    put("Default.ini", before);
+    SettingsFile settings(pathOf("Default.ini"));
+    {
+        SettingsBatch outer(settings);
+        settings.writeString("S", "a", "1");
+        SettingsFile sameFile(pathOf("Default.ini"));
+        {
+            SettingsBatch inner(sameFile);
+            sameFile.writeInteger("T", "b", 2);
+            inner.commit();
+        }
+        settings.writeBool("S", "old", false);
+        // Nothing has reached the disk, yet every copy of the file reads the changes.
+        QCOMPARE(contentOf("Default.ini"), before);
+        QCOMPARE(sameFile.readString("S", "a", QString()), QStringLiteral("1"));
+        QCOMPARE(SettingsFile(pathOf("Default.ini")).readInteger("T", "b", 0), 2);
+        outer.commit();
+    }
+    QCOMPARE(contentOf("Default.ini"), QByteArray("[S]\r\nold=0\r\na=1\r\n[T]\r\nb=2\r\n"));
+}
+
+void SettingsFileTest::writeThatChangesNothingLeavesTheFileAlone()
+{
+    put("Default.ini", "[S]\r\nk=5\r\n");
+    struct stat before {};
+    QCOMPARE(::stat(QFile::encodeName(pathOf("Default.ini")).constData(), &before), 0);
+    SettingsFile settings(pathOf("Default.ini"));
+    settings.writeInteger("S", "k", 5);
+    struct stat after {};
+    QCOMPARE(::stat(QFile::encodeName(pathOf("Default.ini")).constData(), &after), 0);
+    QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+    QCOMPARE(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+
+    settings.writeInteger("S", "k", 6);
+    QCOMPARE(contentOf("Default.ini"), QByteArray("[S]\r\nk=6\r\n"));
+}
+
+void SettingsFileTest::refusedBatchThrowsWithThePathAndKeepsNothing()
+{
+    // A folder where the file belongs refuses every write, whoever runs the test.
+    QVERIFY(QDir(m_dir->path()).mkdir("Default.ini"));
+    SettingsFile settings(pathOf("Default.ini"));
+    SettingsBatch batch(settings);
+    settings.writeString("S", "k", "v");
+    try {
+        batch.commit();
+        QFAIL("the refused write was not reported");
+    } catch (const SettingsWriteError& error) {
+        QCOMPARE(error.path(), pathOf("Default.ini"));
+    }
+    // What the refused batch held is gone: the program reads what the disk holds.
+    QCOMPARE(settings.readString("S", "k", "dflt"), QStringLiteral("dflt"));
 }
 
 QTEST_GUILESS_MAIN(SettingsFileTest)

@@ -17,6 +17,7 @@ private Q_SLOTS:
     void chunkSizeChangesOnlyWrappedLines_data();
     void chunkSizeChangesOnlyWrappedLines();
     void blockRepliesComeAfterTheirChunksText();
+    void chunkedStandardInputIsReplayedAsItIsFed();
     void loginStepsAnswerThePrompts_data();
     void loginStepsAnswerThePrompts();
     void chatEventsNameSpeakerAndOtherWord_data();
@@ -173,6 +174,29 @@ void ReplayToolTest::blockRepliesComeAfterTheirChunksText()
                      + event.value(QStringLiteral("text")).toString();
     // The reply's end character became a space, which starts the next line.
     QCOMPARE(order, (QStringList{"line:first", "reply:reply\n\r ", "line:reply", "line: second"}));
+}
+
+// With --chunk the tool does not wait for the end of its input: a user's endless trace
+// (or a pipe from a live capture) replays piece by piece in bounded memory.
+void ReplayToolTest::chunkedStandardInputIsReplayedAsItIsFed()
+{
+    const QByteArray first = "first line\n\r";
+    QProcess process;
+    process.start(m_replay, {QStringLiteral("--ready"), QStringLiteral("--chunk"),
+                             QString::number(first.size()), QStringLiteral("-")});
+    QVERIFY(process.waitForStarted());
+    process.write(first);
+    QByteArray output;
+    QTRY_VERIFY_WITH_TIMEOUT((output += process.readAllStandardOutput()).contains("first line"),
+                             20000);
+    QCOMPARE(process.state(), QProcess::Running); // standard input is still open
+
+    process.write("second\n\r"); // a short last piece, handed over when the input ends
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitCode(), 0);
+    output += process.readAllStandardOutput();
+    QVERIFY(output.contains("\"text\":\"second\""));
 }
 
 void ReplayToolTest::loginStepsAnswerThePrompts_data()

@@ -4,6 +4,10 @@
 //   tolvaris-replay [--chunk N] [--ready] [--tab N] [--protocol fics|icc] FILE|-
 //   tolvaris-replay --bench [--chunk N] FILE|-
 //
+// With --chunk the input is read N bytes at a time and each piece is replayed as it
+// comes (standard input as it is fed), so a trace of any size replays in bounded memory.
+// Without it the whole input is one chunk.
+//
 // Unless --ready is given, the real login steps answer the prompts as a guest
 // (names drawn with a fixed seed, so runs repeat) and send the interface set-up.
 
@@ -22,6 +26,7 @@
 #include <QRandomGenerator>
 
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -39,6 +44,23 @@ void runUntilIdle()
 {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
+}
+
+// The next piece of the input: chunk bytes, fewer only at its end; empty when it is over.
+using Source = std::function<QByteArray()>;
+
+QByteArray readPiece(QIODevice& input, qsizetype size)
+{
+    QByteArray piece(size, Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < size) {
+        const qint64 read = input.read(piece.data() + got, size - got);
+        if (read <= 0)
+            break;
+        got += read;
+    }
+    piece.truncate(got);
+    return piece;
 }
 
 void feed(SessionPipeline& pipeline, const QByteArray& input, qsizetype chunk)
@@ -60,7 +82,7 @@ public:
     }
 };
 
-int replay(const Options& options, const QByteArray& input)
+int replay(const Options& options, const Source& nextPiece)
 {
     EventRecorder recorder(LoginState::Ready, options.tab, [](const QByteArray& json) {
         std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
@@ -81,7 +103,11 @@ int replay(const Options& options, const QByteArray& input)
                                               receivers.commands, receivers.replyWindows},
                              trace, log);
     recorder.watch(pipeline);
-    feed(pipeline, input, options.chunk);
+    for (QByteArray piece = nextPiece(); !piece.isEmpty(); piece = nextPiece()) {
+        pipeline.chunkIntake(piece);
+        runUntilIdle();
+        std::fflush(stdout);
+    }
     return 0;
 }
 
@@ -163,14 +189,21 @@ int main(int argc, char* argv[])
     options.file = parser.positionalArguments().constFirst();
 
     QFile file;
-    const bool opened = options.file == QLatin1String("-")
-                            ? file.open(stdin, QIODevice::ReadOnly)
-                            : (file.setFileName(options.file), file.open(QIODevice::ReadOnly));
+    // Unbuffered: a piece is replayed as soon as it has been fed, not when a buffer fills.
+    const QIODevice::OpenMode mode = QIODevice::ReadOnly | QIODevice::Unbuffered;
+    const bool opened =
+        options.file == QLatin1String("-")
+            ? file.open(fileno(stdin), mode, QFileDevice::DontCloseHandle)
+            : (file.setFileName(options.file), file.open(mode));
     if (!opened) {
         std::fprintf(stderr, "Cannot read %s: %s\n", qPrintable(options.file),
                      qPrintable(file.errorString()));
         return 1;
     }
-    const QByteArray input = file.readAll();
-    return options.bench ? bench(options, input) : replay(options, input);
+    if (options.bench)
+        return bench(options, file.readAll());
+    if (options.chunk > 0)
+        return replay(options, [&] { return readPiece(file, options.chunk); });
+    bool whole = true;
+    return replay(options, [&] { return std::exchange(whole, false) ? file.readAll() : QByteArray(); });
 }
