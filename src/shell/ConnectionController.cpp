@@ -5,6 +5,7 @@
 #include "session/ConnectFlow.h"
 #include "session/ConnectionList.h"
 #include "session/LoginSteps.h"
+#include "session/PracticeServer.h"
 #include "session/ui/CommandInput.h"
 #include "session/ui/TfrmCancelMessage.h"
 #include "session/ui/TfrmConnect.h"
@@ -13,6 +14,7 @@
 #include "shell/TfrmMainChess.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -28,7 +30,7 @@ const QString AutoExecSection = QStringLiteral("AutoExec Cmds");
 
 ConnectionController::ConnectionController(TfrmMainChess& window, const QString& programDirectory)
     : QObject(&window), m_window(window), m_programDirectory(programDirectory),
-      m_progress(std::make_unique<TfrmCancelMessage>())
+      m_progress(std::make_unique<TfrmCancelMessage>()), m_practice(new PracticeServer(this))
 {
     MainSession& session = window.session();
     session.loginQuestions().setParentWidget(&window);
@@ -50,6 +52,15 @@ ConnectionController::ConnectionController(TfrmMainChess& window, const QString&
     });
     connect(window.menus.mnuDisconnect, &QAction::triggered, m_flow.get(),
             &ConnectFlow::disconnectMenu);
+    connect(window.menus.mnuPracticeOffline, &QAction::triggered, this,
+            &ConnectionController::practiceOffline);
+    connect(m_practice, &PracticeServer::ready, this, &ConnectionController::connectToPractice);
+    connect(m_practice, &PracticeServer::failed, this, [this](const QString& message) {
+        m_window.menus.mnuPracticeOffline->setEnabled(true);
+        showError(message);
+    });
+    window.menus.mnuPracticeOffline->setStatusTip(
+        QStringLiteral("Plays offline against the bots of the practice server."));
     new SessionLogMenu(window.menus.mnuLogging, session.sessionLog(), programDirectory, &window);
     window.toolBars.spdConnect->setEnabled(true);
     window.menus.mnuConnect->setStatusTip(QStringLiteral("Connects to server."));
@@ -84,8 +95,30 @@ InterfaceToggles ConnectionController::toggleStates() const
     return toggles;
 }
 
+void ConnectionController::practiceOffline()
+{
+    m_window.menus.mnuPracticeOffline->setEnabled(false);
+    m_practice->start(PracticeServer::serverProgram(QApplication::applicationDirPath()),
+                      PracticeServer::installedEngine());
+}
+
+// The practice server is reached like any server: through the connect flow, as a guest.
+void ConnectionController::connectToPractice(quint16 port)
+{
+    ConnectionChoice choice;
+    choice.connection.Address = QStringLiteral("127.0.0.1");
+    choice.connection.Port = QString::number(port);
+    choice.connection.Handle = ConnectionList::guestHandle(*QRandomGenerator::global());
+    choice.connection.Title = QStringLiteral("Practice Offline");
+    m_practiceChoice = choice;
+    prepareLogin();
+    m_flow->connectMenu();
+}
+
 std::optional<ConnectionChoice> ConnectionController::chooseConnection()
 {
+    if (auto practice = std::exchange(m_practiceChoice, std::nullopt))
+        return practice;
     if (std::exchange(m_skipDialogOnce, false))
         return lastUsedEntry();
     return TfrmConnect::choose(&m_window, m_window.settingsFile().path());
@@ -144,6 +177,7 @@ void ConnectionController::showConnectedControls(bool connected)
     button->setChecked(connected);
     button->setProperty("connected", connected);
     m_window.menus.mnuConnect->setEnabled(!connected);
+    m_window.menus.mnuPracticeOffline->setEnabled(!connected);
     m_window.menus.mnuDisconnect->setEnabled(connected);
 }
 

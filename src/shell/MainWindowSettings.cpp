@@ -8,6 +8,7 @@
 #include "chat/ui/FontSpecConversion.h"
 #include "chat/ui/TerminalView.h"
 #include "settings/SettingsValue.h"
+#include "shell/MouseActionsController.h"
 #include "settings/SettingsWriteError.h"
 #include "session/ui/CommandInput.h"
 #include "shell/ApplicationTitle.h"
@@ -36,6 +37,7 @@ void TfrmMainChess::LoadMainSettings()
     m_record.height = bounds.height();
     m_record.load(m_settingsFile, m_kindFonts[TextKind::Normal]);
     m_lists.Load(m_settingsFile);
+    m_mouseActions->load();
     applySettings();
     loadCommandPresets();
 }

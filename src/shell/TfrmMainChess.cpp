@@ -3,6 +3,9 @@
 #include "chat/ui/ScrollLockKey.h"
 #include "chat/ui/TerminalMenu.h"
 #include "chat/ui/TerminalView.h"
+#include "session/SessionLog.h"
+#include "session/TraceLog.h"
+#include "settings/SettingsBatch.h"
 #include "settings/SettingsWriteError.h"
 #include "lists/ui/TfrmProfile.h"
 #include "session/ui/CommandInput.h"
@@ -11,6 +14,7 @@
 #include "widgets/ControlHint.h"
 #include "widgets/HelpAddresses.h"
 #include "shell/MainSession.h"
+#include "shell/MouseActionsController.h"
 #include "shell/SplitterBar.h"
 #include "shell/TfrmAbout.h"
 #include "shell/TfrmWhatsMore.h"
@@ -31,6 +35,8 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include <cstdio>
+
 TfrmMainChess::TfrmMainChess(const QString& programDirectory, const QString& requestedProfile,
                              QWidget* parent)
     : QMainWindow(parent), m_programDirectory(programDirectory)
@@ -50,6 +56,7 @@ TfrmMainChess::TfrmMainChess(const QString& programDirectory, const QString& req
     wireMenus();
     wirePanes();
     m_connection = new ConnectionController(*this, m_programDirectory);
+    wireMouseActions();
 
     m_customFonts.load(SharedSettingsFile(m_programDirectory));
     toolBars.loadPositions(this, m_settingsFile);
@@ -161,6 +168,22 @@ void TfrmMainChess::wirePanes()
     }
 }
 
+void TfrmMainChess::wireMouseActions()
+{
+    m_mouseActions = new MouseActionsController(*this, m_session->commands());
+    const QList<QAction*> items(mnuTerminal->mnuMA.begin(), mnuTerminal->mnuMA.end());
+    m_mouseActions->serveMenu(mnuTerminal, items, [this] { return m_targetPlayer; });
+    menus.mnuMouseActions->setEnabled(true);
+    connect(menus.mnuMouseActions, &QAction::triggered, m_mouseActions,
+            &MouseActionsController::edit);
+}
+
+void TfrmMainChess::focusCommandInput()
+{
+    if (isActiveWindow())
+        cmbInput->setFocus();
+}
+
 void TfrmMainChess::setTarget(const QString& word)
 {
     m_targetPlayer = word;
@@ -199,7 +222,14 @@ void TfrmMainChess::sendInput(const QString& text)
 
 void TfrmMainChess::reportWriteFailure(const SettingsWriteError& error)
 {
-    QMessageBox::critical(this, ApplicationTitle, error.userMessage());
+    if (m_quietExit) {
+        std::fprintf(stderr, "%s\n", qPrintable(error.userMessage()));
+        SessionLog& log = m_session->sessionLog();
+        if (log.isOpen())
+            log.write(TraceLog::timeStamp() + error.userMessage().toLocal8Bit() + "\r\n");
+    } else {
+        QMessageBox::critical(this, ApplicationTitle, error.userMessage());
+    }
     Q_EMIT settingsWriteFailed(error.userMessage());
 }
 
@@ -280,19 +310,32 @@ void TfrmMainChess::closeEvent(QCloseEvent* event)
     exitProgram();
 }
 
+void TfrmMainChess::exitOnSignal()
+{
+    if (m_exiting) {
+        QCoreApplication::exit(0);
+        return;
+    }
+    m_quietExit = true;
+    exitProgram();
+}
+
 void TfrmMainChess::exitProgram()
 {
     if (m_exiting || !m_setUp)
         return;
     m_exiting = true;
     m_session->disconnect();
+    // Everything the exit stores reaches the profile's file in one write.
+    SettingsBatch batch(m_settingsFile);
+    toolBars.storePositions(this, m_settingsFile);
+    if (m_shown)
+        SaveMainSettings();
     try {
-        toolBars.storePositions(this, m_settingsFile);
+        batch.commit();
     } catch (const SettingsWriteError& error) {
         reportWriteFailure(error);
     }
-    if (m_shown)
-        SaveMainSettings();
     hide();
     Q_EMIT programEnded();
 }

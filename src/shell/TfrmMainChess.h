@@ -15,6 +15,7 @@
 
 class CommandInput;
 class ConnectionController;
+class MouseActionsController;
 class MainSession;
 class QComboBox;
 class QLabel;
@@ -58,11 +59,19 @@ public:
 
     // "E&xit": disconnect, store what the run keeps, hide; then programEnded.
     void exitProgram();
+    // A termination signal (a desktop logout): "E&xit" without any box, whatever is
+    // open; a refused write goes to the session log and standard error. A signal that
+    // comes while the exit itself waits in a box ends every event loop at once.
+    void exitOnSignal();
 
     int selectedTab() const { return m_selectedTab; }
     const QString& targetPlayer() const { return m_targetPlayer; }
     // What the Silence toggle silences (a set of InterfaceToggles::SilenceMember).
     int silenceSet() const { return m_record.silence; }
+    void reportWriteFailure(const SettingsWriteError& error);
+    // After a command sent from a menu, typing goes on in the command input, unless another
+    // window of the program holds the focus.
+    void focusCommandInput();
 
     // Controls with given names.
     QTabBar* tabSplitters = nullptr;
@@ -97,11 +106,11 @@ private:
     void buildClientArea();
     void wireMenus();
     void wirePanes();
+    void wireMouseActions();
     void firstShowing();
     void sendInput(const QString& text);
     void setTarget(const QString& word);
     void copyFromPane(bool paste);
-    void reportWriteFailure(const SettingsWriteError& error);
     void openHelpAddress(int tag);
     void openUserGuide();
     void openInBrowser(const QUrl& url, const QString& shown);
@@ -126,6 +135,7 @@ private:
     bool m_setUp = false;
     bool m_shown = false;
     bool m_exiting = false;
+    bool m_quietExit = false; // the exit runs for a signal: no box may wait for the user
     QString m_programDirectory;
     SettingsFile m_settingsFile;
     MainSettingsRecord m_record;
@@ -134,6 +144,7 @@ private:
     TLists m_lists;
     ScrollLock m_scrollLock;
     QString m_targetPlayer;
+    MouseActionsController* m_mouseActions = nullptr;
     int m_selectedTab = 0;
     int m_boardsOpen = 1;
     QWidget* m_client = nullptr;
