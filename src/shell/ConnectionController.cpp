@@ -86,15 +86,6 @@ void ConnectionController::prepareLogin()
     login.setAutoflag(m_window.menus.mnuAutoflag->isChecked());
 }
 
-InterfaceToggles ConnectionController::toggleStates() const
-{
-    InterfaceToggles toggles;
-    toggles.silenceSet = m_window.silenceSet();
-    toggles.silencePressed = m_window.toolBars.spdSilence->isChecked();
-    toggles.openPressed = m_window.toolBars.spdOpen->isChecked();
-    return toggles;
-}
-
 void ConnectionController::practiceOffline()
 {
     m_window.menus.mnuPracticeOffline->setEnabled(false);
@@ -113,6 +104,15 @@ void ConnectionController::connectToPractice(quint16 port)
     m_practiceChoice = choice;
     prepareLogin();
     m_flow->connectMenu();
+}
+
+InterfaceToggles ConnectionController::toggleStates() const
+{
+    InterfaceToggles toggles;
+    toggles.silenceSet = m_window.silenceSet();
+    toggles.silencePressed = m_window.toolBars.spdSilence->isChecked();
+    toggles.openPressed = m_window.toolBars.spdOpen->isChecked();
+    return toggles;
 }
 
 std::optional<ConnectionChoice> ConnectionController::chooseConnection()

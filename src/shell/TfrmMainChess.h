@@ -66,12 +66,12 @@ public:
 
     int selectedTab() const { return m_selectedTab; }
     const QString& targetPlayer() const { return m_targetPlayer; }
-    // What the Silence toggle silences (a set of InterfaceToggles::SilenceMember).
-    int silenceSet() const { return m_record.silence; }
     void reportWriteFailure(const SettingsWriteError& error);
     // After a command sent from a menu, typing goes on in the command input, unless another
     // window of the program holds the focus.
     void focusCommandInput();
+    // What the Silence toggle silences (a set of InterfaceToggles::SilenceMember).
+    int silenceSet() const { return m_record.silence; }
 
     // Controls with given names.
     QTabBar* tabSplitters = nullptr;

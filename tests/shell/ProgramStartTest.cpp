@@ -3,7 +3,7 @@
 #include "shell/CommandLineOptions.h"
 
 #include "session/ConnectionList.h"
-#include "support/FakeFicsServer.h"
+#include "ficsim/FakeFicsServer.h"
 
 #include <QDir>
 #include <QElapsedTimer>
