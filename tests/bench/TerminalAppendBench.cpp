@@ -17,7 +17,7 @@
 //   flood, 100,000 lines, one update:                              2,300
 // The load harness at 20 KB/s of server text went from 3.03 CPU-s per MB in
 // the client and 1.33 in the X server to 1.28 and 0.35; 20 MB as fast as read
-// from 0.72 and 0.51 to 0.30 and 0.03 (medians of three runs).
+// from 0.72 and 0.51 to 0.31 and 0.04 (medians of three runs).
 #include "chat/CustomFontList.h"
 #include "chat/KindFonts.h"
 #include "chat/ScrollLock.h"
