@@ -8,6 +8,16 @@
 // 1000-line cut drops before they are shown cost only their queueing.
 // Run under `valgrind --tool=callgrind` for instruction counts that a busy
 // machine does not disturb.
+//
+// Figures (callgrind, instructions per line, Qt 6.4 offscreen):
+//   one document edit and one layout per line, as the terminal was built
+//   before (10,000 lines back to back, one repaint at the end): 479,000
+//   per frame, 5 lines an update with its repaint:                461,000
+//     (layout of the new lines 145,000, repaint of what moved 215,000)
+//   flood, 100,000 lines, one update:                              2,300
+// The load harness at 20 KB/s of server text went from 3.03 CPU-s per MB in
+// the client and 1.33 in the X server to 1.28 and 0.35; 20 MB as fast as read
+// from 0.72 and 0.51 to 0.31 and 0.04 (medians of three runs).
 #include "chat/CustomFontList.h"
 #include "chat/KindFonts.h"
 #include "chat/ScrollLock.h"
