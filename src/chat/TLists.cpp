@@ -1,5 +1,6 @@
 #include "chat/TLists.h"
 
+#include "settings/SettingsBatch.h"
 #include "settings/SettingsFile.h"
 
 #include <QStringList>
@@ -79,6 +80,7 @@ void TLists::Load(const SettingsFile& file)
 
 void TLists::Store(SettingsFile& file) const
 {
+    SettingsBatch batch(file);
     file.writeInteger(Section, QStringLiteral("ListCount"), count() - FirstListTab);
     for (int position = FirstListTab; position < count(); ++position) {
         const TLista& list = m_lists.at(position);
@@ -88,6 +90,7 @@ void TLists::Store(SettingsFile& file) const
         file.writeInteger(Section, QStringLiteral("Update") + n, list.update);
         file.writePercentage(Section, QStringLiteral("Y") + n, list.y);
     }
+    batch.commit();
 }
 
 QStringList TLists::labels() const

@@ -1,6 +1,7 @@
 #include "session/ConnectionList.h"
 
 #include "settings/PasswordScramble.h"
+#include "settings/SettingsBatch.h"
 #include "settings/SettingsWriteError.h"
 #include "session/GuestNamePool.h"
 #include "session/LoginSteps.h"
@@ -118,11 +119,13 @@ bool ConnectionList::movePlainPassword(const QString& index, const QString& plai
 
 void ConnectionList::save()
 {
+    SettingsBatch batch(m_file);
     m_file.writeInteger(Section, NumberKey, count());
     m_file.writeInteger(Section, LastConnectionKey, std::max(m_lastConnection, 0));
     for (int i = 0; i < count(); ++i)
         writeEntry(i, m_entries.at(i));
     writeFirewall();
+    batch.commit();
 }
 
 void ConnectionList::writeEntry(int index, const TConnection& entry)

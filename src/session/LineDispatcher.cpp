@@ -180,15 +180,17 @@ void LineDispatcher::actOnChat(LineClass lineClass, LineAssembler& assembler)
         fanOut(previous, false);
         return;
     }
-    case LineClass::Shout:
-        if (chat.includeShouts()) {
-            if (first.startsWith('-'))
-                chat.direct(line, second, TextKind::Shout, first);
-            else
-                chat.direct(line, first, TextKind::Shout, second);
-        }
-        fanOut(TextKind::Shout, false);
+    case LineClass::Shout: {
+        // "--> alice waves": the speaker is the second word.
+        const bool emote = first.startsWith('-');
+        const QByteArray& speaker = emote ? second : first;
+        const QByteArray& other = emote ? first : second;
+        if (chat.includeShouts())
+            chat.direct(line, speaker, TextKind::Shout, other);
+        assembler.setKind(TextKind::Shout);
+        chat.fanOut(line, speaker, TextKind::Shout, other, false);
         return;
+    }
     case LineClass::CShout:
         if (chat.includeShouts())
             chat.direct(line, first, TextKind::CShout, second);
@@ -210,7 +212,7 @@ void LineDispatcher::actOnChat(LineClass lineClass, LineAssembler& assembler)
     case LineClass::ChannelTell:
         assembler.setKind(TextKind::ChannelTell);
         if (chat.includeChannelTells())
-            chat.channel(line, first);
+            chat.channel(line, first, second);
         fanOut(TextKind::ChannelTell, false);
         return;
     default:

@@ -11,6 +11,9 @@ const QByteArray PasswordWord = QByteArrayLiteral("PASSWORD:");
 const QByteArray GuestOffer = QByteArrayLiteral("ress return");
 const QByteArray IccLoginMarker = QByteArrayLiteral("ICC EVENTS");
 const QByteArray MoveLoginMarker = QByteArrayLiteral("---> Move");
+// The server may log a guest in under another name than the one typed ("guest" becomes
+// "GuestXKQW"); this line names the handle of the session, with marks such as "(U)".
+const QByteArray SessionStart = QByteArrayLiteral("**** Starting FICS session as ");
 const QString HandlePlaceholder = QStringLiteral("%handle%");
 constexpr int TwoNameAttempts = 5;  // from the sixth guest name on, two pool names
 constexpr int AskUserAttempts = 10; // from the eleventh on, the user is asked
@@ -56,6 +59,7 @@ void LoginSteps::loginLine(const QByteArray& line, const QByteArray& firstWord, 
         answerLoginPrompt();
     if (firstWord == PasswordWord)
         answerPasswordPrompt();
+    takeHandleFromSessionStart(line);
     if (line.contains(GuestOffer))
         m_sender.sendCommand(QString());
     if (promptSeen || line.contains(IccLoginMarker) || line.contains(MoveLoginMarker)) {
@@ -107,10 +111,7 @@ void LoginSteps::sendInterfaceSetup()
         m_sender.sendCommand(QStringLiteral("Set prompt 1"));
     }
     m_sender.sendCommand(QStringLiteral("Set interface ") + InterfaceName);
-    if (m_toggleActions)
-        m_toggleActions();
-    else
-        runBuiltInToggles();
+    sendToggles();
     m_sender.sendCommand(QStringLiteral("Set seek 0"));
     for (const QString& entry : std::as_const(m_autoExec)) {
         QString command = entry.trimmed();
@@ -126,12 +127,25 @@ void LoginSteps::sendInterfaceSetup()
         m_showTarget(m_handle);
 }
 
-void LoginSteps::runBuiltInToggles()
+void LoginSteps::sendToggles()
 {
-    const InterfaceToggles builtIn;
-    for (const QString& command : builtIn.silenceCommands(m_protocol))
+    const InterfaceToggles toggles = m_toggleStates ? m_toggleStates() : InterfaceToggles{};
+    for (const QString& command : toggles.silenceCommands(m_protocol))
         m_sender.sendCommand(command);
-    m_sender.sendCommand(builtIn.openCommand());
+    m_sender.sendCommand(toggles.openCommand());
+}
+
+void LoginSteps::takeHandleFromSessionStart(const QByteArray& line)
+{
+    const int start = line.indexOf(SessionStart);
+    if (start < 0)
+        return;
+    const QByteArray rest = line.mid(start + SessionStart.size());
+    qsizetype end = 0;
+    while (end < rest.size() && rest[end] != ' ' && rest[end] != '(')
+        ++end;
+    if (end > 0)
+        m_handle = QString::fromLatin1(rest.left(end));
 }
 
 void LoginSteps::raiseState(LoginState reached)

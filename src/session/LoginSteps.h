@@ -36,8 +36,12 @@ public:
     void setAutoExecCommands(const QStringList& commands) { m_autoExec = commands; }
     // The values of the keys "0", "1", ... of the section's "key=value" lines, one per line.
     static QStringList autoExecCommands(const QStringList& sectionLines);
-    // Runs the Silence and then the Open action; the built-in toggles are used until set.
-    void setToggleActions(std::function<void()> actions) { m_toggleActions = std::move(actions); }
+    // The Silence and Open states as the tool bar shows them when the set-up is sent;
+    // the built-in states are used until set.
+    void setToggleStates(std::function<InterfaceToggles()> states)
+    {
+        m_toggleStates = std::move(states);
+    }
     // Shows the handle in the target label once the login is complete.
     void setTargetLabelHook(std::function<void(const QString&)> hook)
     {
@@ -57,7 +61,8 @@ private:
     void answerPasswordPrompt();
     QString makeGuestName();
     void sendInterfaceSetup();
-    void runBuiltInToggles();
+    void sendToggles();
+    void takeHandleFromSessionStart(const QByteArray& line);
     void raiseState(LoginState reached);
 
     SecretCommandSender& m_sender;
@@ -68,7 +73,7 @@ private:
     ServerProtocol m_protocol = ServerProtocol::Fics;
     bool m_autoflag = true;
     QStringList m_autoExec;
-    std::function<void()> m_toggleActions;
+    std::function<InterfaceToggles()> m_toggleStates;
     std::function<void(const QString&)> m_showTarget;
     int m_guestAttempts = 0;
     LoginState m_state = LoginState::Reset;

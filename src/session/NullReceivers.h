@@ -43,7 +43,7 @@ public:
     bool includeChannelTells() const override { return true; }
     void fanOut(const QByteArray&, const QByteArray&, TextKind, const QByteArray&, bool) override {}
     void direct(const QByteArray&, const QByteArray&, TextKind, const QByteArray&) override {}
-    void channel(const QByteArray&, const QByteArray&) override {}
+    void channel(const QByteArray&, const QByteArray&, const QByteArray&) override {}
     void playSound(const QString&) override {}
     int selectedListTab() const override { return 2; }
     bool paneShows(const QList<QByteArray>&) const override { return false; }

@@ -1,5 +1,6 @@
 #include "settings/MainSettingsRecord.h"
 
+#include "settings/SettingsBatch.h"
 #include "settings/SettingsFile.h"
 
 #include <type_traits>
@@ -151,5 +152,7 @@ void MainSettingsRecord::load(const SettingsFile& file, const FontSpec& terminal
 
 void MainSettingsRecord::save(SettingsFile& file) const
 {
+    SettingsBatch batch(file);
     visitKeys(*this, Writer{file});
+    batch.commit();
 }

@@ -1,43 +1,44 @@
 #include "settings/SettingsFile.h"
 
 #include "settings/IniDocument.h"
+#include "settings/SettingsCache.h"
 #include "settings/SettingsValue.h"
 #include "settings/SettingsWriteError.h"
 
-#include <QFile>
-#include <QSaveFile>
 
-SettingsFile::SettingsFile(QString path) : m_path(std::move(path)) {}
-
-IniDocument SettingsFile::load() const
+SettingsFile::SettingsFile(QString path)
+    : m_path(std::move(path)),
+      m_cache(m_path.isEmpty() ? nullptr : SettingsCache::forPath(m_path))
 {
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
-        return IniDocument();
-    return IniDocument(file.readAll());
 }
 
-void SettingsFile::save(const IniDocument& document)
+const IniDocument& SettingsFile::document() const
 {
-    // Through a temporary file where the folder allows it, so a full disk
-    // leaves the old file whole; in place where only the file is writable.
-    QSaveFile file(m_path);
-    file.setDirectWriteFallback(true);
-    const QByteArray bytes = document.toBytes();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    static const IniDocument nothing;
+    return m_cache ? m_cache->document() : nothing;
+}
+
+void SettingsFile::change(const std::function<void(IniDocument&)>& edit)
+{
+    if (!m_cache)
         throw SettingsWriteError(m_path);
+    try {
+        m_cache->change(edit);
+    } catch (const SettingsWriteError&) {
+        throw SettingsWriteError(m_path); // the path as the caller named it
+    }
 }
 
 QString SettingsFile::readString(const QString& section, const QString& key,
                                  const QString& byDefault) const
 {
-    return load().value(section, key).value_or(byDefault);
+    return document().value(section, key).value_or(byDefault);
 }
 
 qint32 SettingsFile::readInteger(const QString& section, const QString& key,
                                  qint32 byDefault) const
 {
-    const std::optional<QString> text = load().value(section, key);
+    const std::optional<QString> text = document().value(section, key);
     return text ? SettingsValue::toInteger(*text, byDefault) : byDefault;
 }
 
@@ -49,15 +50,13 @@ bool SettingsFile::readBool(const QString& section, const QString& key, bool byD
 float SettingsFile::readPercentage(const QString& section, const QString& key,
                                    float byDefault) const
 {
-    const std::optional<QString> text = load().value(section, key);
+    const std::optional<QString> text = document().value(section, key);
     return text ? SettingsValue::toPercentage(*text, byDefault) : byDefault;
 }
 
 void SettingsFile::writeString(const QString& section, const QString& key, const QString& value)
 {
-    IniDocument document = load();
-    document.setValue(section, key, value);
-    save(document);
+    change([&](IniDocument& document) { document.setValue(section, key, value); });
 }
 
 void SettingsFile::writeInteger(const QString& section, const QString& key, qint32 value)
@@ -82,35 +81,32 @@ bool SettingsFile::keyExists(const QString& section, const QString& key) const
 
 QStringList SettingsFile::sectionKeys(const QString& section) const
 {
-    return load().keys(section);
+    return document().keys(section);
 }
 
 QStringList SettingsFile::readSectionLines(const QString& section) const
 {
-    return load().sectionLines(section);
+    return document().sectionLines(section);
 }
 
 void SettingsFile::eraseSection(const QString& section)
 {
-    IniDocument document = load();
-    if (!document.hasSection(section))
-        return;
-    document.eraseSection(section);
-    save(document);
+    if (document().hasSection(section))
+        change([&](IniDocument& document) { document.eraseSection(section); });
 }
 
 void SettingsFile::replaceSection(const QString& section, const QStringList& lines)
 {
-    IniDocument document = load();
-    const bool existed = document.hasSection(section);
-    document.eraseSection(section);
-    for (const QString& line : lines) {
-        const qsizetype equals = line.indexOf(u'=');
-        document.setValue(section, equals < 0 ? line : line.left(equals),
-                          equals < 0 ? QString() : line.mid(equals + 1));
-    }
-    if (existed || !lines.isEmpty())
-        save(document);
+    if (!document().hasSection(section) && lines.isEmpty())
+        return;
+    change([&](IniDocument& document) {
+        document.eraseSection(section);
+        for (const QString& line : lines) {
+            const qsizetype equals = line.indexOf(u'=');
+            document.setValue(section, equals < 0 ? line : line.left(equals),
+                              equals < 0 ? QString() : line.mid(equals + 1));
+        }
+    });
 }
 
 SettingsFile SharedSettingsFile(const QString& programDirectory)

@@ -5,12 +5,18 @@
 
 #include "settings/SettingsKey.h"
 
-class IniDocument;
+#include <functional>
+#include <memory>
 
-// One settings file, named by path. Every call opens the file anew and every
-// write has reached the disk when it returns, so two running copies of the
-// program, or a dialog and the main window, never hold stale copies; the last
-// writer wins key by key. Writes throw SettingsWriteError when refused.
+class IniDocument;
+class SettingsCache;
+
+// One settings file, named by path. The file is parsed once and shared by every
+// SettingsFile of that path (SettingsCache); it is read again only when it changed on
+// disk, so two running copies of the program still see each other's writes. Every
+// write has reached the disk when it returns, unless a SettingsBatch of the file is
+// open: then the batch writes once at its end. Writes throw SettingsWriteError when
+// refused.
 class SettingsFile
 {
 public:
@@ -65,11 +71,15 @@ public:
     // The section erased and written anew from "key=value" lines in one write.
     void replaceSection(const QString& section, const QStringList& lines);
 
+    // The shared parsed copy; none for a file without a path.
+    const std::shared_ptr<SettingsCache>& cache() const { return m_cache; }
+
 private:
-    IniDocument load() const;
-    void save(const IniDocument& document);
+    const IniDocument& document() const;
+    void change(const std::function<void(IniDocument&)>& edit);
 
     QString m_path;
+    std::shared_ptr<SettingsCache> m_cache;
 };
 
 inline constexpr char SharedSettingsFileName[] = "Tolvaris.ini";

@@ -5,6 +5,8 @@
 #include "session/ConnectFlow.h"
 #include "session/ConnectionList.h"
 #include "session/LoginSteps.h"
+#include "session/PracticeServer.h"
+#include "session/ui/CommandInput.h"
 #include "session/ui/TfrmCancelMessage.h"
 #include "session/ui/TfrmConnect.h"
 #include "shell/MainLists.h"
@@ -13,6 +15,7 @@
 #include "shell/TfrmMainChess.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -28,13 +31,14 @@ const QString AutoExecSection = QStringLiteral("AutoExec Cmds");
 
 ConnectionController::ConnectionController(TfrmMainChess& window, const QString& programDirectory)
     : QObject(&window), m_window(window), m_programDirectory(programDirectory),
-      m_progress(new TfrmCancelMessage(&window))
+      m_progress(std::make_unique<TfrmCancelMessage>()), m_practice(new PracticeServer(this))
 {
     MainSession& session = window.session();
     session.loginQuestions().setParentWidget(&window);
     m_flow =
         std::make_unique<ConnectFlow>(session.socket(), session.commands(), session.login(), *this);
     m_flow->setProgramFolder(programDirectory);
+    session.login().setToggleStates([this] { return toggleStates(); });
     session.login().setTargetLabelHook(
         [this](const QString& handle) { m_window.toolBars.laTarget->setText(handle); });
     m_progress->setCancelAction([this] { m_flow->cancelConnecting(); });
@@ -49,6 +53,15 @@ ConnectionController::ConnectionController(TfrmMainChess& window, const QString&
     });
     connect(window.menus.mnuDisconnect, &QAction::triggered, m_flow.get(),
             &ConnectFlow::disconnectMenu);
+    connect(window.menus.mnuPracticeOffline, &QAction::triggered, this,
+            &ConnectionController::practiceOffline);
+    connect(m_practice, &PracticeServer::ready, this, &ConnectionController::connectToPractice);
+    connect(m_practice, &PracticeServer::failed, this, [this](const QString& message) {
+        m_window.menus.mnuPracticeOffline->setEnabled(true);
+        showError(message);
+    });
+    window.menus.mnuPracticeOffline->setStatusTip(
+        QStringLiteral("Plays offline against the bots of the practice server."));
     new SessionLogMenu(window.menus.mnuLogging, session.sessionLog(), programDirectory, &window);
     window.toolBars.spdConnect->setEnabled(true);
     window.menus.mnuConnect->setStatusTip(QStringLiteral("Connects to server."));
@@ -74,8 +87,39 @@ void ConnectionController::prepareLogin()
     login.setAutoflag(m_window.menus.mnuAutoflag->isChecked());
 }
 
+void ConnectionController::practiceOffline()
+{
+    m_window.menus.mnuPracticeOffline->setEnabled(false);
+    m_practice->start(PracticeServer::serverProgram(QApplication::applicationDirPath()),
+                      PracticeServer::installedEngine());
+}
+
+// The practice server is reached like any server: through the connect flow, as a guest.
+void ConnectionController::connectToPractice(quint16 port)
+{
+    ConnectionChoice choice;
+    choice.connection.Address = QStringLiteral("127.0.0.1");
+    choice.connection.Port = QString::number(port);
+    choice.connection.Handle = ConnectionList::guestHandle(*QRandomGenerator::global());
+    choice.connection.Title = QStringLiteral("Practice Offline");
+    m_practiceChoice = choice;
+    prepareLogin();
+    m_flow->connectMenu();
+}
+
+InterfaceToggles ConnectionController::toggleStates() const
+{
+    InterfaceToggles toggles;
+    toggles.silenceSet = m_window.silenceSet();
+    toggles.silencePressed = m_window.toolBars.spdSilence->isChecked();
+    toggles.openPressed = m_window.toolBars.spdOpen->isChecked();
+    return toggles;
+}
+
 std::optional<ConnectionChoice> ConnectionController::chooseConnection()
 {
+    if (auto practice = std::exchange(m_practiceChoice, std::nullopt))
+        return practice;
     if (std::exchange(m_skipDialogOnce, false))
         return lastUsedEntry();
     return TfrmConnect::choose(&m_window, m_window.settingsFile().path());
@@ -134,6 +178,7 @@ void ConnectionController::showConnectedControls(bool connected)
     button->setChecked(connected);
     button->setProperty("connected", connected);
     m_window.menus.mnuConnect->setEnabled(!connected);
+    m_window.menus.mnuPracticeOffline->setEnabled(!connected);
     m_window.menus.mnuDisconnect->setEnabled(connected);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "session/ConnectFlowView.h"
+#include "session/InterfaceToggles.h"
 
 #include <QObject>
 #include <QString>
@@ -8,12 +9,13 @@
 #include <memory>
 
 class ConnectFlow;
+class PracticeServer;
 class TfrmCancelMessage;
 class TfrmMainChess;
 
 // Puts the session's controls into the main window: the Connect button and the Connect
-// and Disconnect menu items start and end sessions, and "Lo&gging" keeps the session
-// log; the connect flow's requests become the main window's titles, controls, the
+// and Disconnect menu items start and end sessions, "Practice &Offline" starts the
+// practice server and connects to it as a guest, and "Lo&gging" keeps the session log; the connect flow's requests become the main window's titles, controls, the
 // connection and progress dialogs and message boxes.
 class ConnectionController : public QObject, public ConnectFlowView
 {
@@ -45,11 +47,18 @@ public:
 
 private:
     void prepareLogin();
+    void practiceOffline();
+    void connectToPractice(quint16 port);
     std::optional<ConnectionChoice> lastUsedEntry() const;
+    InterfaceToggles toggleStates() const;
 
     TfrmMainChess& m_window;
     QString m_programDirectory;
-    TfrmCancelMessage* m_progress;
+    // A window of its own: the connect flow disables the main window, and Qt disables
+    // a window's children with it, Cancel included.
+    std::unique_ptr<TfrmCancelMessage> m_progress;
     std::unique_ptr<ConnectFlow> m_flow;
     bool m_skipDialogOnce = false;
+    PracticeServer* m_practice;
+    std::optional<ConnectionChoice> m_practiceChoice; // taken by the next connect instead of the dialog
 };

@@ -41,6 +41,7 @@ void MainMenus::build(QMenuBar* bar)
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     mnuConnect = later(file, QStringLiteral("&Connect"));
     mnuDisconnect = later(file, QStringLiteral("&Disconnect"));
+    mnuPracticeOffline = item(file, QStringLiteral("Practice &Offline"));
     file->addSeparator();
     mnuLoad = later(file, QStringLiteral("&Load"));
     mnuSave = later(file, QStringLiteral("&Save"));

@@ -12,6 +12,7 @@ struct MainMenus
     // "&File"
     QAction* mnuConnect = nullptr;
     QAction* mnuDisconnect = nullptr;
+    QAction* mnuPracticeOffline = nullptr; // starts ficsim and connects to it as a guest
     QAction* mnuLoad = nullptr;
     QAction* mnuSave = nullptr;
     QAction* mnuExportPGN = nullptr;

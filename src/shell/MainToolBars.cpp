@@ -76,6 +76,12 @@ void MainToolBars::build(QMainWindow* window)
                QLatin1String(caption), QString(), false);
 }
 
+void MainToolBars::setShown(bool shown) const
+{
+    TBToolbar1->setVisible(shown);
+    TBToolbar2->setVisible(shown);
+}
+
 void MainToolBars::loadPositions(QMainWindow* window, const SettingsFile& file) const
 {
     const QByteArray state =

@@ -27,6 +27,8 @@ struct MainToolBars
     QLabel* laTarget = nullptr;
 
     void build(QMainWindow* window);
+    // "&Hide Tool Bar" hides both bars and shows both again.
+    void setShown(bool shown) const;
 
     // Docks, rows, floating places and visibility of both bars.
     void loadPositions(QMainWindow* window, const SettingsFile& file) const;

@@ -6,6 +6,7 @@
 #include "shell/TfrmMainChess.h"
 
 #include "chat/ui/TerminalView.h"
+#include "session/ui/CommandInput.h"
 
 #include <QComboBox>
 #include <QTabBar>
@@ -89,6 +90,7 @@ void TfrmMainChess::toggleToolBarFlag()
 {
     m_record.toolBar = !m_record.toolBar;
     menus.mnuHideToolBar->setChecked(!m_record.toolBar);
+    toolBars.setShown(m_record.toolBar);
     layoutClientArea();
 }
 

@@ -8,7 +8,9 @@
 #include "chat/ui/FontSpecConversion.h"
 #include "chat/ui/TerminalView.h"
 #include "settings/SettingsValue.h"
+#include "shell/MouseActionsController.h"
 #include "settings/SettingsWriteError.h"
+#include "session/ui/CommandInput.h"
 #include "shell/ApplicationTitle.h"
 #include "shell/MainLists.h"
 
@@ -36,6 +38,7 @@ void TfrmMainChess::LoadMainSettings()
     m_record.height = bounds.height();
     m_record.load(m_settingsFile, m_kindFonts[TextKind::Normal]);
     m_lists.Load(m_settingsFile);
+    m_mouseActions->load();
     applySettings();
     m_listsWiring->applySettings();
     loadCommandPresets();
@@ -47,6 +50,9 @@ void TfrmMainChess::applySettings()
     menus.mnuAutoSavePGN->setChecked(m_record.pgnFormat);
     menus.mnuHideGameBar->setChecked(!m_record.gameBar);
     menus.mnuHideToolBar->setChecked(!m_record.toolBar);
+    // With the flag on, each bar keeps the visibility its stored position gave it.
+    if (!m_record.toolBar)
+        toolBars.setShown(false);
     menus.mnuAutoflag->setChecked(m_record.autoFlag);
     menus.mnuBoardsSeparate->setChecked(m_record.boardsSeperated);
 

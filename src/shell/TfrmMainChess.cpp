@@ -1,13 +1,20 @@
 #include "shell/TfrmMainChess.h"
 
+#include "chat/ui/ScrollLockKey.h"
 #include "chat/ui/TerminalMenu.h"
 #include "chat/ui/TerminalView.h"
+#include "session/SessionLog.h"
+#include "session/TraceLog.h"
+#include "settings/SettingsBatch.h"
 #include "settings/SettingsWriteError.h"
+#include "lists/ui/TfrmMatch.h"
 #include "lists/ui/TfrmProfile.h"
+#include "session/ui/CommandInput.h"
 #include "shell/ApplicationTitle.h"
 #include "shell/ConnectionController.h"
 #include "shell/MainLists.h"
 #include "shell/MainSession.h"
+#include "shell/MouseActionsController.h"
 #include "shell/SplitterBar.h"
 #include "shell/TfrmAbout.h"
 #include "shell/TfrmWhatsMore.h"
@@ -25,11 +32,12 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QShortcut>
 #include <QStatusTipEvent>
 #include <QTabBar>
 #include <QToolButton>
 #include <QUrl>
+
+#include <cstdio>
 
 TfrmMainChess::TfrmMainChess(const QString& programDirectory, const QString& requestedProfile,
                              QWidget* parent)
@@ -52,6 +60,7 @@ TfrmMainChess::TfrmMainChess(const QString& programDirectory, const QString& req
     wireMenus();
     wirePanes();
     m_connection = new ConnectionController(*this, m_programDirectory);
+    wireMouseActions();
 
     m_customFonts.load(SharedSettingsFile(m_programDirectory));
     toolBars.loadPositions(this, m_settingsFile);
@@ -85,11 +94,8 @@ void TfrmMainChess::buildClientArea()
     pnlSought = new QWidget(m_client);
     pnlSought->setObjectName(QStringLiteral("pnlSought"));
 
-    cmbInput = new QComboBox(m_client);
+    cmbInput = new CommandInput(m_client);
     cmbInput->setObjectName(QStringLiteral("cmbInput"));
-    cmbInput->setEditable(true);
-    cmbInput->setInsertPolicy(QComboBox::NoInsert);
-    cmbInput->setMaxVisibleItems(20);
     ControlHint::apply(cmbInput, QStringLiteral("Enter server commands here."));
     cmbInput->lineEdit()->installEventFilter(this);
     memTerminal->setFocusTarget(cmbInput);
@@ -143,12 +149,11 @@ void TfrmMainChess::wireMenus()
         spdScrollLock->setChecked(on);
         mnuTerminal->mnuScrollLock->setChecked(on);
     });
-    auto* scrollLockKey = new QShortcut(QKeySequence(Qt::Key_ScrollLock), this);
-    connect(scrollLockKey, &QShortcut::activated, &m_scrollLock, &ScrollLock::toggle);
+    new ScrollLockKey(*this, m_scrollLock);
 
     connect(tabSplitters, &QTabBar::currentChanged, this, &TfrmMainChess::tabChanged);
     connect(pnlSplitter, &SplitterBar::dragEnded, this, &TfrmMainChess::splitterDropped);
-    connect(cmbInput->lineEdit(), &QLineEdit::returnPressed, this, &TfrmMainChess::sendInput);
+    connect(cmbInput, &CommandInput::commandEntered, this, &TfrmMainChess::sendInput);
 }
 
 void TfrmMainChess::wirePanes()
@@ -165,6 +170,24 @@ void TfrmMainChess::wirePanes()
                 activateWindow();
         });
     }
+}
+
+void TfrmMainChess::wireMouseActions()
+{
+    m_mouseActions = new MouseActionsController(*this, m_session->commands());
+    const QList<QAction*> items(mnuTerminal->mnuMA.begin(), mnuTerminal->mnuMA.end());
+    m_mouseActions->serveMenu(mnuTerminal, items, [this] { return m_targetPlayer; });
+    m_mouseActions->setMatchOptions(
+        [this](const QString& matchCommand) { return m_listsWiring->matchDialog()->Run(matchCommand); });
+    menus.mnuMouseActions->setEnabled(true);
+    connect(menus.mnuMouseActions, &QAction::triggered, m_mouseActions,
+            &MouseActionsController::edit);
+}
+
+void TfrmMainChess::focusCommandInput()
+{
+    if (isActiveWindow())
+        cmbInput->setFocus();
 }
 
 void TfrmMainChess::setTarget(const QString& word)
@@ -193,9 +216,8 @@ void TfrmMainChess::copyFromPane(bool paste)
     cmbInput->setFocus();
 }
 
-void TfrmMainChess::sendInput()
+void TfrmMainChess::sendInput(const QString& text)
 {
-    const QString text = cmbInput->currentText();
     m_session->commands().sendCommand(text);
     memTerminal->appendLine(text, TextKind::Commands);
     if (m_session->sessionLog().isOpen())
@@ -206,13 +228,33 @@ void TfrmMainChess::sendInput()
 
 void TfrmMainChess::reportWriteFailure(const SettingsWriteError& error)
 {
-    QMessageBox::critical(this, ApplicationTitle, error.userMessage());
+    if (m_quietExit) {
+        std::fprintf(stderr, "%s\n", qPrintable(error.userMessage()));
+        SessionLog& log = m_session->sessionLog();
+        if (log.isOpen())
+            log.write(TraceLog::timeStamp() + error.userMessage().toLocal8Bit() + "\r\n");
+    } else {
+        QMessageBox::critical(this, ApplicationTitle, error.userMessage());
+    }
     Q_EMIT settingsWriteFailed(error.userMessage());
 }
 
 void TfrmMainChess::openHelpAddress(int tag)
 {
-    QDesktopServices::openUrl(QUrl(HelpAddresses::webPage(tag)));
+    const QString address = HelpAddresses::webPage(tag);
+    openInBrowser(QUrl(address), address);
+}
+
+// Without a browser the user gets at least the address, selectable for copying.
+void TfrmMainChess::openInBrowser(const QUrl& url, const QString& shown)
+{
+    if (QDesktopServices::openUrl(url))
+        return;
+    QMessageBox box(QMessageBox::Warning, ApplicationTitle,
+                    QStringLiteral("No web browser could be started to show %1").arg(shown),
+                    QMessageBox::Ok, this);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box.exec();
 }
 
 void TfrmMainChess::openUserGuide()
@@ -223,7 +265,7 @@ void TfrmMainChess::openUserGuide()
                                  QStringLiteral("The user guide was not found."));
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(guide));
+    openInBrowser(QUrl::fromLocalFile(guide), guide);
 }
 
 bool TfrmMainChess::event(QEvent* event)
@@ -274,19 +316,32 @@ void TfrmMainChess::closeEvent(QCloseEvent* event)
     exitProgram();
 }
 
+void TfrmMainChess::exitOnSignal()
+{
+    if (m_exiting) {
+        QCoreApplication::exit(0);
+        return;
+    }
+    m_quietExit = true;
+    exitProgram();
+}
+
 void TfrmMainChess::exitProgram()
 {
     if (m_exiting || !m_setUp)
         return;
     m_exiting = true;
     m_session->disconnect();
+    // Everything the exit stores reaches the profile's file in one write.
+    SettingsBatch batch(m_settingsFile);
+    toolBars.storePositions(this, m_settingsFile);
+    if (m_shown)
+        SaveMainSettings();
     try {
-        toolBars.storePositions(this, m_settingsFile);
+        batch.commit();
     } catch (const SettingsWriteError& error) {
         reportWriteFailure(error);
     }
-    if (m_shown)
-        SaveMainSettings();
     hide();
     Q_EMIT programEnded();
 }

@@ -13,14 +13,17 @@
 
 #include <memory>
 
+class CommandInput;
 class ConnectionController;
 class MainLists;
+class MouseActionsController;
 class MainSession;
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QTabBar;
 class QToolButton;
+class QUrl;
 class SettingsWriteError;
 class SplitterBar;
 class TerminalMenu;
@@ -59,9 +62,19 @@ public:
 
     // "E&xit": disconnect, store what the run keeps, hide; then programEnded.
     void exitProgram();
+    // A termination signal (a desktop logout): "E&xit" without any box, whatever is
+    // open; a refused write goes to the session log and standard error. A signal that
+    // comes while the exit itself waits in a box ends every event loop at once.
+    void exitOnSignal();
 
     int selectedTab() const { return m_selectedTab; }
     const QString& targetPlayer() const { return m_targetPlayer; }
+    void reportWriteFailure(const SettingsWriteError& error);
+    // After a command sent from a menu, typing goes on in the command input, unless another
+    // window of the program holds the focus.
+    void focusCommandInput();
+    // What the Silence toggle silences (a set of InterfaceToggles::SilenceMember).
+    int silenceSet() const { return m_record.silence; }
 
     // Controls with given names.
     QTabBar* tabSplitters = nullptr;
@@ -70,7 +83,7 @@ public:
     SplitterBar* pnlSplitter = nullptr;
     QWidget* pnlBoard = nullptr;
     QWidget* pnlSought = nullptr;
-    QComboBox* cmbInput = nullptr;
+    CommandInput* cmbInput = nullptr;
     QWidget* pnlStatus = nullptr;
     QToolButton* spdScrollLock = nullptr;
     QPushButton* btWindows = nullptr;
@@ -96,13 +109,14 @@ private:
     void buildClientArea();
     void wireMenus();
     void wirePanes();
+    void wireMouseActions();
     void firstShowing();
-    void sendInput();
+    void sendInput(const QString& text);
     void setTarget(const QString& word);
     void copyFromPane(bool paste);
-    void reportWriteFailure(const SettingsWriteError& error);
     void openHelpAddress(int tag);
     void openUserGuide();
+    void openInBrowser(const QUrl& url, const QString& shown);
 
     // Layout (MainWindowLayout.cpp)
     void layoutClientArea();
@@ -124,6 +138,7 @@ private:
     bool m_setUp = false;
     bool m_shown = false;
     bool m_exiting = false;
+    bool m_quietExit = false; // the exit runs for a signal: no box may wait for the user
     QString m_programDirectory;
     SettingsFile m_settingsFile;
     MainSettingsRecord m_record;
@@ -132,6 +147,7 @@ private:
     TLists m_lists;
     ScrollLock m_scrollLock;
     QString m_targetPlayer;
+    MouseActionsController* m_mouseActions = nullptr;
     int m_selectedTab = 0;
     int m_boardsOpen = 1;
     QWidget* m_client = nullptr;

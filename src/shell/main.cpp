@@ -59,7 +59,7 @@ int main(int argc, char* argv[])
         return 0;
     QObject::disconnect(&signals, nullptr, &app, nullptr);
     QObject::connect(&signals, &TerminationSignals::terminationRequested, &window,
-                     &TfrmMainChess::exitProgram);
+                     &TfrmMainChess::exitOnSignal);
     QObject::connect(&window, &TfrmMainChess::programEnded, &app, &QApplication::quit);
     window.show();
     if (options.connectAtStart)

@@ -1,6 +1,8 @@
 #include "chat/ui/TerminalView.h"
 #include "settings/SettingsFile.h"
 #include "session/ConnectionList.h"
+#include "session/ui/CommandInput.h"
+#include "session/ui/TfrmCancelMessage.h"
 #include "session/ui/TfrmConnect.h"
 #include "shell/ConnectionController.h"
 #include "shell/MainSession.h"
@@ -20,6 +22,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -57,6 +61,49 @@ private:
     QPointer<QMessageBox> m_last;
 };
 
+// A SOCKS proxy that takes connections and never answers them.
+class SilentProxy : public QObject
+{
+public:
+    SilentProxy()
+    {
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = m_server.nextPendingConnection())
+                m_clients.append(socket);
+        });
+    }
+    bool listen() { return m_server.listen(QHostAddress::LocalHost); }
+    quint16 port() const { return m_server.serverPort(); }
+    bool hasClient() const { return !m_clients.isEmpty(); }
+
+private:
+    QTcpServer m_server;
+    QList<QTcpSocket*> m_clients;
+};
+
+TfrmCancelMessage* shownProgressDialog()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* progress = qobject_cast<TfrmCancelMessage*>(window);
+        if (progress && progress->isVisible())
+            return progress;
+    }
+    return nullptr;
+}
+
+enum class CancelWay
+{
+    Button,
+    Escape,
+    CloseBox
+};
+
+enum class Stall
+{
+    ProxyNeverAnswers,
+    TimesealHelperMissing
+};
+
 } // namespace
 
 class ConnectE2ETest : public QObject
@@ -76,6 +123,10 @@ private Q_SLOTS:
     void loginThroughProxy();
     void refusedProxyPassword();
     void loginThroughTimesealRelay();
+    void cancelWhileConnecting_data();
+    void cancelWhileConnecting();
+    void guestRenamedByTheServer();
+    void savedSilenceAndOpenStatesAreSent();
     void programConnectsAtStartAsGuest();
     void loggingKeepsShownLinesAndTypedCommands();
     void unopenableLogIsReported();
@@ -209,10 +260,11 @@ void ConnectE2ETest::wrongPasswordIsAnsweredWithGuestNames()
 {
     writeEntry(account("alice", "wrong"));
     connectWithoutDialog();
-    QVERIFY(waitForLogin("alice"));
+    QTRY_VERIFY_WITH_TIMEOUT(m_server->receivedLines().size() > 2, 15000);
     const QList<QByteArray> lines = m_server->receivedLines();
     QCOMPARE(lines.mid(0, 2), (QList<QByteArray>{"alice", "wrong"}));
     QVERIFY2(lines[2].startsWith("Tol"), lines[2].constData());
+    QVERIFY(waitForLogin(lines[2]));
     QCOMPARE(lines[3], QByteArray());
     QTRY_VERIFY(m_window->memTerminal->toPlainText().contains("**** Invalid password! ****"));
 }
@@ -223,10 +275,11 @@ void ConnectE2ETest::typedCommandsWithCaret()
     connectWithoutDialog();
     QVERIFY(waitForLogin("bob"));
     m_window->cmbInput->setEditText(QStringLiteral("tell bob hi^finger"));
-    QTest::keyClick(m_window->cmbInput->lineEdit(), Qt::Key_Return);
+    QTest::keyClick(m_window->cmbInput, Qt::Key_Return);
     QTRY_VERIFY(m_server->receivedLines().endsWith("finger"));
     QCOMPARE(m_server->receivedLines().mid(m_server->receivedLines().size() - 2, 1),
              QList<QByteArray>{"tell bob hi"});
+    QCOMPARE(m_server->receivedLines().count("tell bob hi"), 1);
     QTRY_VERIFY(m_window->memTerminal->toPlainText().contains("bob tells you: hi"));
     QVERIFY(m_window->memTerminal->toPlainText().contains("tell bob hi^finger"));
     QCOMPARE(m_window->cmbInput->lineEdit()->selectedText(), QStringLiteral("tell bob hi^finger"));
@@ -311,6 +364,99 @@ void ConnectE2ETest::loginThroughTimesealRelay()
     QVERIFY(m_boxes->seen.isEmpty());
 }
 
+void ConnectE2ETest::cancelWhileConnecting_data()
+{
+    QTest::addColumn<Stall>("stall");
+    QTest::addColumn<CancelWay>("way");
+    QTest::newRow("Cancel button while the proxy never answers")
+        << Stall::ProxyNeverAnswers << CancelWay::Button;
+    QTest::newRow("Escape while the proxy never answers")
+        << Stall::ProxyNeverAnswers << CancelWay::Escape;
+    QTest::newRow("close box while the proxy never answers")
+        << Stall::ProxyNeverAnswers << CancelWay::CloseBox;
+    QTest::newRow("Cancel button after the missing helper was reported")
+        << Stall::TimesealHelperMissing << CancelWay::Button;
+}
+
+void ConnectE2ETest::cancelWhileConnecting()
+{
+    QFETCH(Stall, stall);
+    QFETCH(CancelWay, way);
+    QStringList boxes;
+    if (stall == Stall::TimesealHelperMissing)
+        boxes << "Tolvaris 2.0 Quarndell | Timeseal executable file " + m_dir->filePath("timeseal") +
+                     " does not exist. Cannot use timeseal. \r\n"
+                     "Please uncheck timseal check box, and try again.";
+    SilentProxy proxy;
+    QVERIFY(proxy.listen());
+    TConnection entry = account("alice", "alicepw");
+    FirewallSettings firewall;
+    if (stall == Stall::ProxyNeverAnswers)
+        firewall = FirewallSettings{true, "127.0.0.1", QString::number(proxy.port()), "5", {}, {},
+                                    false};
+    else
+        entry.Timeseal = true;
+    writeEntry(entry, firewall);
+    connectWithoutDialog();
+    if (stall == Stall::ProxyNeverAnswers)
+        QTRY_VERIFY_WITH_TIMEOUT(proxy.hasClient(), 20000);
+    QTRY_COMPARE(m_boxes->seen, boxes);
+    TfrmCancelMessage* progress = shownProgressDialog();
+    QVERIFY(progress);
+    QVERIFY(!m_window->isEnabled());
+    QVERIFY(progress->btnCancel->isEnabled());
+
+    switch (way) {
+    case CancelWay::Button:
+        QTest::mouseClick(progress->btnCancel, Qt::LeftButton);
+        break;
+    case CancelWay::Escape:
+        QTest::keyClick(progress, Qt::Key_Escape);
+        break;
+    case CancelWay::CloseBox:
+        progress->windowHandle()->close();
+        break;
+    }
+    QTRY_VERIFY(!progress->isVisible());
+    QTRY_COMPARE(m_window->windowTitle(), QStringLiteral("Tolvaris 2.0 Quarndell: Disconnected"));
+    QVERIFY(m_window->isEnabled());
+    QVERIFY(!m_window->toolBars.spdConnect->isChecked());
+    QVERIFY(m_window->menus.mnuConnect->isEnabled());
+    QCOMPARE(m_window->session().socket().state(), ServerSocket::State::Closed);
+    QCOMPARE(m_boxes->seen, boxes);
+}
+
+void ConnectE2ETest::guestRenamedByTheServer()
+{
+    writeEntry(account("guest", QString()));
+    connectWithoutDialog();
+    QVERIFY(QTest::qWaitFor([this] { return m_server->receivedLines().size() >= 15; }, 20000));
+    const QByteArray marker = m_server->receivedLines().last();
+    QVERIFY2(marker.startsWith("tell Guest") && marker.endsWith(Marker), marker.constData());
+    const QByteArray handle = marker.mid(5, marker.size() - 5 - Marker.size());
+    QVERIFY(m_server->sessionOf(handle));
+    QTRY_COMPARE(m_window->toolBars.laTarget->text(), QString::fromLatin1(handle));
+    QTRY_VERIFY(m_window->memTerminal->toPlainText().contains(handle + " tells you:"));
+    QVERIFY(!m_window->memTerminal->toPlainText().contains("is not logged in"));
+}
+
+void ConnectE2ETest::savedSilenceAndOpenStatesAreSent()
+{
+    writeEntry(account("alice", "alicepw"));
+    SettingsFile profile(m_dir->filePath("Default.ini"));
+    profile.writeBool("Quodlin", "Silenced", true);
+    profile.writeBool("Quodlin", "Open", true);
+    profile.writeInteger("Quodlin", "Silence", 2 | 8);
+    connectWithoutDialog();
+    QVERIFY(m_window->toolBars.spdSilence->isChecked());
+    QVERIFY(m_window->toolBars.spdOpen->isChecked());
+    QVERIFY(waitForLogin("alice"));
+    const QList<QByteArray> lines = m_server->receivedLines();
+    const qsizetype after = lines.indexOf("Set interface Tolvaris 2.0 Quarndell") + 1;
+    QCOMPARE(lines.mid(after, 4),
+             (QList<QByteArray>{"Set Seek 0", "Set Chanoff 1", "Set Open 0", "Set seek 0"}));
+}
+
 void ConnectE2ETest::programConnectsAtStartAsGuest()
 {
     const QString program = qEnvironmentVariable("TOLVARIS_BIN_DIR") + QStringLiteral("/tolvaris");
@@ -344,7 +490,7 @@ void ConnectE2ETest::loggingKeepsShownLinesAndTypedCommands()
     m_window->connection().connectAtStart();
     QVERIFY(waitForLogin("bob"));
     m_window->cmbInput->setEditText(QStringLiteral("finger"));
-    QTest::keyClick(m_window->cmbInput->lineEdit(), Qt::Key_Return);
+    QTest::keyClick(m_window->cmbInput, Qt::Key_Return);
     QTRY_VERIFY(m_window->memTerminal->toPlainText().contains("On for: 1 min"));
     logging->trigger();
     QVERIFY(!logging->isChecked());
@@ -361,7 +507,7 @@ void ConnectE2ETest::loggingKeepsShownLinesAndTypedCommands()
     // Off and on again: the log goes on after its old content.
     logging->trigger();
     m_window->cmbInput->setEditText(QStringLiteral("say again"));
-    QTest::keyClick(m_window->cmbInput->lineEdit(), Qt::Key_Return);
+    QTest::keyClick(m_window->cmbInput, Qt::Key_Return);
     QTRY_VERIFY(logText().startsWith(first + ">say again\r\n"));
 }
 

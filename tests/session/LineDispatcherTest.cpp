@@ -115,14 +115,14 @@ void LineDispatcherTest::actions_data()
     QTest::newRow("continuation after ordinary text does nothing special")
         << QByteArrayList{plain, cont} << QByteArrayList{line(plain), line(cont)};
     const QByteArray emote = "--> alice waves";
-    QTest::newRow("emote names its speaker second")
+    QTest::newRow("emote names its speaker second on every route")
         << QByteArrayList{emote}
-        << QByteArrayList{direct(emote, 3, "ALICE", "-->"), fanOut(emote, 3, "-->", "ALICE", false),
+        << QByteArrayList{direct(emote, 3, "ALICE", "-->"), fanOut(emote, 3, "ALICE", "-->", false),
                           line(emote, 3, "ALICE")};
     const QByteArray channelTell = "alice(50): hello";
     QTest::newRow("channel tell")
         << QByteArrayList{channelTell}
-        << QByteArrayList{channel(channelTell, "ALICE(50):"),
+        << QByteArrayList{channel(channelTell, "ALICE(50):", "HELLO"),
                           fanOut(channelTell, 5, "ALICE(50):", "HELLO", false),
                           line(channelTell, 5, "alice(50)")};
     const QByteArray more = "Your opponent has added 10 seconds to your clock.";

@@ -59,7 +59,10 @@ private Q_SLOTS:
     void rejectedLoginsUseGuestNames();
     void passwordAskedWhenMissing_data();
     void passwordAskedWhenMissing();
-    void hooksReplaceBuiltInToggles();
+    void savedTogglesAreSent_data();
+    void savedTogglesAreSent();
+    void serverChosenGuestNameIsUsed_data();
+    void serverChosenGuestNameIsUsed();
     void nothingHappensAfterReady();
     void autoExecCommandsFromSection();
 
@@ -237,15 +240,74 @@ void LoginStepsTest::passwordAskedWhenMissing()
     QCOMPARE(m_sender.lines, (QStringList{"alice", sent}));
 }
 
-void LoginStepsTest::hooksReplaceBuiltInToggles()
+void LoginStepsTest::savedTogglesAreSent_data()
 {
-    m_steps->setAccount("Bob", QString(), ServerProtocol::Fics);
-    m_steps->setToggleActions([this] { m_sender.sendCommand("toggles"); });
+    QTest::addColumn<int>("protocol");
+    QTest::addColumn<int>("silenceSet");
+    QTest::addColumn<bool>("silenced");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("silenced and closed on FICS")
+        << int(ServerProtocol::Fics) << 15 << true << true
+        << QStringList{"Set CShout 0", "Set Seek 0", "Set Shout 0", "Set Chanoff 1", "Set Open 0"};
+    QTest::newRow("silenced, only channels, open on ICC")
+        << int(ServerProtocol::Icc) << int(InterfaceToggles::Channels) << true << false
+        << QStringList{"Set CTell 0", "Set Open 1"};
+    QTest::newRow("nothing in the silence set, closed")
+        << int(ServerProtocol::Fics) << 0 << true << true << QStringList{"Set Open 0"};
+}
+
+void LoginStepsTest::savedTogglesAreSent()
+{
+    QFETCH(int, protocol);
+    QFETCH(int, silenceSet);
+    QFETCH(bool, silenced);
+    QFETCH(bool, closed);
+    QFETCH(QStringList, expected);
+    m_steps->setAccount("Bob", QString(), ServerProtocol(protocol));
+    m_steps->setToggleStates([&] {
+        InterfaceToggles toggles;
+        toggles.silenceSet = silenceSet;
+        toggles.silencePressed = silenced;
+        toggles.openPressed = closed;
+        return toggles;
+    });
     feed("", true);
-    const int at = m_sender.lines.indexOf("toggles");
-    QCOMPARE(m_sender.lines.at(at - 1), QStringLiteral("Set interface Tolvaris 2.0 Quarndell"));
-    QCOMPARE(m_sender.lines.at(at + 1), QStringLiteral("Set seek 0"));
-    QVERIFY(!m_sender.lines.contains("Set Open 1"));
+    const int first = m_sender.lines.indexOf("Set interface Tolvaris 2.0 Quarndell") + 1;
+    QCOMPARE(m_sender.lines.mid(first, expected.size() + 1), expected + QStringList{"Set seek 0"});
+}
+
+void LoginStepsTest::serverChosenGuestNameIsUsed_data()
+{
+    QTest::addColumn<QByteArray>("sessionLine");
+    QTest::addColumn<QString>("handle");
+
+    QTest::newRow("guest renamed, unregistered mark removed")
+        << QByteArray("**** Starting FICS session as GuestXKQW(U) ****") << "GuestXKQW";
+    QTest::newRow("several marks removed")
+        << QByteArray("**** Starting FICS session as Anna(TM)(CA) ****") << "Anna";
+    QTest::newRow("registered name without marks")
+        << QByteArray("**** Starting FICS session as alice ****") << "alice";
+    QTest::newRow("line without the name keeps the typed one")
+        << QByteArray("**** Starting FICS session as ") << "guest";
+}
+
+void LoginStepsTest::serverChosenGuestNameIsUsed()
+{
+    QFETCH(QByteArray, sessionLine);
+    QFETCH(QString, handle);
+    QString shownTarget;
+    m_steps->setTargetLabelHook([&](const QString& shown) { shownTarget = shown; });
+    m_steps->setAutoExecCommands({"finger %handle%"});
+    m_steps->setAccount("guest", QString(), ServerProtocol::Fics);
+    feed("login: ");
+    feed("Press return to enter the FICS as \"guest\":");
+    feed(sessionLine);
+    feed("", true);
+    QCOMPARE(m_sender.lines.mid(m_sender.lines.size() - 2),
+             (QStringList{"finger " + handle, marker(handle)}));
+    QCOMPARE(shownTarget, handle);
 }
 
 void LoginStepsTest::nothingHappensAfterReady()

@@ -2,6 +2,8 @@
 #include "chat/ui/TerminalMenu.h"
 #include "chat/ui/TerminalView.h"
 #include "settings/SettingsFile.h"
+#include "session/ui/CommandInput.h"
+#include "widgets/HelpAddresses.h"
 #include "shell/MainSession.h"
 #include "shell/SplitterBar.h"
 #include "shell/TfrmMainChess.h"
@@ -18,6 +20,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
 #include <QTextBlock>
 #include <QToolButton>
 
@@ -41,6 +44,14 @@ private Q_SLOTS:
     void missingPresetsAreSilent();
     void unreadablePresetsAreReportedAndLoadingGoesOn();
     void scrollLockButtonAndMenuAgree();
+    void scrollLockKeyFlipsTheLock_data();
+    void scrollLockKeyFlipsTheLock();
+    void typedCommandIsSentAsTyped_data();
+    void typedCommandIsSentAsTyped();
+    void hideToolBarHidesBothBars();
+    void storedHiddenToolBarsStayHidden();
+    void helpReportsWhatCouldNotBeOpened_data();
+    void helpReportsWhatCouldNotBeOpened();
     void clearFromTheMenuEmptiesTheTerminal();
     void storedSettingsAreApplied();
     void aboutAndFeaturesWindows();
@@ -61,8 +72,6 @@ void MainWindowTest::init()
     m_dir = std::make_unique<QTemporaryDir>();
     m_oldCurrent = QDir::currentPath();
     QDir::setCurrent(m_dir->path());
-    if (QGuiApplication::platformName() != u"xcb")
-        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");
 }
 
 void MainWindowTest::cleanup()
@@ -80,6 +89,8 @@ std::unique_ptr<TfrmMainChess> MainWindowTest::startWindow()
 {
     auto window = std::make_unique<TfrmMainChess>(programDirectory());
     if (window->isSetUp()) {
+        if (QGuiApplication::platformName() != u"xcb")
+            QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
             return nullptr;
@@ -227,9 +238,10 @@ void MainWindowTest::enterEchoesTheCommand()
     auto window = startWindow();
     QVERIFY(window);
     window->cmbInput->setEditText("who");
-    QTest::keyClick(window->cmbInput->lineEdit(), Qt::Key_Return);
+    QTest::keyClick(window->cmbInput, Qt::Key_Return);
     const QTextBlock echo = window->memTerminal->document()->lastBlock().previous();
     QCOMPARE(echo.text(), QStringLiteral("who"));
+    QVERIFY(echo.previous().text() != QStringLiteral("who")); // echoed once
     QTextCursor cursor(echo);
     cursor.movePosition(QTextCursor::Right);
     QVERIFY(cursor.charFormat().fontWeight() >= QFont::Bold);
@@ -276,6 +288,127 @@ void MainWindowTest::scrollLockButtonAndMenuAgree()
     QVERIFY(window->mnuTerminal->mnuScrollLock->isChecked());
     window->mnuTerminal->mnuScrollLock->trigger();
     QVERIFY(!window->spdScrollLock->isChecked());
+}
+
+void MainWindowTest::scrollLockKeyFlipsTheLock_data()
+{
+    QTest::addColumn<QString>("focused");
+    QTest::newRow("in the command input") << "cmbInput";
+    QTest::newRow("in the terminal") << "memTerminal";
+    QTest::newRow("in the list pane") << "memOutPut";
+}
+
+void MainWindowTest::scrollLockKeyFlipsTheLock()
+{
+    QFETCH(QString, focused);
+    skipProfileDialog();
+    auto window = startWindow();
+    QVERIFY(window);
+    QWidget* target = window->findChild<QWidget*>(focused);
+    QVERIFY(target);
+    if (auto* input = qobject_cast<QComboBox*>(target))
+        target = input->lineEdit();
+    QTest::keyClick(target, Qt::Key_ScrollLock);
+    QVERIFY(window->spdScrollLock->isChecked());
+    QVERIFY(window->mnuTerminal->mnuScrollLock->isChecked());
+    QTest::keyClick(target, Qt::Key_ScrollLock);
+    QVERIFY(!window->spdScrollLock->isChecked());
+    QVERIFY(!window->mnuTerminal->mnuScrollLock->isChecked());
+}
+
+void MainWindowTest::typedCommandIsSentAsTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("the start of a preset") << "who";
+    QTest::newRow("a preset's first word") << "help";
+    QTest::newRow("a preset in other letters") << "TELL";
+}
+
+void MainWindowTest::typedCommandIsSentAsTyped()
+{
+    QFETCH(QString, typed);
+    skipProfileDialog();
+    auto window = startWindow();
+    QVERIFY(window);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    window->cmbInput->setFocus();
+    // Each key goes where the application sends it: to the preset list once it is open.
+    const auto target = [] {
+        QWidget* list = QApplication::activePopupWidget();
+        return list ? list : QApplication::focusWidget();
+    };
+    for (const QChar letter : typed)
+        QTest::keyClick(target(), letter.toLatin1());
+    QTest::keyClick(target(), Qt::Key_Return);
+    QCOMPARE(window->memTerminal->document()->lastBlock().previous().text(), typed);
+    QCOMPARE(window->cmbInput->currentText(), typed);
+}
+
+void MainWindowTest::hideToolBarHidesBothBars()
+{
+    skipProfileDialog();
+    auto window = startWindow();
+    QVERIFY(window);
+    QVERIFY(window->toolBars.TBToolbar1->isVisible());
+    window->menus.mnuHideToolBar->trigger();
+    QVERIFY(window->menus.mnuHideToolBar->isChecked());
+    QVERIFY(window->toolBars.TBToolbar1->isHidden());
+    QVERIFY(window->toolBars.TBToolbar2->isHidden());
+    window->menus.mnuHideToolBar->trigger();
+    QVERIFY(!window->menus.mnuHideToolBar->isChecked());
+    QVERIFY(window->toolBars.TBToolbar1->isVisible());
+    QVERIFY(window->toolBars.TBToolbar2->isVisible());
+    window->menus.mnuHideToolBar->trigger();
+    window->exitProgram();
+    QCOMPARE(settings().readString("Quodlin", "ToolBar", ""), QStringLiteral("0"));
+}
+
+void MainWindowTest::storedHiddenToolBarsStayHidden()
+{
+    skipProfileDialog();
+    settings().writeBool("Quodlin", "ToolBar", false);
+    auto window = startWindow();
+    QVERIFY(window);
+    QVERIFY(window->menus.mnuHideToolBar->isChecked());
+    QVERIFY(window->toolBars.TBToolbar1->isHidden());
+    QVERIFY(window->toolBars.TBToolbar2->isHidden());
+}
+
+void MainWindowTest::helpReportsWhatCouldNotBeOpened_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("address");
+    QTest::newRow("web page") << "&Web Page" << HelpAddresses::ProjectHome;
+    QTest::newRow("FICS server") << "&FICS Server" << HelpAddresses::FicsServer;
+    QTest::newRow("ICC server") << "&ICC Server" << HelpAddresses::IccServer;
+    const QString guide = HelpAddresses::userGuide(QCoreApplication::applicationDirPath());
+    if (!guide.isEmpty())
+        QTest::newRow("user guide") << "&Contents" << guide;
+}
+
+// The offscreen platform starts no browser, as a desktop without one.
+void MainWindowTest::helpReportsWhatCouldNotBeOpened()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, address);
+    skipProfileDialog();
+    auto window = startWindow();
+    QVERIFY(window);
+    QAction* action = nullptr;
+    for (QAction* candidate : {window->menus.mnuContents, window->menus.mnuWebPage,
+                               window->menus.mnuFicsServer, window->menus.mnuIccServer})
+        if (candidate->text() == item)
+            action = candidate;
+    QVERIFY(action);
+    QString message;
+    answerNextModal(this, [&message](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        message = box ? box->text() : QString();
+        modal->close();
+    });
+    action->trigger();
+    QCOMPARE(message, "No web browser could be started to show " + address);
 }
 
 void MainWindowTest::clearFromTheMenuEmptiesTheTerminal()

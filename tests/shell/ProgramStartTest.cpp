@@ -2,7 +2,13 @@
 #include "shell/AppPaths.h"
 #include "shell/CommandLineOptions.h"
 
+#include "session/ConnectionList.h"
+#include "ficsim/FakeFicsServer.h"
+
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,6 +30,8 @@ private Q_SLOTS:
     void versionAndHelpNeedNoDisplay();
     void terminationSignalEndsLikeExit_data();
     void terminationSignalEndsLikeExit();
+    void terminationSignalEndsWhilePasswordBoxIsOpen();
+    void refusedWriteAtSignalExitGoesToStandardError();
 
 private:
     static QString program() { return qEnvironmentVariable("TOLVARIS_BIN_DIR") + "/tolvaris"; }
@@ -175,6 +183,69 @@ void ProgramStartTest::terminationSignalEndsLikeExit()
     QCOMPARE(settings.readString("Quodlin", "Maximized", ""), QStringLiteral("1"));
     QCOMPARE(settings.readString("Font12", "Name", ""), QStringLiteral("Courier New"));
     QVERIFY(QFile::exists(dir.filePath("Commands.txt")));
+}
+
+// A desktop logout while the login's password box waits for the user: the program ends
+// the way "E&xit" does, and the login does not go on.
+void ProgramStartTest::terminationSignalEndsWhilePasswordBoxIsOpen()
+{
+    FakeFicsServer server;
+    QVERIFY(server.listen());
+    QTemporaryDir dir;
+    SharedSettingsFile(dir.path() + u'/').writeBool("Profiles", "DoNotShow", true);
+    QRandomGenerator random(5);
+    ConnectionList list(ProfileSettingsFile(dir.path() + u'/', "Default"), random);
+    list.load();
+    list.setEntry(0, TConnection{"127.0.0.1", QString::number(server.port()), "alice", QString(),
+                                 false, "Practice", 0});
+    list.setLastConnection(0);
+    list.save();
+
+    QProcess process;
+    process.start(program(), {"--settings-dir", dir.path(), "--connect"});
+    QVERIFY(process.waitForStarted());
+    // The handle is answered from the entry; the password is asked for in a box.
+    QTRY_VERIFY_WITH_TIMEOUT(server.receivedLines().contains("alice"), 30000);
+    const auto traced = [&dir] {
+        QFile trace(dir.filePath("trace.txt"));
+        return trace.open(QIODevice::ReadOnly) ? trace.readAll() : QByteArray();
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(traced().contains("password:"), 30000);
+
+    QElapsedTimer sinceSignal;
+    sinceSignal.start();
+    ::kill(pid_t(process.processId()), SIGTERM);
+    QTRY_VERIFY_WITH_TIMEOUT(process.state() == QProcess::NotRunning, 20000);
+    qInfo("ended %lld ms after SIGTERM with the password box open",
+          static_cast<long long>(sinceSignal.elapsed()));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    // "exit" said goodbye; no password (not even an empty one) followed the box.
+    const QList<QByteArray> lines = server.receivedLines();
+    QCOMPARE(lines.mid(lines.indexOf("alice")), (QList<QByteArray>{"alice", "exit"}));
+    const SettingsFile settings(dir.filePath("Default.ini"));
+    QCOMPARE(settings.readString("Quodlin", "Maximized", ""), QStringLiteral("1"));
+}
+
+// A settings write refused at a signal's exit must not wait in a box for a user who
+// is logging out: the message goes to standard error and the program ends.
+void ProgramStartTest::refusedWriteAtSignalExitGoesToStandardError()
+{
+    QTemporaryDir dir;
+    SharedSettingsFile(dir.path() + u'/').writeBool("Profiles", "DoNotShow", true);
+    // A folder where the profile's file belongs: it reads as empty and refuses every write.
+    QVERIFY(QDir(dir.path()).mkdir("Default.ini"));
+    QProcess process;
+    process.start(program(), {"--settings-dir", dir.path()});
+    QVERIFY(process.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath("trace.txt")), 20000);
+    ::kill(pid_t(process.processId()), SIGTERM);
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY2(process.readAllStandardError().contains(
+                 "Unable to write to " + dir.filePath("Default.ini").toLocal8Bit()),
+             "the refused write was not reported on standard error");
 }
 
 QTEST_GUILESS_MAIN(ProgramStartTest)

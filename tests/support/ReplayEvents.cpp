@@ -86,9 +86,9 @@ QByteArray direct(const QByteArray& text, int kind, const QByteArray& speaker,
     return chat("direct", text, kind, speaker, other, nullptr);
 }
 
-QByteArray channel(const QByteArray& text, const QByteArray& speaker)
+QByteArray channel(const QByteArray& text, const QByteArray& speaker, const QByteArray& other)
 {
-    return chat("channel", text, 5, speaker, {}, nullptr);
+    return chat("channel", text, 5, speaker, other, nullptr);
 }
 
 } // namespace ReplayEvents

@@ -19,6 +19,6 @@ QByteArray fanOut(const QByteArray& text, int kind, const QByteArray& speaker,
                   const QByteArray& other, bool main);
 QByteArray direct(const QByteArray& text, int kind, const QByteArray& speaker,
                   const QByteArray& other);
-QByteArray channel(const QByteArray& text, const QByteArray& speaker);
+QByteArray channel(const QByteArray& text, const QByteArray& speaker, const QByteArray& other);
 
 } // namespace ReplayEvents

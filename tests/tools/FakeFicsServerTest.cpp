@@ -2,6 +2,7 @@
 #include "ficsim/FakeFicsScript.h"
 #include "ficsim/FakeFicsSession.h"
 #include "ficsim/FakeFicsText.h"
+#include "support/RawFicsClient.h"
 
 #include <QFile>
 #include <QProcess>
@@ -14,35 +15,7 @@
 
 namespace {
 
-// A bare client that keeps everything the server sends.
-class RawClient : public QObject
-{
-public:
-    explicit RawClient(quint16 port)
-    {
-        connect(&socket, &QTcpSocket::readyRead, this, [this] { received += socket.readAll(); });
-        socket.connectToHost(QHostAddress::LocalHost, port);
-    }
-    void send(const QByteArray& text) { socket.write(text); }
-    // Everything received from now on, once it ends with the expected bytes.
-    QByteArray takeUntil(const QByteArray& ending)
-    {
-        if (!QTest::qWaitFor([&] { return received.endsWith(ending); }, 5000))
-            return "timed out; got: " + received;
-        return std::exchange(received, QByteArray());
-    }
-    QByteArray loginAs(const QByteArray& name, const QByteArray& answer)
-    {
-        takeUntil("login: ");
-        send(name + '\n');
-        takeUntil(answer.isEmpty() ? QByteArray(":") : QByteArray("password: "));
-        send((answer.isEmpty() ? QByteArray() : answer) + '\n');
-        return takeUntil("fics% ");
-    }
-    QTcpSocket socket;
-    QByteArray received;
-};
-
+using RawClient = RawFicsClient;
 using FakeFicsText::Prompt;
 
 } // namespace
@@ -433,7 +406,7 @@ void FakeFicsServerTest::standaloneToolServesTheSameServer()
     ficsim.start(program, {QStringLiteral("--port"), QStringLiteral("0"),
                            QStringLiteral("--account"), QStringLiteral("zelda:zpw")});
     QVERIFY(ficsim.waitForStarted());
-    QVERIFY(QTest::qWaitFor([&] { return ficsim.canReadLine(); }, 5000));
+    QVERIFY(QTest::qWaitFor([&] { return ficsim.canReadLine(); }, 20000));
     const QByteArray first = ficsim.readLine().trimmed();
     QVERIFY2(first.startsWith("ficsim listening on 127.0.0.1:"), first.constData());
     RawClient client(first.mid(first.lastIndexOf(':') + 1).toUShort());

@@ -19,6 +19,8 @@ private Q_SLOTS:
     void blockRepliesComeAfterTheirChunksText();
     void loginStepsAnswerThePrompts_data();
     void loginStepsAnswerThePrompts();
+    void chatEventsNameSpeakerAndOtherWord_data();
+    void chatEventsNameSpeakerAndOtherWord();
     void badArgumentsAreRefused_data();
     void badArgumentsAreRefused();
 
@@ -205,6 +207,38 @@ void ReplayToolTest::loginStepsAnswerThePrompts()
         QVERIFY2(QRegularExpression::fromWildcard(firstSent[i]).match(sent[i]).hasMatch(),
                  qPrintable(QStringLiteral("\"%1\" is not \"%2\"").arg(sent[i], firstSent[i])));
     }
+}
+
+void ReplayToolTest::chatEventsNameSpeakerAndOtherWord_data()
+{
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("speaker");
+    QTest::addColumn<QString>("other");
+    QTest::newRow("channel tell to the chat windows")
+        << "channel" << "alice(50): hello channel fifty" << "ALICE(50):" << "HELLO";
+    QTest::newRow("emote to the filtered windows, speaker second")
+        << "fanout" << "--> alice waves" << "ALICE" << "-->";
+    QTest::newRow("emote to the main chat window, speaker second")
+        << "direct" << "--> alice waves" << "ALICE" << "-->";
+}
+
+void ReplayToolTest::chatEventsNameSpeakerAndOtherWord()
+{
+    QFETCH(QString, route);
+    QFETCH(QString, text);
+    QFETCH(QString, speaker);
+    QFETCH(QString, other);
+    const QString capture = QStringLiteral(TOLVARIS_FIXTURES_DIR "/fics/h_chat.B.raw");
+    QStringList words;
+    for (const QJsonObject& event : replay({QStringLiteral("--ready"), capture})) {
+        if (event.value(QStringLiteral("ev")).toString() == QLatin1String("chat") &&
+            event.value(QStringLiteral("route")).toString() == route &&
+            event.value(QStringLiteral("text")).toString() == text)
+            words << event.value(QStringLiteral("speaker")).toString()
+                  << event.value(QStringLiteral("other")).toString();
+    }
+    QCOMPARE(words, (QStringList{speaker, other}));
 }
 
 void ReplayToolTest::badArgumentsAreRefused_data()

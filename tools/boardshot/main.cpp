@@ -1,9 +1,4 @@
-// tolvaris-boardshot: draws a board offscreen into a PNG file.
-//   --style12 "LINE"   the position (a whole "<12>" line; default the starting position)
-//   --set N            piece set 0..17        --2d           flat board instead of 3D
-//   --size WxH         control size           --perspective P  3D perspective 0..1
-//   --coords           rank and file letters  --reversed     black at the bottom
-//   -o FILE            output file            --gallery DIR  every set in 2D and 3D
+// tolvaris-boardshot: draws a board offscreen into a PNG file (usage below).
 #include "BoardShot.h"
 #include "games/PieceSetCatalog.h"
 
@@ -11,6 +6,21 @@
 #include <cstdio>
 
 namespace {
+
+const char Usage[] =
+    "Usage: tolvaris-boardshot [options] -o FILE\n"
+    "       tolvaris-boardshot [options] --gallery DIR\n"
+    "Draws a chess board offscreen into a PNG file.\n"
+    "  -o FILE            the picture to write\n"
+    "  --gallery DIR      every piece set in 2D and 3D, and gallery.png, into DIR\n"
+    "  --style12 \"LINE\"   the position as a whole \"<12>\" line (default: the start)\n"
+    "  --set N            piece set 0..17\n"
+    "  --2d               a flat board instead of 3D\n"
+    "  --size WxH         the board control's size\n"
+    "  --perspective P    3D perspective 0..1\n"
+    "  --coords           rank and file letters\n"
+    "  --reversed         black at the bottom\n"
+    "  --help             this text\n";
 
 int fail(const char* message)
 {
@@ -27,14 +37,17 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     BoardShotOptions options;
-    QString output = QStringLiteral("board.png");
+    QString output;
     QString gallery;
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString& arg = args[i];
         const bool hasValue = i + 1 < args.size();
         const QString value = hasValue ? args[i + 1] : QString();
         bool ok = true;
-        if (arg == QLatin1String("--2d")) {
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            std::fputs(Usage, stdout);
+            return 0;
+        } else if (arg == QLatin1String("--2d")) {
             options.threeD = false;
         } else if (arg == QLatin1String("--coords")) {
             options.coordinates = true;
@@ -70,6 +83,11 @@ int main(int argc, char** argv)
         if (arg.startsWith(QLatin1Char('-')) && arg != QLatin1String("--2d")
             && arg != QLatin1String("--coords") && arg != QLatin1String("--reversed"))
             ++i;
+    }
+    if (output.isEmpty() && gallery.isEmpty()) {
+        // Nothing would be written where the user expects it.
+        std::fputs(Usage, stderr);
+        return 2;
     }
     if (!gallery.isEmpty())
         return BoardShot::writeGallery(gallery, options) ? 0 : fail("cannot write the gallery");

@@ -8,7 +8,8 @@
 
 FakeFicsServer::FakeFicsServer(QObject* parent)
     : QObject(parent),
-      m_referee(std::make_unique<GameReferee>(*this, [this] { return m_uptime.elapsed(); }))
+      m_now([this] { return m_uptime.elapsed(); }),
+      m_referee(std::make_unique<GameReferee>(*this, [this] { return m_now(); }))
 {
     m_uptime.start();
     m_flagTimer.setSingleShot(true);
@@ -103,6 +104,13 @@ std::optional<FakeFicsServer::Seek> FakeFicsServer::takeSeek(int index)
     return std::nullopt;
 }
 
+void FakeFicsServer::removeSeeksOf(const QByteArray& handle)
+{
+    m_seeks.removeIf([&handle](const Seek& seek) {
+        return seek.handle.compare(handle, Qt::CaseInsensitive) == 0;
+    });
+}
+
 void FakeFicsServer::forget(const QByteArray& handle)
 {
     if (handle.isEmpty() || sessionOf(handle))
@@ -111,7 +119,7 @@ void FakeFicsServer::forget(const QByteArray& handle)
     const auto mine = [&handle](const QByteArray& name) {
         return name.compare(handle, Qt::CaseInsensitive) == 0;
     };
-    m_seeks.removeIf([&mine](const Seek& seek) { return mine(seek.handle); });
+    removeSeeksOf(handle);
     m_challenges.removeIf(
         [&mine](const Challenge& offer) { return mine(offer.from) || mine(offer.to); });
     const QByteArray partner = m_partners.take(handle.toLower());

@@ -11,6 +11,7 @@
 #include <QTcpServer>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 class FakeFicsSession;
@@ -87,7 +88,11 @@ public:
     QList<Seek> seeks() const { return m_seeks; }
     int addSeek(Seek seek);
     std::optional<Seek> takeSeek(int index);
+    void removeSeeksOf(const QByteArray& handle);
     GameReferee& referee() { return *m_referee; }
+    // The game clocks read this millisecond count (monotonic since the server started,
+    // unless a test gives its own).
+    void setClock(std::function<qint64()> clock) { m_now = std::move(clock); }
     // Match offers between users, answered with accept/decline/withdraw.
     struct Challenge
     {
@@ -137,6 +142,7 @@ private:
     QList<Seek> m_seeks;
     int m_lastSeek = 0;
     QElapsedTimer m_uptime;
+    std::function<qint64()> m_now;
     std::unique_ptr<GameReferee> m_referee;
     QTimer m_flagTimer;
     QList<Challenge> m_challenges;

@@ -325,6 +325,9 @@ QList<QByteArray> GameCommands::startMatch(FakeFicsServer& server, const QByteAr
     setup.increment = increment;
     setup.rated = rated;
     GameReferee& referee = server.referee();
+    // A player who starts a game takes back every seek and offer of his.
+    server.removeSeeksOf(accepter);
+    server.removeSeeksOf(challenger);
     const ServerGame& game = referee.create(setup);
     QList<QByteArray> challengerLines = referee.startLines(game, challenger);
     if (!challengerLead.isEmpty())
@@ -359,6 +362,8 @@ QList<QByteArray> GameCommands::startBughouse(FakeFicsServer& server, const QByt
     second.white = challengerWhite ? accepterPartner : challengerPartner;
     second.black = challengerWhite ? challengerPartner : accepterPartner;
     GameReferee& referee = server.referee();
+    for (const QByteArray& player : {first.white, first.black, second.white, second.black})
+        server.removeSeeksOf(player);
     referee.createBughouse(first, second);
     const ServerGame* one = referee.gameOf(first.white);
     const ServerGame* two = referee.gameOf(second.white);

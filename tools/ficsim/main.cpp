@@ -1,11 +1,18 @@
 // ficsim: a fake FICS server on this machine, for trying the client without internet.
 
+#include "ficsim/BotPlayer.h"
 #include "ficsim/FakeFicsScript.h"
 #include "ficsim/FakeFicsServer.h"
+#include "ficsim/RandomMover.h"
+#include "ficsim/UciEngine.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QRandomGenerator>
+#include <QSocketNotifier>
+
+#include <unistd.h>
 #include <QTextStream>
 
 namespace {
@@ -37,6 +44,21 @@ bool loadScript(const QString& path, FakeFicsServer& server, QTextStream& err)
     return false;
 }
 
+// A bot logs in like anybody else, under a registered name with a password of the moment.
+BotPlayer* startBot(FakeFicsServer& server, const QByteArray& handle, MoveChooser* chooser,
+                    QTextStream& out)
+{
+    const QByteArray password = QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+    server.addAccount(handle, password);
+    auto* bot = new BotPlayer(handle, password, chooser, &server);
+    bot->setIgnoredSeekers({"Randy", "Sparring"});
+    QObject::connect(bot, &BotPlayer::problem, bot, [&out, handle](const QString& why) {
+        out << handle << ": " << why << Qt::endl;
+    });
+    bot->connectTo(server.port());
+    return bot;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -65,7 +87,21 @@ int main(int argc, char* argv[])
         QStringLiteral("captured"),
         QStringLiteral("Behave like the recorded server: close after a wrong password, "
                        "\"Command has failed.\", no block mode."));
-    parser.addOptions({port, address, account, script, captured});
+    const QCommandLineOption engine(
+        QStringLiteral("engine"),
+        QStringLiteral("Run this UCI chess engine (such as /usr/games/stockfish) as the player "
+                       "\"Sparring\"."),
+        QStringLiteral("path"));
+    const QCommandLineOption quiet(
+        QStringLiteral("quiet"),
+        QStringLiteral("Print only the listening line, not every line received."));
+    const QCommandLineOption noRandy(QStringLiteral("no-randy"),
+                                     QStringLiteral("Leave out Randy, the random-move bot."));
+    const QCommandLineOption withInput(
+        QStringLiteral("until-input-ends"),
+        QStringLiteral("Stop when standard input closes (the program that started ficsim ended)."));
+    parser.addOptions(
+        {port, address, account, script, captured, engine, quiet, noRandy, withInput});
     parser.process(app);
 
     FakeFicsServer server;
@@ -82,10 +118,34 @@ int main(int argc, char* argv[])
             << ": " << server.errorString() << Qt::endl;
         return 1;
     }
-    QObject::connect(&server, &FakeFicsServer::loggedIn, &server,
-                     [&out](const QByteArray& who) { out << "logged in: " << who << Qt::endl; });
-    QObject::connect(&server, &FakeFicsServer::lineReceived, &server,
-                     [&out](const QByteArray& line) { out << "< " << line << Qt::endl; });
+    if (!parser.isSet(quiet)) {
+        QObject::connect(&server, &FakeFicsServer::loggedIn, &server,
+                         [&out](const QByteArray& who) { out << "logged in: " << who << Qt::endl; });
+        QObject::connect(&server, &FakeFicsServer::lineReceived, &server,
+                         [&out](const QByteArray& line) { out << "< " << line << Qt::endl; });
+    }
+    if (parser.isSet(withInput)) {
+        auto* input = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, &app);
+        QObject::connect(input, &QSocketNotifier::activated, &app, [input] {
+            char buffer[256];
+            if (::read(STDIN_FILENO, buffer, sizeof buffer) <= 0) {
+                input->setEnabled(false);
+                QCoreApplication::quit();
+            }
+        });
+    }
     out << "ficsim listening on " << parser.value(address) << ':' << server.port() << Qt::endl;
+    if (!parser.isSet(noRandy))
+        startBot(server, "Randy", new RandomMover(), out);
+    if (parser.isSet(engine)) {
+        auto* sparring = new UciEngine(parser.value(engine));
+        QString why;
+        if (!sparring->start(&why)) {
+            err << "ficsim: " << why << Qt::endl;
+            delete sparring;
+            return 2;
+        }
+        startBot(server, "Sparring", sparring, out);
+    }
     return app.exec();
 }

@@ -120,9 +120,10 @@ void EventRecorder::direct(const QByteArray& line, const QByteArray& speaker, Te
     chat("direct", line, speaker, kind, other, nullptr);
 }
 
-void EventRecorder::channel(const QByteArray& line, const QByteArray& speaker)
+void EventRecorder::channel(const QByteArray& line, const QByteArray& speaker,
+                            const QByteArray& other)
 {
-    chat("channel", line, speaker, TextKind::ChannelTell, {}, nullptr);
+    chat("channel", line, speaker, TextKind::ChannelTell, other, nullptr);
 }
 
 void EventRecorder::playSound(const QString& name)

@@ -59,7 +59,8 @@ public:
                 const QByteArray& other, bool includeMain) override;
     void direct(const QByteArray& line, const QByteArray& speaker, TextKind kind,
                 const QByteArray& other) override;
-    void channel(const QByteArray& line, const QByteArray& speaker) override;
+    void channel(const QByteArray& line, const QByteArray& speaker,
+                 const QByteArray& other) override;
 
     void playSound(const QString& name) override;
 

@@ -4,20 +4,41 @@
 #include "chat/ScrollLock.h"
 #include "chat/TerminalText.h"
 #include "chat/ui/FontSpecConversion.h"
+#include "chat/ui/TerminalScrollBar.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
+
+namespace {
+
+// Each update costs a scroll, a repaint and a layout pass however few lines it
+// brings, and a server sends a line or two per chunk: gathering a few frames'
+// lines (about 50 ms) costs a fraction of that, and is still quicker than a
+// reader can follow.
+constexpr int FramesPerUpdate = 3;
+
+// Distinct fonts a session shows are few; past this the cache starts afresh.
+constexpr qsizetype MaxCachedFormats = 64;
+
+} // namespace
 
 TerminalView::TerminalView(const KindFonts& fonts, const ScrollLock& scrollLock, QWidget* parent)
     : TerminalPane(parent), m_fonts(fonts), m_scrollLock(scrollLock)
 {
     setObjectName(QStringLiteral("memTerminal"));
+    setVerticalScrollBar(new TerminalScrollBar(this));
+    m_frame.setSingleShot(true);
+    connect(&m_frame, &QTimer::timeout, this, &TerminalView::showPendingLines);
     clearTerminal();
 }
 
 void TerminalView::clearTerminal()
 {
+    m_frame.stop();
+    m_backlog.clear();
     clear();
     QTextCursor cursor(document());
     cursor.setBlockFormat(paragraphFormat());
@@ -37,28 +58,8 @@ void TerminalView::giveUpFocus()
 
 void TerminalView::terminalUpkeep()
 {
-    // The scroll-lock button and menu item follow the shared state by signal.
-    if (lineCount() <= MaxLines)
-        return;
-    QTextCursor user = textCursor();
-    const int selectionStart = user.selectionStart();
-    const int selectionEnd = user.selectionEnd();
-    giveUpFocus();
-    const int scroll = verticalScrollBar()->value();
-
-    QTextCursor cut(document());
-    cut.setPosition(document()->findBlockByNumber(CutLines).position(), QTextCursor::KeepAnchor);
-    const int removed = cut.selectionEnd();
-    cut.removeSelectedText();
-
-    // The selection keeps its text, not its old offsets, as far as that text is left.
-    if (selectionEnd > selectionStart) {
-        user.setPosition(qMax(0, selectionStart - removed));
-        user.setPosition(qMax(0, selectionEnd - removed), QTextCursor::KeepAnchor);
-        setTextCursor(user);
-        verticalScrollBar()->setValue(scroll);
-    }
-    viewport()->update();
+    // Nothing left to do before a chunk: the scroll-lock button and menu item
+    // follow the shared state by signal, and the backlog cuts as lines arrive.
 }
 
 void TerminalView::appendToTerminal(const QByteArray& text, TextKind kind, const QByteArray& key)
@@ -67,60 +68,137 @@ void TerminalView::appendToTerminal(const QByteArray& text, TextKind kind, const
     QByteArray line = text;
     while (line.endsWith('\n') || line.endsWith('\r'))
         line.chop(1);
-    append(QString::fromLatin1(line), kind, QString::fromLatin1(key), finished);
+    queue({QString::fromLatin1(line), kind, QString::fromLatin1(key), finished});
 }
 
 void TerminalView::appendLine(const QString& line, TextKind kind)
 {
-    append(line, kind, QString(), true);
+    // The user's own echo shows at once, after whatever server text waits.
+    queue({line, kind, QString(), true});
+    showPendingLines();
 }
 
-void TerminalView::append(const QString& rawText, TextKind kind, const QString& key,
-                          bool finished)
+void TerminalView::queue(TerminalBacklog::Piece piece)
 {
-    QString text = rawText;
-    text.remove(u'\r');
-    text.replace(u'\n', u' ');
+    m_backlog.append(std::move(piece));
+    if (m_frame.isActive())
+        return;
+    const qreal refreshRate = screen() ? screen()->refreshRate() : 0;
+    const int frame = refreshRate >= 1 ? qRound(1000 / refreshRate) : 16;
+    m_frame.start(FramesPerUpdate * frame);
+}
+
+bool TerminalView::keepsView() const
+{
+    return m_scrollLock.isOn() || textCursor().hasSelection();
+}
+
+void TerminalView::scrollToEnd()
+{
+    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+}
+
+void TerminalView::showPendingLines()
+{
+    m_frame.stop();
+    if (m_backlog.isEmpty())
+        return;
+    const TerminalBacklog::Batch batch = m_backlog.take();
 
     QTextCursor user = textCursor();
     const int selectionStart = user.selectionStart();
     const int selectionEnd = user.selectionEnd();
-    const bool hasSelection = selectionEnd > selectionStart;
-    const bool keepView = finished && (m_scrollLock.isOn() || hasSelection);
-    const int scroll = verticalScrollBar()->value();
+    const bool keepView = keepsView();
+    int scroll = verticalScrollBar()->value();
     if (keepView)
         giveUpFocus();
 
+    int removed = 0;
+    if (batch.cutShown > 0) {
+        // A kept view goes on showing the same text, which moves up by the height cut.
+        const QTextBlock firstKept = document()->findBlockByNumber(batch.cutShown);
+        if (firstKept.isValid()) {
+            const QAbstractTextDocumentLayout* layout = document()->documentLayout();
+            scroll -= qRound(layout->blockBoundingRect(firstKept).top() -
+                             layout->blockBoundingRect(document()->firstBlock()).top());
+        }
+        removed = cutFirstLines(batch.cutShown);
+    }
+
     QTextCursor end(document());
     end.movePosition(QTextCursor::End);
-    // One edit block: the document is laid out once per line, not once per piece.
+    // One edit block: the new lines are laid out once, together.
     end.beginEditBlock();
+    for (const TerminalBacklog::Piece& piece : batch.pieces)
+        insert(piece, end);
+    end.endEditBlock();
+
+    if (keepView) {
+        if (selectionEnd > selectionStart) {
+            // The selection keeps its text, as far as that text is left.
+            user.setPosition(qMax(0, selectionStart - removed));
+            user.setPosition(qMax(0, selectionEnd - removed), QTextCursor::KeepAnchor);
+            setTextCursor(user);
+        }
+        verticalScrollBar()->setValue(qMax(0, scroll));
+    } else {
+        scrollToEnd();
+    }
+}
+
+int TerminalView::cutFirstLines(int lines)
+{
+    QTextCursor cut(document());
+    const QTextBlock firstKept = document()->findBlockByNumber(lines);
+    if (firstKept.isValid())
+        cut.setPosition(firstKept.position(), QTextCursor::KeepAnchor);
+    else
+        cut.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    const int removed = cut.selectionEnd();
+    cut.removeSelectedText();
+    return removed;
+}
+
+void TerminalView::insert(const TerminalBacklog::Piece& piece, QTextCursor& end)
+{
+    QString text = piece.text;
+    text.remove(u'\r');
+    text.replace(u'\n', u' ');
     // A partial line before login gets its kind's font only.
-    const FontSpec& font = finished ? m_fonts.lineFont(kind, key) : m_fonts[kind];
-    const QTextCharFormat format = FontSpecConversion::toCharFormat(font);
+    const QTextCharFormat& format =
+        charFormat(piece.finished ? m_fonts.lineFont(piece.kind, piece.key) : m_fonts[piece.kind]);
     const std::optional<TerminalText::Span> link =
-        finished ? TerminalText::FindLink(text) : std::nullopt;
+        piece.finished ? TerminalText::FindLink(text) : std::nullopt;
     if (link) {
         end.insertText(text.left(link->first), format);
         end.insertText(text.mid(link->first, link->last - link->first + 1),
-                       FontSpecConversion::toCharFormat(m_fonts[TextKind::Links]));
+                       charFormat(m_fonts[TextKind::Links]));
         end.insertText(text.mid(link->last + 1), format);
     } else {
         end.insertText(text, format);
     }
-    if (finished)
+    if (piece.finished)
         end.insertBlock(paragraphFormat(), format);
-    end.endEditBlock();
+}
 
-    if (keepView) {
-        if (hasSelection) {
-            user.setPosition(selectionStart);
-            user.setPosition(selectionEnd, QTextCursor::KeepAnchor);
-            setTextCursor(user);
-        }
-        verticalScrollBar()->setValue(scroll);
-    } else {
-        setTextCursor(end);
-        verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+const QTextCharFormat& TerminalView::charFormat(const FontSpec& font)
+{
+    for (const auto& [spec, format] : std::as_const(m_formats)) {
+        if (spec == font)
+            return format;
     }
+    if (m_formats.size() >= MaxCachedFormats)
+        m_formats.clear();
+    m_formats.append({font, FontSpecConversion::toCharFormat(font)});
+    return m_formats.last().second;
+}
+
+void TerminalView::resizeEvent(QResizeEvent* event)
+{
+    // A pane that followed the newest line still shows it at its new size:
+    // the text wraps anew and the scroll range changes under it.
+    const bool follow = !keepsView();
+    TerminalPane::resizeEvent(event);
+    if (follow)
+        scrollToEnd();
 }

@@ -15,7 +15,25 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QUrl>
+
+namespace {
+
+// A profile without a password takes the first one typed. When that cannot be written,
+// the user is told and the profile is taken all the same, as with other refused writes.
+ProfileList::PasswordResult checkPassword(ProfileList& profiles, const QString& typed,
+                                          QWidget* parent)
+{
+    try {
+        return profiles.checkPassword(typed);
+    } catch (const SettingsWriteError& error) {
+        QMessageBox::critical(parent, TfrmProfile::Caption, error.userMessage());
+        return ProfileList::PasswordResult::Accepted;
+    }
+}
+
+} // namespace
 
 TfrmProfile::TfrmProfile(ProfileList& profiles, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
@@ -68,6 +86,7 @@ TfrmProfile::TfrmProfile(ProfileList& profiles, QWidget* parent)
 
     chkDoNotShow->setChecked(m_profiles.doNotShow());
     fillProfiles();
+    centreOnScreen();
 
     connect(OKBtn, &QPushButton::clicked, this, &TfrmProfile::okClicked);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -79,6 +98,14 @@ TfrmProfile::TfrmProfile(ProfileList& profiles, QWidget* parent)
             [this](const QString& name) { m_profiles.select(name); });
     connect(chkDoNotShow, &QCheckBox::toggled, this,
             [this](bool checked) { m_profiles.setDoNotShow(checked); });
+}
+
+// Shown before the main window, so not over it.
+void TfrmProfile::centreOnScreen()
+{
+    adjustSize();
+    const QRect area = screen()->availableGeometry();
+    move(area.center() - rect().center());
 }
 
 void TfrmProfile::fillProfiles()
@@ -96,7 +123,8 @@ void TfrmProfile::showMessage(const QString& text)
 
 void TfrmProfile::okClicked()
 {
-    if (m_profiles.checkPassword(txtPassword->text()) == ProfileList::PasswordResult::Invalid) {
+    if (checkPassword(m_profiles, txtPassword->text(), this) ==
+        ProfileList::PasswordResult::Invalid) {
         showMessage(QStringLiteral("Invalid password."));
         return;
     }
@@ -140,7 +168,7 @@ bool askProfilePassword(ProfileList& profiles, QWidget* parent)
             QLineEdit::Password, QString(), &accepted);
         if (!accepted)
             return false;
-        if (profiles.checkPassword(typed) == ProfileList::PasswordResult::Accepted)
+        if (checkPassword(profiles, typed, parent) == ProfileList::PasswordResult::Accepted)
             return true;
         QMessageBox::warning(parent, TfrmProfile::Caption, QStringLiteral("Invalid password."));
     }

@@ -29,6 +29,7 @@ public:
     QPushButton* btRegister;
 
 private:
+    void centreOnScreen();
     void fillProfiles();
     void okClicked();
     void addClicked();

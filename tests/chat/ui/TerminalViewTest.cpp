@@ -25,7 +25,15 @@ private Q_SLOTS:
     void selectionSurvivesNewLines();
     void scrollLockKeepsTheView();
     void followsTheEndWhenUnlocked();
-    void upkeepCutsTheOldestLines();
+    void linesWaitForTheNextFrame();
+    void longTerminalLosesItsOldestLines_data();
+    void longTerminalLosesItsOldestLines();
+    void selectionSurvivesTheCut();
+    void lockedViewKeepsItsTextThroughTheCut();
+    void resizedTerminalStaysOnTheNewestLine_data();
+    void resizedTerminalStaysOnTheNewestLine();
+    void resizeKeepsALockedView();
+    void scrollBarRepaintsOnlyWhenItsHandleMoves();
     void wordPickAndSelect();
     void leftClickOpensALinkOrPicksAWord_data();
     void leftClickOpensALinkOrPicksAWord();
@@ -35,7 +43,9 @@ public Q_SLOTS:
     void openUrl(const QUrl& url) { m_opened.append(url.toString()); }
 
 private:
-    void fill(int lines);
+    void fill(int lines, int first = 0);
+    void append(const QByteArray& text, TextKind kind, const QByteArray& key);
+    QString topLine() const;
     QPoint pointOf(int position) const;
     QStringList m_opened;
     QTextCharFormat formatAt(int position) const;
@@ -61,10 +71,22 @@ void TerminalViewTest::cleanup()
     m_view.reset();
 }
 
-void TerminalViewTest::fill(int lines)
+void TerminalViewTest::fill(int lines, int first)
 {
-    for (int i = 0; i < lines; ++i)
+    for (int i = first; i < first + lines; ++i)
         m_view->appendToTerminal("line " + QByteArray::number(i) + "\r\n", TextKind::Normal, "");
+    m_view->showPendingLines();
+}
+
+void TerminalViewTest::append(const QByteArray& text, TextKind kind, const QByteArray& key)
+{
+    m_view->appendToTerminal(text, kind, key);
+    m_view->showPendingLines();
+}
+
+QString TerminalViewTest::topLine() const
+{
+    return m_view->cursorForPosition(QPoint(0, 0)).block().text();
 }
 
 QTextCharFormat TerminalViewTest::formatAt(int position) const
@@ -107,7 +129,7 @@ void TerminalViewTest::linesTakeTheFontOfTheirKindOrSpeaker()
     QFETCH(QString, family);
     QFETCH(QColor, color);
 
-    m_view->appendToTerminal(line, TextKind(kind), key);
+    append(line, TextKind(kind), key);
     QCOMPARE(m_view->document()->firstBlock().text(),
              QString::fromLatin1(line.chopped(2)));
     const QTextCharFormat format = formatAt(0);
@@ -117,7 +139,7 @@ void TerminalViewTest::linesTakeTheFontOfTheirKindOrSpeaker()
 
 void TerminalViewTest::linkGetsTheLinksFont()
 {
-    m_view->appendToTerminal("see www.freechess.org now\r\n", TextKind::Normal, "");
+    append("see www.freechess.org now\r\n", TextKind::Normal, "");
     QVERIFY(!formatAt(0).fontUnderline());
     QVERIFY(formatAt(4).fontUnderline());
     QVERIFY(formatAt(20).fontUnderline());
@@ -127,8 +149,8 @@ void TerminalViewTest::linkGetsTheLinksFont()
 
 void TerminalViewTest::partialLineStaysOpen()
 {
-    m_view->appendToTerminal("login: ", TextKind::Normal, "");
-    m_view->appendToTerminal("guest\r\n", TextKind::Normal, "");
+    append("login: ", TextKind::Normal, "");
+    append("guest\r\n", TextKind::Normal, "");
     QCOMPARE(m_view->document()->firstBlock().text(), QStringLiteral("login: guest"));
     QCOMPARE(m_view->lineCount(), 1);
 }
@@ -170,13 +192,46 @@ void TerminalViewTest::followsTheEndWhenUnlocked()
     QCOMPARE(m_view->verticalScrollBar()->value(), m_view->verticalScrollBar()->maximum());
 }
 
-void TerminalViewTest::upkeepCutsTheOldestLines()
+void TerminalViewTest::linesWaitForTheNextFrame()
+{
+    QSignalSpy changes(m_view->document(), &QTextDocument::contentsChange);
+    for (int i = 0; i < 3; ++i)
+        m_view->appendToTerminal("line\r\n", TextKind::Normal, "");
+    QCOMPARE(m_view->lineCount(), 0);
+
+    QTRY_COMPARE_WITH_TIMEOUT(m_view->lineCount(), 3, 20000);
+    QCOMPARE(changes.count(), 1);
+}
+
+void TerminalViewTest::longTerminalLosesItsOldestLines_data()
+{
+    QTest::addColumn<int>("linesPerFrame");
+
+    QTest::newRow("one line a frame") << 1;
+    QTest::newRow("all lines in one frame") << 5000;
+}
+
+void TerminalViewTest::longTerminalLosesItsOldestLines()
+{
+    QFETCH(int, linesPerFrame);
+
+    QSignalSpy changes(m_view->document(), &QTextDocument::contentsChange);
+    int largest = 0;
+    connect(m_view->document(), &QTextDocument::contentsChange, this,
+            [&] { largest = qMax(largest, m_view->document()->blockCount()); });
+    for (int first = 0; first < 5000; first += linesPerFrame)
+        fill(linesPerFrame, first);
+
+    // 5000 lines: cut at 1001 to 701, and so on every 300 lines.
+    QCOMPARE(m_view->lineCount(), 800);
+    QCOMPARE(m_view->document()->firstBlock().text(), QStringLiteral("line 4200"));
+    QCOMPARE(m_view->document()->lastBlock().previous().text(), QStringLiteral("line 4999"));
+    QVERIFY2(largest <= 1001 + 1, qPrintable(QString::number(largest)));
+}
+
+void TerminalViewTest::selectionSurvivesTheCut()
 {
     fill(1000);
-    m_view->terminalUpkeep();
-    QCOMPARE(m_view->lineCount(), 1000);
-
-    fill(1);
     QTextCursor selection(m_view->document());
     const int lineStart = m_view->document()->findBlockByNumber(500).position();
     selection.setPosition(lineStart);
@@ -184,16 +239,59 @@ void TerminalViewTest::upkeepCutsTheOldestLines()
     m_view->setTextCursor(selection);
     auto* input = new QLineEdit(m_view.get());
     m_view->setFocusTarget(input);
+    const QString shown = topLine();
 
-    m_view->terminalUpkeep();
+    fill(1, 1000);
     QCOMPARE(m_view->lineCount(), 701);
     QCOMPARE(m_view->document()->firstBlock().text(), QStringLiteral("line 300"));
     QCOMPARE(m_view->textCursor().selectedText(), QStringLiteral("line 500"));
+    QCOMPARE(topLine(), shown);
+}
+
+void TerminalViewTest::lockedViewKeepsItsTextThroughTheCut()
+{
+    fill(1000);
+    m_view->verticalScrollBar()->setValue(m_view->verticalScrollBar()->maximum() / 2);
+    const QString shown = topLine();
+    m_lock->setOn(true);
+
+    fill(1, 1000);
+    QCOMPARE(m_view->lineCount(), 701);
+    QCOMPARE(topLine(), shown);
+}
+
+void TerminalViewTest::resizedTerminalStaysOnTheNewestLine_data()
+{
+    QTest::addColumn<QSize>("size");
+
+    QTest::newRow("shorter, as when a list tab opens") << QSize(400, 80);
+    QTest::newRow("narrower, so that lines wrap") << QSize(150, 200);
+    QTest::newRow("taller") << QSize(400, 600);
+}
+
+void TerminalViewTest::resizedTerminalStaysOnTheNewestLine()
+{
+    QFETCH(QSize, size);
+
+    fill(100);
+    append("a long last line that wraps once the pane is narrow enough for it\r\n",
+           TextKind::Normal, "");
+    m_view->resize(size);
+    QCOMPARE(m_view->verticalScrollBar()->value(), m_view->verticalScrollBar()->maximum());
+}
+
+void TerminalViewTest::resizeKeepsALockedView()
+{
+    fill(100);
+    m_view->verticalScrollBar()->setValue(10);
+    m_lock->setOn(true);
+    m_view->resize(400, 80);
+    QCOMPARE(m_view->verticalScrollBar()->value(), 10);
 }
 
 void TerminalViewTest::wordPickAndSelect()
 {
-    m_view->appendToTerminal("Anna(TM)(50): hi there\r\n", TextKind::Normal, "");
+    append("Anna(TM)(50): hi there\r\n", TextKind::Normal, "");
     QTextCursor caret(m_view->document());
     caret.setPosition(2);
     m_view->setTextCursor(caret);
@@ -243,7 +341,7 @@ void TerminalViewTest::leftClickOpensALinkOrPicksAWord()
         QDesktopServices::setUrlHandler(scheme, this, "openUrl");
     m_opened.clear();
     QSignalSpy picks(m_view.get(), &TerminalPane::wordPicked);
-    m_view->appendToTerminal(line + "\r\n", TextKind::Normal, "");
+    append(line + "\r\n", TextKind::Normal, "");
     QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, pointOf(column));
     for (const char* scheme : {"http", "mailto", "file"})
         QDesktopServices::unsetUrlHandler(scheme);
@@ -254,7 +352,7 @@ void TerminalViewTest::leftClickOpensALinkOrPicksAWord()
 
 void TerminalViewTest::rightClickPicksAndAsksForTheMenu()
 {
-    m_view->appendToTerminal("bob tells you: hello alice\r\n", TextKind::Tell, "BOB");
+    append("bob tells you: hello alice\r\n", TextKind::Tell, "BOB");
     QSignalSpy menus(m_view.get(), &TerminalPane::menuRequested);
     QSignalSpy picks(m_view.get(), &TerminalPane::wordPicked);
 
@@ -271,6 +369,41 @@ void TerminalViewTest::rightClickPicksAndAsksForTheMenu()
     QCOMPARE(menus.count(), 2);
     QCOMPARE(picks.last().at(0).toString(), QStringLiteral("hello"));
     QCOMPARE(m_view->textCursor().selectedText(), QStringLiteral("hello"));
+}
+
+namespace {
+
+struct PaintCounter : QObject
+{
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+} // namespace
+
+void TerminalViewTest::scrollBarRepaintsOnlyWhenItsHandleMoves()
+{
+    fill(900);
+    QScrollBar* bar = m_view->verticalScrollBar();
+    PaintCounter counter;
+    bar->installEventFilter(&counter);
+    QTRY_VERIFY_WITH_TIMEOUT(bar->value() == bar->maximum(), 20000);
+    QCoreApplication::processEvents();
+    counter.paints = 0;
+
+    for (int first = 900; first < 950; first += 5) {
+        fill(5, first);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(counter.paints, 0);
+
+    bar->setValue(0);
+    QTRY_VERIFY_WITH_TIMEOUT(counter.paints > 0, 20000);
 }
 
 QTEST_MAIN(TerminalViewTest)

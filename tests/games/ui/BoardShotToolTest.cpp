@@ -12,6 +12,10 @@ private:
     int run(const QStringList& arguments)
     {
         QProcess tool;
+        return run(arguments, tool);
+    }
+    int run(const QStringList& arguments, QProcess& tool)
+    {
         tool.start(qEnvironmentVariable("TOLVARIS_BIN_DIR") + "/tolvaris-boardshot", arguments);
         if (!tool.waitForFinished(60000))
             return -1;
@@ -52,6 +56,32 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QCOMPARE(run(options + QStringList{"-o", dir.filePath("x.png")}), 2);
         QVERIFY(!QFile::exists(dir.filePath("x.png")));
+    }
+
+    void usageInsteadOfAPicture_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<bool>("onStandardOutput");
+        QTest::newRow("asked for help") << QStringList{"--help"} << 0 << true;
+        QTest::newRow("help among other options") << QStringList{"--2d", "-h"} << 0 << true;
+        QTest::newRow("no arguments") << QStringList{} << 2 << false;
+        QTest::newRow("options but no output") << QStringList{"--set", "3", "--2d"} << 2 << false;
+    }
+    void usageInsteadOfAPicture()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, exitCode);
+        QFETCH(bool, onStandardOutput);
+        QTemporaryDir dir;
+        QProcess tool;
+        tool.setWorkingDirectory(dir.path());
+        QCOMPARE(run(options, tool), exitCode);
+        const QByteArray shown =
+            onStandardOutput ? tool.readAllStandardOutput() : tool.readAllStandardError();
+        QVERIFY2(shown.startsWith("Usage: tolvaris-boardshot"), shown.constData());
+        QVERIFY(shown.contains("--gallery DIR"));
+        QVERIFY(QDir(dir.path()).isEmpty());
     }
 
     void galleryHasEverySetInBothViews()

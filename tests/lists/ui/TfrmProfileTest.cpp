@@ -8,8 +8,10 @@
 #include <QComboBox>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,6 +23,8 @@ private Q_SLOTS:
     void init();
     void controlsAndHints();
     void wrongPasswordKeepsTheDialogOpen();
+    void refusedPasswordWriteIsReportedAndTheProfileTaken();
+    void centredOnTheScreenNotOverTheMainWindow();
     void addingAndRemoving();
     void doNotShowSkipsTheDialogAndThePassword();
     void cancelWritesNothing();
@@ -88,6 +92,39 @@ void TfrmProfileTest::wrongPasswordKeepsTheDialogOpen()
     dialog.txtPassword->setText("Secret");
     dialog.OKBtn->click();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
+}
+
+void TfrmProfileTest::refusedPasswordWriteIsReportedAndTheProfileTaken()
+{
+    // A folder in the file's place: it reads as empty and refuses every write.
+    QVERIFY(QDir(m_dir->path()).mkdir("Tolvaris.ini"));
+    ProfileList profiles(shared());
+    profiles.load();
+    TfrmProfile dialog(profiles);
+    dialog.show();
+    dialog.txtPassword->setText("first");
+    QString message;
+    answerMessage(&message);
+    QTest::mouseClick(dialog.OKBtn, Qt::LeftButton);
+    QCOMPARE(message, "Unable to write to " + m_dir->filePath("Tolvaris.ini"));
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(!dialog.isVisible());
+}
+
+void TfrmProfileTest::centredOnTheScreenNotOverTheMainWindow()
+{
+    QMainWindow mainWindow; // not shown yet, as at start
+    mainWindow.setGeometry(0, 0, 300, 200);
+    ProfileList profiles(shared());
+    profiles.load();
+    TfrmProfile dialog(profiles, &mainWindow);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QPoint offCentre =
+        dialog.frameGeometry().center() - dialog.screen()->availableGeometry().center();
+    // Within rounding and the frame's few pixels.
+    QVERIFY2(qAbs(offCentre.x()) <= 4 && qAbs(offCentre.y()) <= 4,
+             qPrintable(QStringLiteral("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
 }
 
 void TfrmProfileTest::addingAndRemoving()

@@ -91,6 +91,40 @@ std::optional<ChessPosition> ChessPosition::fromFen(const QByteArray& fen)
     return position;
 }
 
+std::optional<ChessPosition> ChessPosition::fromStyle12(const QByteArray& line)
+{
+    const QList<QByteArray> fields = line.simplified().split(' ');
+    if (fields.size() < 27 || fields[0] != "<12>")
+        return std::nullopt;
+    QByteArray placement;
+    for (int rank = 1; rank <= 8; ++rank) {
+        QByteArray row = fields[rank];
+        if (row.size() != 8)
+            return std::nullopt;
+        // FEN counts empty squares; "-" marks each of them here.
+        for (char digit = '8'; digit >= '1'; --digit)
+            row.replace(QByteArray(digit - '0', '-'), QByteArray(1, digit));
+        placement += row + (rank < 8 ? "/" : "");
+    }
+    const bool white = fields[9] == "W";
+    QByteArray rights;
+    if (fields[11] == "1")
+        rights += 'K';
+    if (fields[12] == "1")
+        rights += 'Q';
+    if (fields[13] == "1")
+        rights += 'k';
+    if (fields[14] == "1")
+        rights += 'q';
+    const int file = fields[10].toInt();
+    QByteArray passant = "-";
+    if (file >= 0 && file <= 7)
+        passant = QByteArray(1, char('a' + file)) + (white ? '6' : '3');
+    return fromFen(placement + (white ? " w " : " b ") + (rights.isEmpty() ? "-" : rights) + ' ' +
+                   passant + ' ' + QByteArray::number(qMax(0, fields[15].toInt())) + ' ' +
+                   fields[26]);
+}
+
 QByteArray ChessPosition::fen() const
 {
     QByteArray out;

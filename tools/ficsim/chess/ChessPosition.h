@@ -24,6 +24,8 @@ public:
     static ChessPosition initial();
     static std::optional<ChessPosition> fromFen(const QByteArray& fen);
     QByteArray fen() const;
+    // The position of a style 12 line ("<12> rnbqkbnr pppppppp ... W -1 1 1 1 1 0 ...").
+    static std::optional<ChessPosition> fromStyle12(const QByteArray& line);
 
     char at(int square) const { return m_board[square]; }
     void put(int square, char piece) { m_board[square] = piece; }
