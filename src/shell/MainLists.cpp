@@ -14,8 +14,8 @@
 #include "lists/ui/TfrmSoughtOptions.h"
 #include "lists/ui/TfrmVars.h"
 #include "session/ListCapture.h"
-#include "session/ui/CommandInput.h"
 #include "shell/MainSession.h"
+#include "session/ui/CommandInput.h"
 #include "shell/TfrmMainChess.h"
 
 #include <QAction>

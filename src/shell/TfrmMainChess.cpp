@@ -177,8 +177,9 @@ void TfrmMainChess::wireMouseActions()
     m_mouseActions = new MouseActionsController(*this, m_session->commands());
     const QList<QAction*> items(mnuTerminal->mnuMA.begin(), mnuTerminal->mnuMA.end());
     m_mouseActions->serveMenu(mnuTerminal, items, [this] { return m_targetPlayer; });
-    m_mouseActions->setMatchOptions(
-        [this](const QString& matchCommand) { return m_listsWiring->matchDialog()->Run(matchCommand); });
+    m_mouseActions->setMatchOptions([this](const QString& matchCommand) {
+        return m_listsWiring->matchDialog()->Run(matchCommand);
+    });
     menus.mnuMouseActions->setEnabled(true);
     connect(menus.mnuMouseActions, &QAction::triggered, m_mouseActions,
             &MouseActionsController::edit);

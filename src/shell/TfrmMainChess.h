@@ -15,8 +15,8 @@
 
 class CommandInput;
 class ConnectionController;
-class MainLists;
 class MouseActionsController;
+class MainLists;
 class MainSession;
 class QComboBox;
 class QLabel;
