@@ -80,8 +80,6 @@ void MainLists::build()
          {GameListKind::Stored, GameListKind::Journal, GameListKind::History})
         m_gameLists[kind] = new TfrmGameList(kind, commands(), &m_window);
     m_cmds = new TfrmCmds(&m_window);
-    m_playerMenu = new QMenu(&m_window);
-    m_playerMenu->setObjectName(QStringLiteral("mnuSeekPlayer"));
 
     wireSeeks();
     wireInfoBar();
@@ -295,25 +293,13 @@ void MainLists::seek()
         commands().sendCommand(QStringLiteral("Seek ") + options);
 }
 
-void MainLists::challenge(const QString& handle)
-{
-    const QString options = m_match->Run(QStringLiteral("Match ") + handle);
-    if (!options.isEmpty())
-        commands().sendCommand(QStringLiteral("Match %1 %2").arg(handle, options));
-}
-
 void MainLists::showPlayerMenu(const QString& handle, const QPoint& globalPos)
 {
     if (handle.isEmpty())
         return;
+    // The terminal menu with the mouse actions, acting on the seeking player.
     m_window.setTarget(handle);
-    m_playerMenu->clear();
-    // The mouse actions' own "Match" entry and a finger; the user's actions join later.
-    connect(m_playerMenu->addAction(QStringLiteral("&Match ") + handle), &QAction::triggered,
-            this, [this, handle] { challenge(handle); });
-    connect(m_playerMenu->addAction(QStringLiteral("&Finger ") + handle), &QAction::triggered,
-            this, [this, handle] { commands().sendCommand(QStringLiteral("Finger ") + handle); });
-    m_playerMenu->popup(globalPos);
+    m_window.mnuTerminal->popup(globalPos);
 }
 
 void MainLists::editSoughtOptions()

@@ -12,7 +12,6 @@
 #include <array>
 
 class CommandSender;
-class QMenu;
 class QToolButton;
 class TfrmCmds;
 class TfrmGameList;
@@ -51,7 +50,6 @@ public:
     const SeekTable& seekTable() const { return m_seeks; }
 
     void seek();
-    void challenge(const QString& handle);
     void editSoughtOptions();
     void editLists();
     void editPresets();
@@ -96,5 +94,4 @@ private:
     TfrmVars* m_vars = nullptr;
     std::array<TfrmGameList*, 3> m_gameLists{};
     TfrmCmds* m_cmds = nullptr;
-    QMenu* m_playerMenu = nullptr;
 };

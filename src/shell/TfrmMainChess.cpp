@@ -8,6 +8,7 @@
 #include "session/TraceLog.h"
 #include "settings/SettingsBatch.h"
 #include "settings/SettingsWriteError.h"
+#include "lists/ui/TfrmMatch.h"
 #include "lists/ui/TfrmProfile.h"
 #include "session/ui/CommandInput.h"
 #include "shell/ApplicationTitle.h"
@@ -201,6 +202,9 @@ void TfrmMainChess::wireMouseActions()
     const QList<QAction*> items(mnuTerminal->mnuMA.begin(), mnuTerminal->mnuMA.end());
     m_mouseActions->serveMenu(mnuTerminal, items, [this] { return m_targetPlayer; });
     m_chat->serveMouseActions(*m_mouseActions);
+    m_mouseActions->setMatchOptions([this](const QString& matchCommand) {
+        return m_listsWiring->matchDialog()->Run(matchCommand);
+    });
     menus.mnuMouseActions->setEnabled(true);
     connect(menus.mnuMouseActions, &QAction::triggered, m_mouseActions,
             &MouseActionsController::edit);

@@ -1,3 +1,4 @@
+#include "chat/ui/TerminalMenu.h"
 #include "chat/ui/TerminalPane.h"
 #include "settings/SettingsFile.h"
 #include "lists/ui/TSeekGraph.h"
@@ -193,6 +194,12 @@ void ListsE2ETest::seekGraphPlacesOffersAndPlaysOnClick()
     QTest::mouseClick(graph, Qt::LeftButton, {}, QPoint(55, 58));
     QTRY_VERIFY_WITH_TIMEOUT(received("Play " + QByteArray::number(seeks[0].number)) == 1,
                              Patience);
+
+    // Any other button: the seeker becomes the target of the mouse-action menu.
+    QTest::mouseClick(graph, Qt::RightButton, {}, QPoint(185, 129));
+    QCOMPARE(m_window->toolBars.laTarget->text(), QStringLiteral("Pawnpusher"));
+    QTRY_VERIFY(m_window->mnuTerminal->isVisible());
+    m_window->mnuTerminal->close();
 }
 
 void ListsE2ETest::seekButtonSendsTheMatchProfile()
