@@ -136,7 +136,7 @@ void SocketCommandSenderTest::secretLineIsMaskedInTheTrace()
 void SocketCommandSenderTest::wholeLineKeepsItsCaret()
 {
     connectSocket();
-    SocketCommandSender sender(*m_socket, m_trace);
+    SocketCommandSender sender(*m_socket, *m_trace);
     sender.sendWholeLine(QStringLiteral("Tell bob a^quit"));
     QTRY_COMPARE(m_server->received(), QByteArray("Tell bob a^quit\n"));
     QCOMPARE(traceText(), QByteArray("Tell bob a^quit\n\r\n"));
