@@ -1,5 +1,7 @@
 #pragma once
 
+#include "net/ServerProtocol.h"
+
 #include <QList>
 #include <QString>
 
@@ -24,6 +26,11 @@ public:
     static constexpr int TerminalTab = 0;
     static constexpr int BoardsTab = 1;
     static constexpr int FirstListTab = 2;
+    // More command lists than this in a settings file are not read: a tab row
+    // cannot show them, and a wild count must not make loading endless.
+    static constexpr int MaxListCount = 100;
+    static constexpr int NeverUpdate = 0;
+    static constexpr int UpdateChoices = 4; // 0 never, 1 to 3
 
     // The built-in entries, as a first run reads them.
     TLists();
@@ -36,6 +43,24 @@ public:
     QStringList labels() const;
     float y(int position) const { return m_lists.at(position).y; }
     void setY(int position, float y) { m_lists[position].y = y; }
+
+    // Seconds between automatic requests of a list; -1 for never (also for an
+    // Update outside the table).
+    static int refreshSeconds(int update, ServerProtocol protocol);
+    // The lists dialog's texts of the four Update choices.
+    static QStringList updateTexts(ServerProtocol protocol);
+
+    // The lists dialog's edits; the two fixed tabs are never changed.
+    bool isCommandList(int position) const;
+    void setLabel(int position, const QString& label);
+    void setCommand(int position, const QString& command);
+    void setUpdate(int position, int update);
+    // Appends a list labelled "New"; returns its position.
+    int add();
+    void remove(int position);
+    // Moves a list one place up or down; returns its new position.
+    int moveUp(int position);
+    int moveDown(int position);
 
 private:
     QList<TLista> m_lists;

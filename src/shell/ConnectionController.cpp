@@ -12,6 +12,7 @@
 #include "session/ui/CommandInput.h"
 #include "session/ui/TfrmCancelMessage.h"
 #include "session/ui/TfrmConnect.h"
+#include "shell/MainLists.h"
 #include "shell/MainSession.h"
 #include "shell/SessionLogMenu.h"
 #include "shell/TfrmMainChess.h"
@@ -193,6 +194,8 @@ void ConnectionController::sessionEnded()
 
 void ConnectionController::protocolChosen(ServerProtocol protocol)
 {
+    // The seek list's columns and the lists' refresh intervals depend on it.
+    m_window.lists().setProtocol(protocol);
     m_window.toggles().protocolChosen(protocol);
     m_window.chat().protocolChosen(protocol == ServerProtocol::Icc ? ChatComposer::Protocol::Icc
                                                                    : ChatComposer::Protocol::Fics);

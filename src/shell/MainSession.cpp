@@ -4,11 +4,12 @@
 
 #include <QRandomGenerator>
 
-MainSession::MainSession(TerminalSink& terminal, ChatSink& chat, SoundSink& sounds)
+MainSession::MainSession(TerminalSink& terminal, ChatSink& chat, SoundSink& sounds,
+                         ListPaneSink& listPane, ReplyWindowsSink& replyWindows)
     : m_commands(m_socket, m_trace),
       m_login(m_commands, m_loginQuestions, *QRandomGenerator::global()),
-      m_pipeline(SessionReceivers{terminal, m_login, m_unwired, chat, sounds, m_unwired,
-                                  m_commands, m_unwired},
+      m_pipeline(SessionReceivers{terminal, m_login, m_unwired, chat, sounds, listPane,
+                                  m_commands, replyWindows},
                  m_trace, m_sessionLog)
 {
     m_trace.ensureFile(TraceLog::TraceFile);

@@ -10,6 +10,8 @@
 #include "session/NullReceivers.h"
 
 class ChatSink;
+class ListPaneSink;
+class ReplyWindowsSink;
 class SoundSink;
 class TerminalSink;
 
@@ -19,7 +21,8 @@ class TerminalSink;
 class MainSession
 {
 public:
-    MainSession(TerminalSink& terminal, ChatSink& chat, SoundSink& sounds);
+    MainSession(TerminalSink& terminal, ChatSink& chat, SoundSink& sounds,
+                ListPaneSink& listPane, ReplyWindowsSink& replyWindows);
     MainSession(const MainSession&) = delete;
     MainSession& operator=(const MainSession&) = delete;
 
@@ -42,6 +45,6 @@ private:
     SocketCommandSender m_commands;
     LoginInputBox m_loginQuestions;
     LoginSteps m_login;
-    NullReceivers m_unwired; // boards, list pane and list windows come later
+    NullReceivers m_unwired; // the boards come later
     SessionPipeline m_pipeline;
 };

@@ -1,6 +1,7 @@
 // The main window's layout: tab row, upper pane, splitter, terminal, command
 // input and status bar, and what changes it (tabs, splitter, bar flags).
 #include "shell/MainLayout.h"
+#include "shell/MainLists.h"
 #include "shell/SplitterBar.h"
 #include "shell/TfrmMainChess.h"
 
@@ -56,6 +57,7 @@ void TfrmMainChess::tabChanged(int index)
     m_selectedTab = (index == TLists::BoardsTab && m_record.boardsSeperated) ? 0 : index;
     m_chat->setBoardsViewShown(m_selectedTab == TLists::BoardsTab);
     layoutClientArea();
+    m_listsWiring->tabChanged();
 }
 
 void TfrmMainChess::selectTab(int index)

@@ -16,6 +16,7 @@
 #include "settings/SettingsWriteError.h"
 #include "session/ui/CommandInput.h"
 #include "shell/ApplicationTitle.h"
+#include "shell/MainLists.h"
 
 #include <QAction>
 #include <QApplication>
@@ -46,6 +47,7 @@ void TfrmMainChess::LoadMainSettings()
     m_chat->loadNotificationSetting(m_settingsFile);
     m_mouseActions->load();
     applySettings();
+    m_listsWiring->applySettings();
     loadCommandPresets();
 }
 
@@ -143,6 +145,7 @@ void TfrmMainChess::SaveMainSettings()
     try {
         m_record.save(m_settingsFile);
         m_lists.Store(m_settingsFile);
+        m_listsWiring->saveSettings();
         SettingsFile shared = SharedSettingsFile(m_programDirectory);
         m_chat->storeAliases(shared);
         m_sounds->settings().store(m_settingsFile);

@@ -12,6 +12,7 @@
 #include "session/ui/CommandInput.h"
 #include "shell/ApplicationTitle.h"
 #include "shell/ConnectionController.h"
+#include "shell/MainLists.h"
 #include "shell/MainChat.h"
 #include "shell/MainSounds.h"
 #include "shell/MainToggles.h"
@@ -22,6 +23,8 @@
 #include "shell/SplitterBar.h"
 #include "shell/TfrmAbout.h"
 #include "shell/TfrmWhatsMore.h"
+#include "widgets/ControlHint.h"
+#include "widgets/HelpAddresses.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -58,8 +61,10 @@ TfrmMainChess::TfrmMainChess(const QString& programDirectory, const QString& req
     buildClientArea();
     m_chat = new MainChat(m_kindFonts, this);
     m_sounds = new MainSounds(m_programDirectory, this);
-    m_session =
-        std::make_unique<MainSession>(*memTerminal, m_chat->router(), m_sounds->player());
+    m_listsWiring = std::make_unique<MainLists>(*this);
+    m_session = std::make_unique<MainSession>(*memTerminal, m_chat->router(), m_sounds->player(),
+                                              *m_listsWiring, *m_listsWiring);
+    m_listsWiring->build();
     m_chat->connectTo(*this, *m_session);
     m_toggles = new MainToggles(*this, m_session->commands());
     m_sounds->connectTo(*this);

@@ -19,6 +19,7 @@ class MainChat;
 class MainSounds;
 class MainToggles;
 class MouseActionsController;
+class MainLists;
 class MainSession;
 class QComboBox;
 class QLabel;
@@ -41,6 +42,7 @@ class TfrmWhatsMore;
 class TfrmMainChess : public QMainWindow
 {
     Q_OBJECT
+    friend class MainLists; // the server lists' wiring, kept in its own file
 
 public:
     static inline const QString Caption = QStringLiteral("Tolvaris Internet Chess");
@@ -56,6 +58,7 @@ public:
     const SettingsFile& settingsFile() const { return m_settingsFile; }
     MainSession& session() { return *m_session; }
     ConnectionController& connection() { return *m_connection; }
+    MainLists& lists() { return *m_listsWiring; }
     MainChat& chat() { return *m_chat; }
     MainToggles& toggles() { return *m_toggles; }
     MainSounds& sounds() { return *m_sounds; }
@@ -167,6 +170,7 @@ private:
     int m_boardsOpen = 1;
     QWidget* m_client = nullptr;
     TfrmWhatsMore* m_features = nullptr;
+    std::unique_ptr<MainLists> m_listsWiring;
     MainChat* m_chat = nullptr;
     MainToggles* m_toggles = nullptr;
     MainSounds* m_sounds = nullptr;

@@ -1,0 +1,57 @@
+#include "lists/CommandWord.h"
+
+#include <QTest>
+
+class CommandWordTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void handles_data();
+    void handles();
+    void gameNumbers_data();
+    void gameNumbers();
+};
+
+void CommandWordTest::handles_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("handle");
+    QTest::newRow("plain handle") << QByteArray("alice") << "alice";
+    QTest::newRow("guest") << QByteArray("GuestABCD") << "GuestABCD";
+    QTest::newRow("caret would send a second command") << QByteArray("bob^quit") << "";
+    QTest::newRow("line break") << QByteArray("bob\nquit") << "";
+    QTest::newRow("blank inside") << QByteArray("bob quit") << "";
+    QTest::newRow("longer than a handle") << QByteArray(18, 'a') << "";
+    QTest::newRow("longest handle") << QByteArray(17, 'a') << QString(17, u'a');
+    QTest::newRow("empty") << QByteArray() << "";
+    QTest::newRow("eight-bit text") << QByteArray("b\xe9") << "";
+}
+
+void CommandWordTest::handles()
+{
+    QFETCH(QByteArray, text);
+    QTEST(CommandWord::handle(QByteArrayView(text)), "handle");
+    QTEST(CommandWord::handle(QString::fromLatin1(text)), "handle");
+}
+
+void CommandWordTest::gameNumbers_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("number");
+    QTest::newRow("number") << "12" << "12";
+    QTest::newRow("journal slot") << "%05" << "%05";
+    QTest::newRow("percent alone") << "%" << "";
+    QTest::newRow("caret") << "1^quit" << "";
+    QTest::newRow("too long") << "1234567890" << "";
+    QTest::newRow("sign") << "-1" << "";
+}
+
+void CommandWordTest::gameNumbers()
+{
+    QFETCH(QString, text);
+    QTEST(CommandWord::gameNumber(text), "number");
+}
+
+QTEST_GUILESS_MAIN(CommandWordTest)
+#include "CommandWordTest.moc"
