@@ -9,6 +9,8 @@
 #include "games/ui/TfrmBoard.h"
 #include "games/ui/TfrmDropPiece.h"
 #include "session/CommandSender.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsWriteError.h"
 #include "shell/TfrmMainChess.h"
 
 #include <QAction>
@@ -45,6 +47,8 @@ constexpr MenuRule GameMenuRules[] = {
 const QString BoardSection = QStringLiteral("Board");
 const QString HighlightKey = QStringLiteral("HighlightLastMove");
 const QString PremoveKey = QStringLiteral("Premoves");
+
+const QString LayoutSection = QStringLiteral("BoardX");
 
 constexpr int AbortItem = 5;
 constexpr int BackItem = 7;
@@ -160,6 +164,22 @@ ManagedBoard* MainBoards::createBoard(int slot)
     hooks.highlightLastMove = [this] { return m_highlightLastMove; };
     hooks.icc = [this] { return m_manager.options().icc; };
     if (separate()) {
+        hooks.readLayout = [this](const QString& key, const QString& byDefault) {
+            try {
+                return ReadValueOrSeed(m_window.m_settingsFile, LayoutSection, key, true,
+                                       byDefault);
+            } catch (const SettingsWriteError& error) {
+                m_window.reportWriteFailure(error);
+                return byDefault;
+            }
+        };
+        hooks.writeLayout = [this](const QString& key, const QString& value) {
+            try {
+                WriteValueNow(m_window.m_settingsFile, LayoutSection, key, value);
+            } catch (const SettingsWriteError& error) {
+                m_window.reportWriteFailure(error);
+            }
+        };
         hooks.boundsChanged = [this, board](const QRect& bounds) {
             const int at = m_manager.slotOf(board);
             if (at >= 0)
