@@ -296,12 +296,17 @@ void MainBoards::showGamePanels(ButtonPanel panel)
 
 void MainBoards::showGameOver(const QString& caption, const QString& message)
 {
-    auto* box = new QMessageBox(QMessageBox::Information, caption, message.trimmed(),
-                                QMessageBox::Ok, &m_window);
-    box->setObjectName(QStringLiteral("frmMessage"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setModal(false);
-    box->show();
+    // One notice, showing the latest result: observed games can end many a minute.
+    if (!m_notice) {
+        m_notice = new QMessageBox(QMessageBox::Information, caption, QString(),
+                                   QMessageBox::Ok, &m_window);
+        m_notice->setObjectName(QStringLiteral("frmMessage"));
+        m_notice->setAttribute(Qt::WA_DeleteOnClose);
+        m_notice->setModal(false);
+    }
+    m_notice->setWindowTitle(caption);
+    m_notice->setText(message.trimmed());
+    m_notice->show();
 }
 
 void MainBoards::gameFinished(const BoardGame&)
