@@ -11,6 +11,8 @@
 #include "games/ui/TfrmBoard.h"
 #include "games/ui/TfrmDropPiece.h"
 #include "session/CommandSender.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsWriteError.h"
 #include "shell/TfrmMainChess.h"
 
 #include <QAction>
@@ -47,6 +49,8 @@ constexpr MenuRule GameMenuRules[] = {
 const QString BoardSection = QStringLiteral("Board");
 const QString HighlightKey = QStringLiteral("HighlightLastMove");
 const QString PremoveKey = QStringLiteral("Premoves");
+
+const QString LayoutSection = QStringLiteral("BoardX");
 
 constexpr int AbortItem = 5;
 constexpr int BackItem = 7;
@@ -162,6 +166,22 @@ ManagedBoard* MainBoards::createBoard(int slot)
     hooks.highlightLastMove = [this] { return m_highlightLastMove; };
     hooks.icc = [this] { return m_manager.options().icc; };
     if (separate()) {
+        hooks.readLayout = [this](const QString& key, const QString& byDefault) {
+            try {
+                return ReadValueOrSeed(m_window.m_settingsFile, LayoutSection, key, true,
+                                       byDefault);
+            } catch (const SettingsWriteError& error) {
+                m_window.reportWriteFailure(error);
+                return byDefault;
+            }
+        };
+        hooks.writeLayout = [this](const QString& key, const QString& value) {
+            try {
+                WriteValueNow(m_window.m_settingsFile, LayoutSection, key, value);
+            } catch (const SettingsWriteError& error) {
+                m_window.reportWriteFailure(error);
+            }
+        };
         hooks.boundsChanged = [this, board](const QRect& bounds) {
             const int at = m_manager.slotOf(board);
             if (at >= 0)
@@ -278,12 +298,17 @@ void MainBoards::showGamePanels(ButtonPanel panel)
 
 void MainBoards::showGameOver(const QString& caption, const QString& message)
 {
-    auto* box = new QMessageBox(QMessageBox::Information, caption, message.trimmed(),
-                                QMessageBox::Ok, &m_window);
-    box->setObjectName(QStringLiteral("frmMessage"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setModal(false);
-    box->show();
+    // One notice, showing the latest result: observed games can end many a minute.
+    if (!m_notice) {
+        m_notice = new QMessageBox(QMessageBox::Information, caption, QString(),
+                                   QMessageBox::Ok, &m_window);
+        m_notice->setObjectName(QStringLiteral("frmMessage"));
+        m_notice->setAttribute(Qt::WA_DeleteOnClose);
+        m_notice->setModal(false);
+    }
+    m_notice->setWindowTitle(caption);
+    m_notice->setText(message.trimmed());
+    m_notice->show();
 }
 
 void MainBoards::gameFinished(const BoardGame& game)

@@ -4,11 +4,13 @@
 #include "games/BoardManager.h"
 
 #include <QObject>
+#include <QPointer>
 #include <array>
 
 class ChatSink;
 class CommandSender;
 class GameButtonPanel;
+class QMessageBox;
 class SoundSink;
 class TfrmBoard;
 class TfrmMainChess;
@@ -65,4 +67,5 @@ private:
     ButtonPanel m_panel = ButtonPanel::Observing;
     bool m_highlightLastMove = true;
     bool m_premoves = true;
+    QPointer<QMessageBox> m_notice;
 };

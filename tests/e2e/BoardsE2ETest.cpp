@@ -27,6 +27,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include <memory>
 
@@ -78,6 +79,7 @@ private Q_SLOTS:
     void examineButtonsSendTheirCommands();
     void fifthGameIsRefusedOnceAndFourBoardsStay();
     void bughouseHoldingsShowAndDropsAreSent();
+    void separateWindowKeepsItsBoundsAndLayoutAcrossRuns();
 
 private:
     void login(const QByteArray& handle);
@@ -130,6 +132,8 @@ void BoardsE2ETest::login(const QByteArray& handle)
                                  false, QStringLiteral("Fics"), 0});
     list.setLastConnection(0);
     list.save();
+    const QByteArray loggedIn = "tell " + handle + Marker;
+    const qsizetype before = m_server->receivedLines().count(loggedIn);
     if (QGuiApplication::platformName() != u"xcb")
         QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");
     m_window = std::make_unique<TfrmMainChess>(m_dir->path() + u'/');
@@ -138,7 +142,8 @@ void BoardsE2ETest::login(const QByteArray& handle)
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     m_window->connection().connectAtStart();
-    QVERIFY(serverGot("tell " + handle + Marker));
+    QVERIFY(QTest::qWaitFor(
+        [&] { return m_server->receivedLines().count(loggedIn) > before; }, Patience));
 }
 
 QPoint BoardsE2ETest::squareCentre(TfrmBoard* board, const QByteArray& square) const
@@ -336,6 +341,35 @@ void BoardsE2ETest::bughouseHoldingsShowAndDropsAreSent()
     QDropEvent drop(e4, Qt::CopyAction, &data, Qt::LeftButton, {});
     QApplication::sendEvent(first->chsBoard, &drop);
     QVERIFY(serverGot("P@e4"));
+}
+
+void BoardsE2ETest::separateWindowKeepsItsBoundsAndLayoutAcrossRuns()
+{
+    SettingsFile profile(m_dir->filePath("Default.ini"));
+    profile.writeBool("Quodlin", "BoardsSeperated", true);
+    login("carol");
+    m_server->pushTo("carol", {Style12Line::openingPly(0, 6, 0).text()});
+    QTRY_VERIFY_WITH_TIMEOUT(board(0)->game().InUse(), Patience);
+    TfrmBoard* window = board(0);
+    QTRY_VERIFY_WITH_TIMEOUT(window->isVisible(), Patience);
+    QVERIFY(window->isWindow());
+    QCOMPARE(m_window->tabSplitters->currentIndex(), 0);
+    window->setGeometry(100, 120, 640, 480);
+    window->btMoves->click();
+    QVERIFY(!window->panMoves->isVisible());
+    m_window->exitProgram();
+    QCOMPARE(profile.readString("BoardX", "Moves Visible", QString()), QStringLiteral("0"));
+    QCOMPARE(profile.readInteger("Board0", "Left", 0), 100);
+    QCOMPARE(profile.readInteger("Board0", "Right", 0), 740);
+
+    // The next run opens the board where it was, with the layout the user left.
+    m_window.reset();
+    login("carol");
+    m_server->pushTo("carol", {Style12Line::openingPly(0, 7, 0).text()});
+    QTRY_VERIFY_WITH_TIMEOUT(board(0)->game().InUse() && board(0)->isVisible(), Patience);
+    QCOMPARE(board(0)->geometry().left(), 100);
+    QCOMPARE(board(0)->geometry().width(), 640);
+    QVERIFY(!board(0)->panMoves->isVisible());
 }
 
 QTEST_MAIN(BoardsE2ETest)

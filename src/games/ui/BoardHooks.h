@@ -23,4 +23,7 @@ struct BoardHooks
     std::function<bool()> premoveEnabled;
     std::function<bool()> highlightLastMove;
     std::function<bool()> icc;
+    // The layout keys of separate board windows (section "BoardX"): a value or its default.
+    std::function<QString(const QString& key, const QString& byDefault)> readLayout;
+    std::function<void(const QString& key, const QString& value)> writeLayout;
 };

@@ -25,6 +25,10 @@ constexpr int InfoWidth = 101;
 constexpr int MovesWidth = 100;
 constexpr int ButtonsWidth = 85;
 constexpr int CommandsHeight = 150;
+constexpr int NarrowColumn = 17;
+const QString MovesVisibleKey = QStringLiteral("Moves Visible");
+const QString CommandsWidthKey = QStringLiteral("Commands Width");
+const QString TerminalHeightKey = QStringLiteral("TerminalHeightX");
 
 QLabel* playerLabel(QWidget* parent, const char* name, const QColor& background, bool bold)
 {
@@ -233,15 +237,53 @@ void TfrmBoard::buildButtonColumn()
         connect(panels[i], &GameButtonPanel::tagClicked, this, &TfrmBoard::gameButton);
     }
     connect(btColumn, &QToolButton::clicked, this, [this] {
-        const bool narrow = pnlButtons->width() > 17;
-        pnlButtons->setFixedWidth(narrow ? 17 : ButtonsWidth);
-        for (GameButtonPanel* panel : panels)
-            panel->setMaximumWidth(narrow ? 0 : ButtonsWidth);
+        const int width = pnlButtons->width() > NarrowColumn ? NarrowColumn : ButtonsWidth;
+        setButtonColumnWidth(width);
+        storeLayout(CommandsWidthKey, QString::number(width));
     });
-    connect(btMoves, &QToolButton::clicked, this, [this] { SetMoveListShown(!m_moveListShown); });
+    connect(btMoves, &QToolButton::clicked, this, [this] {
+        SetMoveListShown(!m_moveListShown);
+        storeLayout(MovesVisibleKey, m_moveListShown ? QStringLiteral("1") : QStringLiteral("0"));
+    });
     connect(btChat, &QToolButton::clicked, this, [this] {
-        splitter->setSizes({splitter->height(), pnlCmds->height() <= 1 ? CommandsHeight : 0});
+        splitter->setSizes({splitter->height(), pnlCmds->height() <= 1 ? CommandsHeight : 1});
     });
+    connect(splitter, &QSplitter::splitterMoved, this,
+            [this] { storeLayout(TerminalHeightKey, QString::number(pnlCmds->height())); });
+}
+
+void TfrmBoard::setButtonColumnWidth(int width)
+{
+    pnlButtons->setFixedWidth(width);
+    for (GameButtonPanel* panel : panels)
+        panel->setMaximumWidth(width > NarrowColumn ? ButtonsWidth : 0);
+}
+
+void TfrmBoard::storeLayout(const QString& key, const QString& value)
+{
+    if (isWindow() && hooks.writeLayout)
+        hooks.writeLayout(key, value);
+}
+
+// Separate windows keep their layout in shared keys; docked boards follow the settings
+// for one or several boards instead.
+void TfrmBoard::readLayoutKeys()
+{
+    if (!isWindow() || !hooks.readLayout)
+        return;
+    SetMoveListShown(hooks.readLayout(MovesVisibleKey, QStringLiteral("1")) != u"0");
+    setButtonColumnWidth(hooks.readLayout(CommandsWidthKey, QStringLiteral("85")) == u"85"
+                             ? ButtonsWidth
+                             : NarrowColumn);
+    bool ok = false;
+    const int height = hooks.readLayout(TerminalHeightKey, QStringLiteral("180")).toInt(&ok);
+    splitter->setSizes({splitter->height(), ok ? std::clamp(height, 1, 2000) : 180});
+}
+
+void TfrmBoard::showEvent(QShowEvent* event)
+{
+    readLayoutKeys();
+    QWidget::showEvent(event);
 }
 
 void TfrmBoard::ShowRecord(const Style12Record& record, bool redisplay)

@@ -101,6 +101,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // TfrmBoard.cpp: building and drawing
@@ -113,6 +114,9 @@ private:
     void renderGrids(const Style12Record& record);
     void showLastMove(const Style12Record& record);
     void syncMoveList();
+    void readLayoutKeys();
+    void storeLayout(const QString& key, const QString& value);
+    void setButtonColumnWidth(int width);
     QLabel* clockLabel() const;
 
     // TfrmBoardInput.cpp: moves, drops, menu, ping and info
