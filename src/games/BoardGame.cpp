@@ -3,7 +3,9 @@
 BoardGame::Shown BoardGame::showRecord(const Style12Record& record, bool redisplay)
 {
     Shown shown;
-    const bool sameGame = record.GameNumber.value() == m_gameNumber;
+    // A redisplay comes from the move list, whose items are this board's game even when a
+    // loaded file names different games in them.
+    const bool sameGame = redisplay || record.GameNumber.value() == m_gameNumber;
     if (!(m_reviewMode && !redisplay && sameGame)) {
         shown.displayed = true;
         m_current = record;
@@ -65,6 +67,27 @@ void BoardGame::startNewGame()
     m_reviewMode = false;
     m_premove.clear();
     ClearMoveList();
+}
+
+BoardGame::Shown BoardGame::loadRecords(const QList<Style12Record>& records)
+{
+    startNewGame();
+    m_holdingsMode = false;
+    m_closeWhenEnded = false;
+    m_userFlip = false;
+    for (const Style12Record& record : records)
+        m_moves.append(record);
+    Shown shown;
+    shown.listChanged = true;
+    if (records.isEmpty())
+        return shown;
+    m_gameNumber = records.last().GameNumber.value();
+    m_reviewMode = true;
+    m_selected = 0;
+    m_current = records.first();
+    m_previous = m_current;
+    shown.displayed = true;
+    return shown;
 }
 
 void BoardGame::leaveGame()

@@ -5,6 +5,7 @@
 #include "games/Style12Record.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <limits>
 
@@ -39,6 +40,9 @@ public:
     // A board taken for a game the manager opens starts afresh, even when the server
     // gives the new game the number of the previous one.
     void startNewGame();
+    // A game file's records replace the move list; the first is shown for review. The board
+    // stays free, so the next new game may take it over.
+    Shown loadRecords(const QList<Style12Record>& records);
     // Relation -3: the server no longer sends this game.
     void leaveGame();
 

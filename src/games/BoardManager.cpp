@@ -102,6 +102,22 @@ ManagedBoard* BoardManager::OpenBoard(const Style12Record& record)
     return nullptr;
 }
 
+ManagedBoard* BoardManager::LoadGameFile(const QList<Style12Record>& records)
+{
+    Style12Record placeholder;
+    placeholder.GameNumber = FileLoadGame;
+    ManagedBoard* board = OpenBoard(placeholder);
+    if (!board) {
+        m_host.boardLimitReached(FileLoadGame);
+        return nullptr;
+    }
+    board->LoadRecords(records);
+    m_host.showBoardsTab();
+    if (board == activeBoard())
+        ShowButtonPanels(*board);
+    return board;
+}
+
 ManagedBoard* BoardManager::CreateBoard()
 {
     const int slot = m_lastIndex + 1;

@@ -51,6 +51,9 @@ public:
     void applyHoldings(int game, const QByteArray& line) override;
 
     ManagedBoard* OpenBoard(const Style12Record& record);
+    // Opens a board for a game file's records; null (and the limit reported) when all four
+    // boards are in use.
+    ManagedBoard* LoadGameFile(const QList<Style12Record>& records);
     void CloseBoard(int slot);
     void ActivateBoard(int slot);
     void ShowButtonPanels(ManagedBoard& board);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtCore/qcontainerfwd.h>
+
 class BoardGame;
 class QByteArray;
 struct GameInfo;
@@ -24,6 +26,8 @@ public:
     virtual BoardGame& game() = 0;
     // Shows a position from the server (redisplay false) or from the move list.
     virtual void ShowRecord(const Style12Record& record, bool redisplay) = 0;
+    // Fills the board with a game file's records for review.
+    virtual void LoadRecords(const QList<Style12Record>& records) = 0;
     virtual void ApplyGameInfo(const GameInfo& info) = 0;
     virtual void ClearGameInfo() = 0;
     virtual void ApplyHoldings(const QByteArray& line) = 0;

@@ -18,3 +18,9 @@ void MoveList::record(const Style12Record& position)
     m_lastPly = ply;
     m_items.append({position, BoardTexts::moveListEntry(position)});
 }
+
+void MoveList::append(const Style12Record& position)
+{
+    m_lastPly = position.PlyIndex();
+    m_items.append({position, BoardTexts::moveListEntry(position)});
+}

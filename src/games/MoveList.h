@@ -20,6 +20,8 @@ public:
     void clear();
     // Records a position from the server.
     void record(const Style12Record& position);
+    // Appends a position read from a game file: the file's order is the list's, uncut.
+    void append(const Style12Record& position);
 
     int size() const { return int(m_items.size()); }
     bool isEmpty() const { return m_items.isEmpty(); }

@@ -215,6 +215,52 @@ private Q_SLOTS:
         QVERIFY(game.premove().isEmpty());
     }
 
+    void loadedRecordsAreReviewedFromTheFirst_data()
+    {
+        QTest::addColumn<QList<int>>("games"); // one loaded record per entry, by ply
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<int>("gameNumber");
+        QTest::newRow("empty file") << QList<int>{} << QStringList{} << BoardGame::NoGame;
+        QTest::newRow("one game") << QList<int>{7, 7, 7}
+                                  << QStringList{"Moves", "1w. e4", "1b. e5"} << 7;
+        QTest::newRow("records of two games") << QList<int>{7, 8}
+                                              << QStringList{"Moves", "1w. e4"} << 8;
+    }
+
+    void loadedRecordsAreReviewedFromTheFirst()
+    {
+        QFETCH(QList<int>, games);
+        QFETCH(QStringList, texts);
+        QFETCH(int, gameNumber);
+        BoardGame game;
+        playTo(game, 3, 1);
+        game.setPremove("g8f6");
+        QList<Style12Record> records;
+        for (int ply = 0; ply < games.size(); ++ply)
+            records << Style12Line::openingPly(ply, games[ply], -2).record();
+        const BoardGame::Shown shown = game.loadRecords(records);
+        QVERIFY(shown.listChanged);
+        QCOMPARE(shown.displayed, !records.isEmpty());
+        QCOMPARE(entries(game), texts);
+        QCOMPARE(game.gameNumber(), gameNumber);
+        QCOMPARE(game.ReviewMode(), !records.isEmpty());
+        QVERIFY(!game.InUse());
+        QVERIFY(game.premove().isEmpty());
+        QCOMPARE(game.moveAction(true), BoardGame::MoveAction::KeepLocal);
+        if (records.isEmpty())
+            return;
+        QCOMPARE(game.selectedItem(), 0);
+        QCOMPARE(game.current().PlyIndex(), records.first().PlyIndex());
+        // Stepping through keeps the whole file listed and the board in review.
+        game.revert();
+        QCOMPARE(game.selectedItem(), records.size() - 1);
+        game.selectItem(0);
+        QCOMPARE(entries(game), texts);
+        QCOMPARE(game.selectedItem(), 0);
+        QVERIFY(game.ReviewMode());
+        QVERIFY(!game.InUse());
+    }
+
     void premoveIsDroppedWhenTheGameEnds()
     {
         BoardGame game;

@@ -21,6 +21,7 @@ public:
     {
         state.showRecord(record, redisplay);
     }
+    void LoadRecords(const QList<Style12Record>& records) override { state.loadRecords(records); }
     void ApplyGameInfo(const GameInfo& info) override { state.setGameInfo(info); }
     void ClearGameInfo() override { state.ClearGameInfo(); }
     void ApplyHoldings(const QByteArray& line) override
@@ -165,6 +166,42 @@ private Q_SLOTS:
         QCOMPARE(host->refused, QList<int>{9});
         for (int index = 0; index < 4; ++index)
             QCOMPARE(slot(index)->game().gameNumber(), index + 1);
+    }
+
+    void gameFileOpensAFreeBoardForReview_data()
+    {
+        QTest::addColumn<int>("observed");
+        QTest::addColumn<int>("loadedSlot"); // -1: refused
+        QTest::newRow("no game") << 0 << 0;
+        QTest::newRow("beside a game") << 1 << 1;
+        QTest::newRow("four games") << 4 << -1;
+    }
+
+    void gameFileOpensAFreeBoardForReview()
+    {
+        QFETCH(int, observed);
+        QFETCH(int, loadedSlot);
+        for (int game = 1; game <= observed; ++game)
+            manager->style12Line(startOf(game, 0));
+        const QList<Style12Record> records{Style12Line::openingPly(0, 40, -2).record(),
+                                           Style12Line::openingPly(1, 40, -2).record()};
+        ManagedBoard* loaded = manager->LoadGameFile(records);
+        QCOMPARE(manager->slotOf(loaded), loadedSlot);
+        QCOMPARE(host->refused, loadedSlot < 0 ? QList<int>{BoardManager::FileLoadGame}
+                                               : QList<int>{});
+        for (int index = 0; index < observed; ++index)
+            QCOMPARE(slot(index)->game().gameNumber(), index + 1);
+        if (!loaded)
+            return;
+        QCOMPARE(manager->ActiveIndex(), loadedSlot);
+        QCOMPARE(loaded->game().moveList().size(), 2);
+        QVERIFY(loaded->game().ReviewMode());
+        QCOMPARE(loaded->game().selectedItem(), 0);
+        QVERIFY(!host->sent.contains(QStringLiteral("primary %1").arg(BoardManager::FileLoadGame)));
+        // The loaded board is free: the next new game takes it.
+        manager->style12Line(startOf(50, 0));
+        QCOMPARE(loaded->game().gameNumber(), 50);
+        QCOMPARE(loaded->game().moveList().size(), 1);
     }
 
     void closingALowerSlotMovesTheActiveIndex()

@@ -291,6 +291,11 @@ void TfrmBoard::ShowRecord(const Style12Record& record, bool redisplay)
     apply(m_game.showRecord(record, redisplay));
 }
 
+void TfrmBoard::LoadRecords(const QList<Style12Record>& records)
+{
+    apply(m_game.loadRecords(records));
+}
+
 void TfrmBoard::apply(const BoardGame::Shown& shown)
 {
     if (!shown.sound.isEmpty())

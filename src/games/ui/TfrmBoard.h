@@ -42,6 +42,7 @@ public:
     // ManagedBoard
     BoardGame& game() override { return m_game; }
     void ShowRecord(const Style12Record& record, bool redisplay) override;
+    void LoadRecords(const QList<Style12Record>& records) override;
     void ApplyGameInfo(const GameInfo& info) override;
     void ClearGameInfo() override;
     void ApplyHoldings(const QByteArray& line) override;
