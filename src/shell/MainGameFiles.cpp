@@ -32,9 +32,10 @@ QString withExtension(QString path, const QString& extension)
 MainGameFiles::MainGameFiles(TfrmMainChess& window) : QObject(&window), m_window(window)
 {
     MainMenus& menus = window.menus;
-    for (QAction* item : {menus.mnuSave, menus.mnuExportPGN, menus.mnuAutoSaveQL,
+    for (QAction* item : {menus.mnuLoad, menus.mnuSave, menus.mnuExportPGN, menus.mnuAutoSaveQL,
                           menus.mnuAutoSavePGN})
         item->setEnabled(true);
+    connect(menus.mnuLoad, &QAction::triggered, this, &MainGameFiles::load);
     connect(menus.mnuSave, &QAction::triggered, this, &MainGameFiles::save);
     connect(menus.mnuExportPGN, &QAction::triggered, this, &MainGameFiles::exportPgn);
     // Unchecking needs no file; checking asks for the file first and stays unchecked on cancel.
@@ -62,6 +63,35 @@ QString MainGameFiles::proposedName(const BoardGame& game, const QString& extens
     const Style12Record& current = game.current();
     return AutoSaveName::safeHandle(current.WhiteName.value()) + u'_' +
            AutoSaveName::safeHandle(current.BlackName.value()) + u'.' + extension;
+}
+
+void MainGameFiles::load()
+{
+    const QString path = QFileDialog::getOpenFileName(&m_window, QString(), QString(), QlFilter);
+    if (!path.isEmpty())
+        loadGameFile(path);
+}
+
+void MainGameFiles::loadGameFile(const QString& path)
+{
+    const QlGameFile::Loaded loaded = QlGameFile::load(path);
+    if (!loaded.error.isEmpty()) {
+        QMessageBox::warning(&m_window, QString(),
+                             QStringLiteral("%1 could not be loaded: %2").arg(path, loaded.error));
+        return;
+    }
+    if (!m_window.boards().manager().LoadGameFile(loaded.records))
+        return;
+    QStringList notes;
+    if (loaded.ignoredBytes > 0)
+        notes << QStringLiteral("The file ends in a cut record: %1 bytes after the last whole "
+                                "record were ignored.")
+                     .arg(loaded.ignoredBytes);
+    if (loaded.repairedRecords > 0)
+        notes << QStringLiteral("%1 records held values out of range and were repaired.")
+                     .arg(loaded.repairedRecords);
+    if (!notes.isEmpty())
+        QMessageBox::warning(&m_window, QString(), notes.join(u'\n'));
 }
 
 void MainGameFiles::save()

@@ -8,7 +8,7 @@
 class BoardGame;
 class TfrmMainChess;
 
-// The File menu's game files: "&Save" and "&Export PGN" of the active board's game, the
+// The File menu's game files: "&Load" into a board for review, "&Save" and "&Export PGN" of the active board's game, the
 // automatic-save menu, and the automatic saving of a game the user played when it ends.
 class MainGameFiles : public QObject
 {
@@ -23,7 +23,12 @@ public:
 
     static QList<Style12Record> recordsOf(const BoardGame& game);
 
+    // "&Load" once a file is chosen. A file that cannot be read, a cut end and repaired
+    // records are told in message boxes.
+    void loadGameFile(const QString& path);
+
 private:
+    void load();
     void save();
     void exportPgn();
     void choosePgnFile(bool checked);

@@ -2,6 +2,7 @@
 // server on 127.0.0.1, which pushes captured and scripted game lines.
 #include "games/BoardGame.h"
 #include "games/BoardManager.h"
+#include "games/QlGameFile.h"
 #include "games/ui/GameButtonPanel.h"
 #include "games/ui/TChessBoard.h"
 #include "games/ui/TPieceGrid.h"
@@ -10,9 +11,11 @@
 #include "session/ConnectionList.h"
 #include "shell/ConnectionController.h"
 #include "shell/MainBoards.h"
+#include "shell/MainGameFiles.h"
 #include "shell/TfrmMainChess.h"
 
 #include "ficsim/FakeFicsServer.h"
+#include "support/ModalAnswer.h"
 #include "support/Style12Lines.h"
 
 #include <QAction>
@@ -80,6 +83,8 @@ private Q_SLOTS:
     void fifthGameIsRefusedOnceAndFourBoardsStay();
     void bughouseHoldingsShowAndDropsAreSent();
     void separateWindowKeepsItsBoundsAndLayoutAcrossRuns();
+    void loadedGameFileIsReviewedOnAFreeBoard_data();
+    void loadedGameFileIsReviewedOnAFreeBoard();
 
 private:
     void login(const QByteArray& handle);
@@ -370,6 +375,79 @@ void BoardsE2ETest::separateWindowKeepsItsBoundsAndLayoutAcrossRuns()
     QCOMPARE(board(0)->geometry().left(), 100);
     QCOMPARE(board(0)->geometry().width(), 640);
     QVERIFY(!board(0)->panMoves->isVisible());
+}
+
+
+void BoardsE2ETest::loadedGameFileIsReviewedOnAFreeBoard_data()
+{
+    QTest::addColumn<int>("observed");
+    QTest::addColumn<QByteArray>("tail"); // bytes after the saved records
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<int>("loadedSlot"); // -1: no board takes the file
+    QTest::addColumn<QString>("message");
+    QTest::newRow("whole records") << 1 << QByteArray() << true << 1 << QString();
+    QTest::newRow("cut end") << 1 << QByteArray(20, 'x') << true << 1
+                             << QStringLiteral("20 bytes");
+    QTest::newRow("unreadable") << 1 << QByteArray() << false << -1
+                                << QStringLiteral("could not be loaded");
+    QTest::newRow("four boards") << 4 << QByteArray() << true << -1 << QString();
+}
+
+void BoardsE2ETest::loadedGameFileIsReviewedOnAFreeBoard()
+{
+    QFETCH(int, observed);
+    QFETCH(QByteArray, tail);
+    QFETCH(bool, readable);
+    QFETCH(int, loadedSlot);
+    QFETCH(QString, message);
+    login("carol");
+    QList<QByteArray> lines;
+    for (int game = 1; game <= observed; ++game)
+        lines << Style12Line::openingPly(0, game, 0).text();
+    m_server->pushTo("carol", lines);
+    BoardManager& manager = m_window->boards().manager();
+    QTRY_VERIFY_WITH_TIMEOUT(board(observed - 1) && board(observed - 1)->game().InUse(), Patience);
+
+    QList<Style12Record> records;
+    for (int ply = 0; ply <= 2; ++ply)
+        records << Style12Line::openingPly(ply, 40, 0).record();
+    const QString path = m_dir->filePath(QStringLiteral("alice_bob.ql"));
+    QString error;
+    QVERIFY2(QlGameFile::save(records, path, &error), qPrintable(error));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::Append));
+    file.write(tail);
+    file.close();
+
+    QString told;
+    if (!message.isEmpty()) {
+        answerNextModal(this, [&told](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            told = box ? box->text() : QString();
+            modal->close();
+        });
+    }
+    m_window->gameFiles().loadGameFile(readable ? path : path + u'x');
+    QVERIFY2(told.contains(message), qPrintable(told));
+    if (loadedSlot < 0) {
+        QCOMPARE(manager.LastIndex(), observed - 1);
+        if (readable)
+            QTRY_COMPARE_WITH_TIMEOUT(shownBoxes("Limit Exceeded").size(), 1, Patience);
+        for (int slot = 0; slot < observed; ++slot)
+            QCOMPARE(board(slot)->game().gameNumber(), slot + 1);
+        return;
+    }
+    TfrmBoard* loaded = board(loadedSlot);
+    QCOMPARE(manager.ActiveIndex(), loadedSlot);
+    loaded->renderNow();
+    QCOMPARE(moveTexts(loaded), (QStringList{"Moves", "1w. e4", "1b. e5"}));
+    QCOMPARE(loaded->lstMoves->currentRow(), 0);
+    QVERIFY(loaded->game().ReviewMode());
+    QVERIFY(!loaded->game().InUse());
+    QCOMPARE(loaded->game().gameNumber(), 40);
+    // The first item is on display: the starting position, white's king pawn at home.
+    QCOMPARE(loaded->chsBoard->CurrentPosition()[3 * 8 + 4], PieceCode::Empty);
+    QVERIFY(loaded->chsBoard->CurrentPosition()[1 * 8 + 4] != PieceCode::Empty);
 }
 
 QTEST_MAIN(BoardsE2ETest)
