@@ -2,15 +2,13 @@
 #include "chat/ui/TerminalView.h"
 #include "chat/ui/TfrmChat.h"
 #include "settings/SettingsFile.h"
-#include "session/ConnectionList.h"
-#include "session/ui/TfrmConnect.h"
-#include "shell/ConnectionController.h"
 #include "shell/FilteredChats.h"
 #include "shell/MainChat.h"
 #include "shell/TfrmMainChess.h"
 
 #include "ficsim/FakeFicsServer.h"
 #include "support/ModalAnswer.h"
+#include "support/ui/LoggedInWindow.h"
 #include "support/ui/PrivateSessionBus.h"
 
 #include "chat/ui/OptionsFontPage.h"
@@ -20,21 +18,17 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRandomGenerator>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTabBar>
-#include <QTextBlock>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
+#include <QTextBlock>
 #include <QToolButton>
 
 #include <memory>
 
 namespace {
 
-const QByteArray Marker = " ------------------------ Battle Mode On ------------------- ";
 constexpr int Patience = 30000;
 
 // The colour of the first line of a pane that holds text.
@@ -70,16 +64,14 @@ private Q_SLOTS:
     void tellInTheBackgroundShowsANotification();
 
 private:
-    void startWindow();
     void loginAs(const QByteArray& handle);
+    TfrmMainChess& mainWindow() const { return m_session->window(); }
+    FakeFicsServer& server() const { return m_session->server(); }
     TfrmChat* mainChat() const { return mainWindow().chat().frmChat(); }
 
     PrivateSessionBus m_bus;
     NotificationReceiver m_notifications;
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_oldCurrent;
-    std::unique_ptr<FakeFicsServer> m_server;
-    std::unique_ptr<TfrmMainChess> m_window;
+    std::unique_ptr<LoggedInWindow> m_session;
 };
 
 void ChatE2ETest::initTestCase()
@@ -91,55 +83,22 @@ void ChatE2ETest::initTestCase()
 
 void ChatE2ETest::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_oldCurrent = QDir::currentPath();
-    QDir::setCurrent(m_session->folder());
-    SharedSettingsFile(m_session->folder() + u'/').writeBool("Profiles", "DoNotShow", true);
-    m_server = std::make_unique<FakeFicsServer>();
-    QVERIFY(server().listen());
+    m_session = std::make_unique<LoggedInWindow>();
+    QVERIFY(m_session->isReady());
 }
 
 void ChatE2ETest::cleanup()
 {
-    m_session->closeWindow();
-    m_server.reset();
-    QDir::setCurrent(m_oldCurrent);
-    m_dir.reset();
-}
-
-void ChatE2ETest::startWindow()
-{
-    if (QGuiApplication::platformName() != u"xcb")
-        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");
-    m_window = std::make_unique<TfrmMainChess>(m_session->folder() + u'/');
-    QVERIFY(mainWindow().isSetUp());
-    mainWindow().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&mainWindow()));
+    m_session.reset();
 }
 
 void ChatE2ETest::loginAs(const QByteArray& handle)
 {
-    ConnectionList list(SettingsFile(m_session->filePath("Default.ini")), *QRandomGenerator::global());
-    list.load();
-    list.setEntry(0, TConnection{QStringLiteral("127.0.0.1"), QString::number(server().port()),
-                                 QString::fromLatin1(handle),
-                                 QString::fromLatin1(handle + "pw"), false,
-                                 QStringLiteral("Fics"), 0});
-    list.setLastConnection(0);
-    list.save();
-    startWindow();
-    // The connection dialog is modal: OK is pressed from a timer that runs inside it.
-    QTimer dialogPoll;
-    connect(&dialogPoll, &QTimer::timeout, this, [&dialogPoll] {
-        if (auto* dialog = qobject_cast<TfrmConnect*>(QApplication::activeModalWidget())) {
-            dialogPoll.stop();
-            dialog->OKBtn->click();
-        }
-    });
-    dialogPoll.start(10);
-    mainWindow().toolBars.spdConnect->click();
-    QVERIFY(QTest::qWaitFor(
-        [&] { return server().receivedLines().contains("tell " + handle + Marker); }, Patience));
+    m_session->writeEntry(
+        m_session->entry(QString::fromLatin1(handle), QString::fromLatin1(handle + "pw")));
+    QVERIFY(m_session->startWindow());
+    m_session->connectThroughTheDialog();
+    QVERIFY(m_session->waitForLogin(handle, Patience));
 }
 
 void ChatE2ETest::chatLinesReachTheirWindows_data()
@@ -190,8 +149,8 @@ void ChatE2ETest::messagesTypedInTheChatWindow_data()
 
     QTest::newRow("tell to bob") << int(TfrmChat::MessageType::Tell) << "bob"
                                  << QByteArray("Tell BOB well met");
-    QTest::newRow("channel message") << int(TfrmChat::MessageType::Tell) << "50"
-                                     << QByteArray("Tell 50 well met");
+    QTest::newRow("channel message")
+        << int(TfrmChat::MessageType::Tell) << "50" << QByteArray("Tell 50 well met");
     QTest::newRow("kibitz") << int(TfrmChat::MessageType::Kibitz) << ""
                             << QByteArray("Kibitz well met");
 }
@@ -218,7 +177,8 @@ void ChatE2ETest::hiddenChatWindowPopsUpOnATell()
 {
     loginAs("bob");
     // The set-up's closing tell to oneself has popped the window up already.
-    QTRY_VERIFY_WITH_TIMEOUT(mainChat()->memOut->toPlainText().contains("Battle Mode On"), Patience);
+    QTRY_VERIFY_WITH_TIMEOUT(mainChat()->memOut->toPlainText().contains("Battle Mode On"),
+                             Patience);
     mainChat()->close();
     QVERIFY(mainChat()->isHidden());
     mainWindow().menus.mnuDisplayTab[0]->trigger();
@@ -232,7 +192,8 @@ void ChatE2ETest::hiddenChatWindowPopsUpOnATell()
 void ChatE2ETest::boardsTabKeepsTheChatWindowHidden()
 {
     loginAs("bob");
-    QTRY_VERIFY_WITH_TIMEOUT(mainChat()->memOut->toPlainText().contains("Battle Mode On"), Patience);
+    QTRY_VERIFY_WITH_TIMEOUT(mainChat()->memOut->toPlainText().contains("Battle Mode On"),
+                             Patience);
     mainChat()->close();
     mainWindow().menus.mnuDisplayTab[1]->trigger();
     server().pushTo("bob", {"alice tells you: are you there?", "bob(50): end of test"});
@@ -243,7 +204,7 @@ void ChatE2ETest::boardsTabKeepsTheChatWindowHidden()
 
 void ChatE2ETest::filteredWindowsComeBackAtTheFirstConnect()
 {
-    startWindow();
+    QVERIFY(m_session->startWindow());
     FilteredChats& filtered = mainWindow().chat().filtered();
     const QList<ChatForms::Form> forms{
         {"Friends", ChatFilter::fromText(" anna bob"), QRect(10, 20, 400, 200)},
@@ -256,7 +217,7 @@ void ChatE2ETest::filteredWindowsComeBackAtTheFirstConnect()
     m_session->closeWindow();
 
     // A run without a connection keeps what was stored.
-    startWindow();
+    QVERIFY(m_session->startWindow());
     mainWindow().exitProgram();
     m_session->closeWindow();
 
@@ -291,7 +252,7 @@ void ChatE2ETest::optionsFontsActAtOnceAndAfterRestart()
 {
     const QColor green(0, 128, 0);
     const QColor blue(0, 0, 255);
-    startWindow();
+    QVERIFY(m_session->startWindow());
     answerNextModal(this, [&](QWidget* modal) {
         auto* dialog = qobject_cast<TfrmOptions*>(modal);
         QVERIFY(dialog);
@@ -309,9 +270,9 @@ void ChatE2ETest::optionsFontsActAtOnceAndAfterRestart()
 
     const auto showBothLines = [this] {
         mainWindow().memTerminal->appendToTerminal("alice tells you: one\r\n", TextKind::Tell,
-                                                "ALICE");
+                                                   "ALICE");
         mainWindow().memTerminal->appendToTerminal("carol tells you: two\r\n", TextKind::Tell,
-                                                "CAROL");
+                                                   "CAROL");
         mainChat()->takeLine("alice tells you: one", "ALICE", TextKind::Tell, "TELLS");
         mainChat()->takeLine("carol tells you: two", "CAROL", TextKind::Tell, "TELLS");
         mainWindow().memTerminal->showPendingLines();
@@ -328,7 +289,7 @@ void ChatE2ETest::optionsFontsActAtOnceAndAfterRestart()
     mainWindow().exitProgram();
     m_session->closeWindow();
 
-    startWindow();
+    QVERIFY(m_session->startWindow());
     showBothLines();
     checkColours();
 }
@@ -346,7 +307,8 @@ void ChatE2ETest::tellInTheBackgroundShowsANotification()
         return bodies;
     };
     loginAs("bob");
-    QTRY_VERIFY_WITH_TIMEOUT(mainChat()->memOut->toPlainText().contains("Battle Mode On"), Patience);
+    QTRY_VERIFY_WITH_TIMEOUT(mainChat()->memOut->toPlainText().contains("Battle Mode On"),
+                             Patience);
     mainChat()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(mainChat()));
     server().pushTo("bob", {"alice tells you: ping <b>"});
