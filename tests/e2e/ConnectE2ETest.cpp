@@ -1,9 +1,7 @@
 #include "chat/ui/TerminalView.h"
-#include "settings/SettingsFile.h"
-#include "session/ConnectionList.h"
 #include "session/ui/CommandInput.h"
 #include "session/ui/TfrmCancelMessage.h"
-#include "session/ui/TfrmConnect.h"
+#include "settings/SettingsFile.h"
 #include "shell/ConnectionController.h"
 #include "shell/MainSession.h"
 #include "shell/TfrmMainChess.h"
@@ -11,6 +9,7 @@
 #include "ficsim/FakeFicsServer.h"
 #include "support/RelayPortLock.h"
 #include "support/SocksProxyLauncher.h"
+#include "support/ui/LoggedInWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,10 +20,8 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -36,7 +33,7 @@ namespace {
 
 using ProxyKind = SocksProxyLauncher::Kind;
 
-const QByteArray Marker = " ------------------------ Battle Mode On ------------------- ";
+const QByteArray& Marker = LoggedInWindow::Marker;
 
 // Message boxes that appear while the test waits, in order: caption and text.
 class ModalWatcher : public QObject
@@ -132,97 +129,45 @@ private Q_SLOTS:
     void unopenableLogIsReported();
 
 private:
-    void writeEntry(const TConnection& entry, const FirewallSettings& firewall = {});
-    TConnection account(const QString& handle, const QString& password) const;
     void startWindow();
     void connectWithoutDialog();
-    bool waitForLogin(const QByteArray& handle);
+    TfrmMainChess& mainWindow() const { return m_session->window(); }
+    FakeFicsServer& server() const { return m_session->server(); }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_oldCurrent;
-    std::unique_ptr<FakeFicsServer> m_server;
-    std::unique_ptr<TfrmMainChess> m_window;
+    std::unique_ptr<LoggedInWindow> m_session;
     std::unique_ptr<ModalWatcher> m_boxes;
 };
 
 void ConnectE2ETest::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_oldCurrent = QDir::currentPath();
-    QDir::setCurrent(m_session->folder());
-    SharedSettingsFile(m_session->folder() + u'/').writeBool("Profiles", "DoNotShow", true);
-    m_server = std::make_unique<FakeFicsServer>();
-    QVERIFY(server().listen());
+    m_session = std::make_unique<LoggedInWindow>();
+    QVERIFY(m_session->isReady());
 }
 
 void ConnectE2ETest::cleanup()
 {
     m_boxes.reset();
-    m_session->closeWindow();
-    m_server.reset();
-    QDir::setCurrent(m_oldCurrent);
-    m_dir.reset();
-}
-
-TConnection ConnectE2ETest::account(const QString& handle, const QString& password) const
-{
-    return TConnection{QStringLiteral("127.0.0.1"),
-                       QString::number(server().port()),
-                       handle,
-                       password,
-                       false,
-                       QStringLiteral("Fics"),
-                       0};
-}
-
-void ConnectE2ETest::writeEntry(const TConnection& entry, const FirewallSettings& firewall)
-{
-    ConnectionList list(SettingsFile(m_session->filePath("Default.ini")), *QRandomGenerator::global());
-    list.load();
-    list.setEntry(0, entry);
-    list.setLastConnection(0);
-    list.setFirewall(firewall);
-    list.save();
+    m_session.reset();
 }
 
 void ConnectE2ETest::startWindow()
 {
-    if (QGuiApplication::platformName() != u"xcb")
-        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");
-    m_window = std::make_unique<TfrmMainChess>(m_session->folder() + u'/');
-    QVERIFY(mainWindow().isSetUp());
-    mainWindow().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&mainWindow()));
+    QVERIFY(m_session->startWindow());
     m_boxes = std::make_unique<ModalWatcher>();
 }
 
 void ConnectE2ETest::connectWithoutDialog()
 {
     startWindow();
-    mainWindow().connection().connectAtStart();
-}
-
-bool ConnectE2ETest::waitForLogin(const QByteArray& handle)
-{
-    return QTest::qWaitFor(
-        [&] { return server().receivedLines().contains("tell " + handle + Marker); }, 15000);
+    m_session->connectAtStart();
 }
 
 void ConnectE2ETest::guestLoginThroughTheDialog()
 {
-    writeEntry(account("TolFenrir", QString()));
+    m_session->writeEntry(m_session->entry("TolFenrir", QString()));
     startWindow();
-    // The connection dialog is modal: OK is pressed from a timer that runs inside it.
-    QTimer dialogPoll;
-    connect(&dialogPoll, &QTimer::timeout, this, [&dialogPoll] {
-        if (auto* dialog = qobject_cast<TfrmConnect*>(QApplication::activeModalWidget())) {
-            dialogPoll.stop();
-            dialog->OKBtn->click();
-        }
-    });
-    dialogPoll.start(10);
-    mainWindow().toolBars.spdConnect->click();
-    QVERIFY(waitForLogin("TolFenrir"));
+    m_session->connectThroughTheDialog();
+    QVERIFY(m_session->waitForLogin("TolFenrir"));
     QCOMPARE(
         server().receivedLines(),
         (QList<QByteArray>{"TolFenrir", "", "Set style 12", "Set highlight 0", "Set autoflag 1",
@@ -243,9 +188,9 @@ void ConnectE2ETest::guestLoginThroughTheDialog()
 
 void ConnectE2ETest::registeredLoginKeepsThePasswordOutOfTheTrace()
 {
-    writeEntry(account("alice", "alicepw"));
+    m_session->writeEntry(m_session->entry("alice", "alicepw"));
     connectWithoutDialog();
-    QVERIFY(waitForLogin("alice"));
+    QVERIFY(m_session->waitForLogin("alice"));
     QCOMPARE(server().receivedLines().mid(0, 3),
              (QList<QByteArray>{"alice", "alicepw", "Set style 12"}));
     QFile trace(m_session->filePath("trace.txt"));
@@ -258,22 +203,22 @@ void ConnectE2ETest::registeredLoginKeepsThePasswordOutOfTheTrace()
 
 void ConnectE2ETest::wrongPasswordIsAnsweredWithGuestNames()
 {
-    writeEntry(account("alice", "wrong"));
+    m_session->writeEntry(m_session->entry("alice", "wrong"));
     connectWithoutDialog();
     QTRY_VERIFY_WITH_TIMEOUT(server().receivedLines().size() > 2, 15000);
     const QList<QByteArray> lines = server().receivedLines();
     QCOMPARE(lines.mid(0, 2), (QList<QByteArray>{"alice", "wrong"}));
     QVERIFY2(lines[2].startsWith("Tol"), lines[2].constData());
-    QVERIFY(waitForLogin(lines[2]));
+    QVERIFY(m_session->waitForLogin(lines[2]));
     QCOMPARE(lines[3], QByteArray());
     QTRY_VERIFY(mainWindow().memTerminal->toPlainText().contains("**** Invalid password! ****"));
 }
 
 void ConnectE2ETest::typedCommandsWithCaret()
 {
-    writeEntry(account("bob", "bobpw"));
+    m_session->writeEntry(m_session->entry("bob", "bobpw"));
     connectWithoutDialog();
-    QVERIFY(waitForLogin("bob"));
+    QVERIFY(m_session->waitForLogin("bob"));
     mainWindow().cmbInput->setEditText(QStringLiteral("tell bob hi^finger"));
     QTest::keyClick(mainWindow().cmbInput, Qt::Key_Return);
     QTRY_VERIFY(server().receivedLines().endsWith("finger"));
@@ -282,16 +227,18 @@ void ConnectE2ETest::typedCommandsWithCaret()
     QCOMPARE(server().receivedLines().count("tell bob hi"), 1);
     QTRY_VERIFY(mainWindow().memTerminal->toPlainText().contains("bob tells you: hi"));
     QVERIFY(mainWindow().memTerminal->toPlainText().contains("tell bob hi^finger"));
-    QCOMPARE(mainWindow().cmbInput->lineEdit()->selectedText(), QStringLiteral("tell bob hi^finger"));
+    QCOMPARE(mainWindow().cmbInput->lineEdit()->selectedText(),
+             QStringLiteral("tell bob hi^finger"));
 }
 
 void ConnectE2ETest::disconnectSendsExitQuietly()
 {
-    writeEntry(account("carol", "carolpw"));
+    m_session->writeEntry(m_session->entry("carol", "carolpw"));
     connectWithoutDialog();
-    QVERIFY(waitForLogin("carol"));
+    QVERIFY(m_session->waitForLogin("carol"));
     mainWindow().menus.mnuDisconnect->trigger();
-    QTRY_COMPARE(mainWindow().windowTitle(), QStringLiteral("Tolvaris 2.0 Quarndell: Disconnected"));
+    QTRY_COMPARE(mainWindow().windowTitle(),
+                 QStringLiteral("Tolvaris 2.0 Quarndell: Disconnected"));
     QTRY_COMPARE(server().receivedLines().last(), QByteArray("exit"));
     QCOMPARE(mainWindow().windowIconText(), QStringLiteral("Tolvaris 2.0 Quarndell"));
     QVERIFY(!mainWindow().toolBars.spdConnect->isChecked());
@@ -303,12 +250,13 @@ void ConnectE2ETest::disconnectSendsExitQuietly()
 
 void ConnectE2ETest::droppedConnectionShowsLostConnection()
 {
-    writeEntry(account("dave", "davepw"));
+    m_session->writeEntry(m_session->entry("dave", "davepw"));
     connectWithoutDialog();
-    QVERIFY(waitForLogin("dave"));
+    QVERIFY(m_session->waitForLogin("dave"));
     server().dropConnections();
     QTRY_COMPARE(m_boxes->seen, QStringList{"Lost Connection | Connection lost."});
-    QTRY_COMPARE(mainWindow().windowTitle(), QStringLiteral("Tolvaris 2.0 Quarndell: Disconnected"));
+    QTRY_COMPARE(mainWindow().windowTitle(),
+                 QStringLiteral("Tolvaris 2.0 Quarndell: Disconnected"));
     QVERIFY(!mainWindow().toolBars.spdConnect->isChecked());
 }
 
@@ -322,26 +270,28 @@ void ConnectE2ETest::loginThroughProxy()
     QFETCH(int, proxy);
     QFETCH(QString, level);
     TOLVARIS_START_PROXY(ProxyKind(proxy), running);
-    TConnection entry = account("alice", "alicepw");
+    TConnection entry = m_session->entry("alice", "alicepw");
     entry.Address = QStringLiteral("localhost");
-    writeEntry(entry, SocksProxyLauncher::firewall(
-                          running, level, ProxyKind(proxy) == ProxyKind::DanteWithPassword));
+    m_session->writeEntry(
+        entry, SocksProxyLauncher::firewall(running, level,
+                                            ProxyKind(proxy) == ProxyKind::DanteWithPassword));
     connectWithoutDialog();
-    QVERIFY(waitForLogin("alice"));
+    QVERIFY(m_session->waitForLogin("alice"));
     QCOMPARE(m_boxes->seen, QStringList{"Tolvaris 2.0 Quarndell | Socks Connected"});
 }
 
 void ConnectE2ETest::refusedProxyPassword()
 {
     TOLVARIS_START_PROXY(ProxyKind::DanteWithPassword, running);
-    writeEntry(
-        account("alice", "alicepw"),
+    m_session->writeEntry(
+        m_session->entry("alice", "alicepw"),
         SocksProxyLauncher::firewall(running, QStringLiteral("5"), true, QStringLiteral("wrong")));
     connectWithoutDialog();
     QTRY_COMPARE_WITH_TIMEOUT(
         m_boxes->seen,
         QStringList{"Tolvaris 2.0 Quarndell | Error #20015 socks authentication failed"}, 15000);
-    QTRY_COMPARE(mainWindow().windowTitle(), QStringLiteral("Tolvaris 2.0 Quarndell: Disconnected"));
+    QTRY_COMPARE(mainWindow().windowTitle(),
+                 QStringLiteral("Tolvaris 2.0 Quarndell: Disconnected"));
     QVERIFY(mainWindow().isEnabled());
     QVERIFY(server().receivedLines().isEmpty());
 }
@@ -353,14 +303,15 @@ void ConnectE2ETest::loginThroughTimesealRelay()
     const RelayPortLock relayPort;
     QVERIFY(relayPort.isLocked());
     QVERIFY(QFile::copy(relay, m_session->filePath(QStringLiteral("timeseal"))));
-    TConnection entry = account("bob", "bobpw");
+    TConnection entry = m_session->entry("bob", "bobpw");
     entry.Timeseal = true;
-    writeEntry(entry);
+    m_session->writeEntry(entry);
     connectWithoutDialog();
-    QVERIFY(waitForLogin("bob"));
+    QVERIFY(m_session->waitForLogin("bob"));
     QCOMPARE(mainWindow().session().socket().port(), QStringLiteral("5005"));
     mainWindow().menus.mnuDisconnect->trigger();
-    QTRY_COMPARE(mainWindow().windowTitle(), QStringLiteral("Tolvaris 2.0 Quarndell: Disconnected"));
+    QTRY_COMPARE(mainWindow().windowTitle(),
+                 QStringLiteral("Tolvaris 2.0 Quarndell: Disconnected"));
     QVERIFY(m_boxes->seen.isEmpty());
 }
 
@@ -384,19 +335,20 @@ void ConnectE2ETest::cancelWhileConnecting()
     QFETCH(CancelWay, way);
     QStringList boxes;
     if (stall == Stall::TimesealHelperMissing)
-        boxes << "Tolvaris 2.0 Quarndell | Timeseal executable file " + m_session->filePath("timeseal") +
+        boxes << "Tolvaris 2.0 Quarndell | Timeseal executable file " +
+                     m_session->filePath("timeseal") +
                      " does not exist. Cannot use timeseal. \r\n"
                      "Please uncheck timseal check box, and try again.";
     SilentProxy proxy;
     QVERIFY(proxy.listen());
-    TConnection entry = account("alice", "alicepw");
+    TConnection entry = m_session->entry("alice", "alicepw");
     FirewallSettings firewall;
     if (stall == Stall::ProxyNeverAnswers)
-        firewall = FirewallSettings{true, "127.0.0.1", QString::number(proxy.port()), "5", {}, {},
-                                    false};
+        firewall =
+            FirewallSettings{true, "127.0.0.1", QString::number(proxy.port()), "5", {}, {}, false};
     else
         entry.Timeseal = true;
-    writeEntry(entry, firewall);
+    m_session->writeEntry(entry, firewall);
     connectWithoutDialog();
     if (stall == Stall::ProxyNeverAnswers)
         QTRY_VERIFY_WITH_TIMEOUT(proxy.hasClient(), 20000);
@@ -418,7 +370,8 @@ void ConnectE2ETest::cancelWhileConnecting()
         break;
     }
     QTRY_VERIFY(!progress->isVisible());
-    QTRY_COMPARE(mainWindow().windowTitle(), QStringLiteral("Tolvaris 2.0 Quarndell: Disconnected"));
+    QTRY_COMPARE(mainWindow().windowTitle(),
+                 QStringLiteral("Tolvaris 2.0 Quarndell: Disconnected"));
     QVERIFY(mainWindow().isEnabled());
     QVERIFY(!mainWindow().toolBars.spdConnect->isChecked());
     QVERIFY(mainWindow().menus.mnuConnect->isEnabled());
@@ -428,7 +381,7 @@ void ConnectE2ETest::cancelWhileConnecting()
 
 void ConnectE2ETest::guestRenamedByTheServer()
 {
-    writeEntry(account("guest", QString()));
+    m_session->writeEntry(m_session->entry("guest", QString()));
     connectWithoutDialog();
     QVERIFY(QTest::qWaitFor([this] { return server().receivedLines().size() >= 15; }, 20000));
     const QByteArray marker = server().receivedLines().last();
@@ -442,7 +395,7 @@ void ConnectE2ETest::guestRenamedByTheServer()
 
 void ConnectE2ETest::savedSilenceAndOpenStatesAreSent()
 {
-    writeEntry(account("alice", "alicepw"));
+    m_session->writeEntry(m_session->entry("alice", "alicepw"));
     SettingsFile profile(m_session->filePath("Default.ini"));
     profile.writeBool("Quodlin", "Silenced", true);
     profile.writeBool("Quodlin", "Open", true);
@@ -450,7 +403,7 @@ void ConnectE2ETest::savedSilenceAndOpenStatesAreSent()
     connectWithoutDialog();
     QVERIFY(mainWindow().toolBars.spdSilence->isChecked());
     QVERIFY(mainWindow().toolBars.spdOpen->isChecked());
-    QVERIFY(waitForLogin("alice"));
+    QVERIFY(m_session->waitForLogin("alice"));
     const QList<QByteArray> lines = server().receivedLines();
     const qsizetype after = lines.indexOf("Set interface Tolvaris 2.0 Quarndell") + 1;
     QCOMPARE(lines.mid(after, 4),
@@ -462,7 +415,7 @@ void ConnectE2ETest::programConnectsAtStartAsGuest()
     const QString program = qEnvironmentVariable("TOLVARIS_BIN_DIR") + QStringLiteral("/tolvaris");
     QVERIFY2(QFile::exists(program), "build the tolvaris target first");
     // A fresh settings folder whose first entry points at the fake server, without a handle.
-    writeEntry(account(QString(), QString()));
+    m_session->writeEntry(m_session->entry(QString(), QString()));
     QProcess client;
     client.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     client.start(program, {"--connect", "--settings-dir", m_session->folder()});
@@ -480,15 +433,15 @@ void ConnectE2ETest::programConnectsAtStartAsGuest()
 
 void ConnectE2ETest::loggingKeepsShownLinesAndTypedCommands()
 {
-    writeEntry(account("bob", "bobpw"));
+    m_session->writeEntry(m_session->entry("bob", "bobpw"));
     startWindow();
     QAction* logging = mainWindow().menus.mnuLogging;
     QVERIFY(logging->isEnabled());
     QCOMPARE(logging->statusTip(), QStringLiteral("Logs terminal text to the Quodlin.log file."));
     logging->trigger();
     QVERIFY(logging->isChecked());
-    mainWindow().connection().connectAtStart();
-    QVERIFY(waitForLogin("bob"));
+    m_session->connectAtStart();
+    QVERIFY(m_session->waitForLogin("bob"));
     mainWindow().cmbInput->setEditText(QStringLiteral("finger"));
     QTest::keyClick(mainWindow().cmbInput, Qt::Key_Return);
     QTRY_VERIFY(mainWindow().memTerminal->toPlainText().contains("Statistics for bob"));
@@ -516,8 +469,9 @@ void ConnectE2ETest::unopenableLogIsReported()
     QVERIFY(QDir(m_session->folder()).mkdir("Quodlin.log"));
     startWindow();
     mainWindow().menus.mnuLogging->trigger();
-    QTRY_COMPARE(m_boxes->seen, QStringList{"Tolvaris 2.0 Quarndell | The log file " +
-                                            m_session->filePath("Quodlin.log") + " cannot be opened."});
+    QTRY_COMPARE(m_boxes->seen,
+                 QStringList{"Tolvaris 2.0 Quarndell | The log file " +
+                             m_session->filePath("Quodlin.log") + " cannot be opened."});
     QVERIFY(!mainWindow().menus.mnuLogging->isChecked());
     QVERIFY(!mainWindow().session().sessionLog().isOpen());
 }
