@@ -6,13 +6,12 @@
 #include "settings/SettingsFile.h"
 #include "shell/ConnectionController.h"
 #include "shell/TfrmMainChess.h"
+#include "support/ModalAnswer.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 #include <optional>
@@ -105,14 +104,10 @@ void LoggedInWindow::connectAtStart()
 void LoggedInWindow::connectThroughTheDialog()
 {
     // The connection dialog is modal: OK is pressed from a timer that runs inside it.
-    QTimer dialogPoll;
-    QObject::connect(&dialogPoll, &QTimer::timeout, &dialogPoll, [&dialogPoll] {
-        if (auto* dialog = qobject_cast<TfrmConnect*>(QApplication::activeModalWidget())) {
-            dialogPoll.stop();
+    answerNextModal(m_window.get(), [](QWidget* modal) {
+        if (auto* dialog = qobject_cast<TfrmConnect*>(modal))
             dialog->OKBtn->click();
-        }
     });
-    dialogPoll.start(10);
     m_window->toolBars.spdConnect->click();
 }
 
