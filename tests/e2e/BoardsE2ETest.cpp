@@ -8,8 +8,6 @@
 #include "games/ui/TPieceGrid.h"
 #include "games/ui/TfrmBoard.h"
 #include "settings/SettingsFile.h"
-#include "session/ConnectionList.h"
-#include "shell/ConnectionController.h"
 #include "shell/MainBoards.h"
 #include "shell/MainGameFiles.h"
 #include "shell/TfrmMainChess.h"
@@ -17,6 +15,7 @@
 #include "ficsim/FakeFicsServer.h"
 #include "support/ModalAnswer.h"
 #include "support/Style12Lines.h"
+#include "support/ui/LoggedInWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,9 +25,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QTabBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -36,9 +33,7 @@
 
 namespace {
 
-const QByteArray Marker = " ------------------------ Battle Mode On ------------------- ";
 constexpr int Patience = 30000;
-
 
 QList<QByteArray> capture(const char* name)
 {
@@ -88,32 +83,28 @@ private Q_SLOTS:
 
 private:
     void login(const QByteArray& handle);
-    TfrmBoard* board(int slot) const { return m_window->boards().boardWindow(slot); }
+    TfrmBoard* board(int slot) const { return mainWindow().boards().boardWindow(slot); }
     bool serverGot(const QByteArray& line) const
     {
         const bool got =
-            QTest::qWaitFor([&] { return m_server->receivedLines().contains(line); }, Patience);
+            QTest::qWaitFor([&] { return server().receivedLines().contains(line); }, Patience);
         if (!got)
-            qWarning() << "the server got" << m_server->receivedLines();
+            qWarning() << "the server got" << server().receivedLines();
         return got;
     }
     QPoint squareCentre(TfrmBoard* board, const QByteArray& square) const;
     void drag(TfrmBoard* board, const QByteArray& from, const QByteArray& to);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_oldCurrent;
-    std::unique_ptr<FakeFicsServer> m_server;
-    std::unique_ptr<TfrmMainChess> m_window;
+    TfrmMainChess& mainWindow() const { return m_session->window(); }
+    FakeFicsServer& server() const { return m_session->server(); }
+
+    std::unique_ptr<LoggedInWindow> m_session;
 };
 
 void BoardsE2ETest::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_oldCurrent = QDir::currentPath();
-    QDir::setCurrent(m_dir->path());
-    SharedSettingsFile(m_dir->path() + u'/').writeBool("Profiles", "DoNotShow", true);
-    m_server = std::make_unique<FakeFicsServer>();
-    QVERIFY(m_server->listen());
+    m_session = std::make_unique<LoggedInWindow>();
+    QVERIFY(m_session->isReady());
 }
 
 void BoardsE2ETest::cleanup()
@@ -122,33 +113,16 @@ void BoardsE2ETest::cleanup()
         if (qobject_cast<QMessageBox*>(widget))
             widget->close();
     }
-    m_window.reset();
-    m_server.reset();
-    QDir::setCurrent(m_oldCurrent);
-    m_dir.reset();
+    m_session.reset();
 }
 
 void BoardsE2ETest::login(const QByteArray& handle)
 {
-    ConnectionList list(SettingsFile(m_dir->filePath("Default.ini")), *QRandomGenerator::global());
-    list.load();
-    list.setEntry(0, TConnection{QStringLiteral("127.0.0.1"), QString::number(m_server->port()),
-                                 QString::fromLatin1(handle), QString::fromLatin1(handle + "pw"),
-                                 false, QStringLiteral("Fics"), 0});
-    list.setLastConnection(0);
-    list.save();
-    const QByteArray loggedIn = "tell " + handle + Marker;
-    const qsizetype before = m_server->receivedLines().count(loggedIn);
-    if (QGuiApplication::platformName() != u"xcb")
-        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");
-    m_window = std::make_unique<TfrmMainChess>(m_dir->path() + u'/');
-    QVERIFY(m_window->isSetUp());
-    m_window->resize(1200, 900);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    m_window->connection().connectAtStart();
-    QVERIFY(QTest::qWaitFor(
-        [&] { return m_server->receivedLines().count(loggedIn) > before; }, Patience));
+    m_session->writeEntry(
+        m_session->entry(QString::fromLatin1(handle), QString::fromLatin1(handle + "pw")));
+    QVERIFY(m_session->startWindow(QSize(1200, 900)));
+    m_session->connectAtStart();
+    QVERIFY(m_session->waitForLogin(handle, Patience));
 }
 
 QPoint BoardsE2ETest::squareCentre(TfrmBoard* board, const QByteArray& square) const
@@ -175,10 +149,10 @@ void BoardsE2ETest::drag(TfrmBoard* board, const QByteArray& from, const QByteAr
 void BoardsE2ETest::observedGameShowsEveryPositionAndEndFreesTheBoard()
 {
     login("carol");
-    m_server->pushTo("carol", capture("f_game.C.raw"));
+    server().pushTo("carol", capture("f_game.C.raw"));
     TfrmBoard* first = board(0);
     QTRY_VERIFY_WITH_TIMEOUT(!first->game().InUse() && first->game().gameNumber() == 1, Patience);
-    QCOMPARE(m_window->tabSplitters->currentIndex(), 1);
+    QCOMPARE(mainWindow().tabSplitters->currentIndex(), 1);
     first->renderNow();
     // Every position of the game reached the move list, the takeback included.
     const QStringList moves = moveTexts(first);
@@ -202,10 +176,10 @@ void BoardsE2ETest::acceptedChallengeIsPlayedOnTheBoard()
     start.white = "bob";
     start.black = "alice";
     start.flip = 1;
-    m_server->addCue("Accept", {"You accept the challenge of bob.",
-                                "{Game 3 (bob vs. alice) Creating rated blitz match.}",
-                                start.text()});
-    m_window->menus.mnuAccept->trigger();
+    server().addCue("Accept",
+                    {"You accept the challenge of bob.",
+                     "{Game 3 (bob vs. alice) Creating rated blitz match.}", start.text()});
+    mainWindow().menus.mnuAccept->trigger();
     TfrmBoard* first = board(0);
     QTRY_VERIFY_WITH_TIMEOUT(first->game().InUse() && first->game().gameNumber() == 3, Patience);
     first->renderNow();
@@ -216,14 +190,14 @@ void BoardsE2ETest::acceptedChallengeIsPlayedOnTheBoard()
     // Made while the opponent is to move, the move waits as a premove.
     drag(first, "e7", "e5");
     QCOMPARE(first->game().premove(), QByteArray("e7-e5"));
-    QVERIFY(!m_server->receivedLines().contains("e7-e5"));
+    QVERIFY(!server().receivedLines().contains("e7-e5"));
 
     Style12Line e4 = Style12Line::openingPly(1, 3, 1);
     e4.white = "bob";
     e4.black = "alice";
     e4.flip = 1;
     e4.blackSeconds = 298;
-    m_server->pushTo("alice", {e4.text()});
+    server().pushTo("alice", {e4.text()});
     // The opponent's move makes it the user's turn: the premove leaves at once.
     QVERIFY(serverGot("e7-e5"));
     QCOMPARE(first->game().current().PlyIndex(), 3);
@@ -241,12 +215,12 @@ void BoardsE2ETest::acceptedChallengeIsPlayedOnTheBoard()
     back.white = "bob";
     back.black = "alice";
     back.flip = 1;
-    m_server->pushTo("alice", {back.text()});
+    server().pushTo("alice", {back.text()});
     QTRY_COMPARE_WITH_TIMEOUT(first->game().moveList().size(), 1, Patience);
     first->renderNow();
     QCOMPARE(moveTexts(first), QStringList{QStringLiteral("Moves")});
 
-    m_server->addCue("Resign", {"{Game 3 (bob vs. alice) alice resigns} 1-0"});
+    server().addCue("Resign", {"{Game 3 (bob vs. alice) alice resigns} 1-0"});
     first->panels[0]->buttonWithTag(4)->click();
     QVERIFY(serverGot("Resign"));
     QTRY_VERIFY_WITH_TIMEOUT(!first->game().InUse(), Patience);
@@ -262,7 +236,7 @@ void BoardsE2ETest::promotionIsAskedForBeforeTheMove()
     line.game = 8;
     line.relation = 1;
     line.moveNumber = 40;
-    m_server->pushTo("alice", {line.text()});
+    server().pushTo("alice", {line.text()});
     TfrmBoard* first = board(0);
     QTRY_VERIFY_WITH_TIMEOUT(first->game().InUse(), Patience);
     first->renderNow();
@@ -273,7 +247,7 @@ void BoardsE2ETest::promotionIsAskedForBeforeTheMove()
     };
     drag(first, "a7", "a8");
     QVERIFY(serverGot("a7-a8"));
-    const QList<QByteArray> received = m_server->receivedLines();
+    const QList<QByteArray> received = server().receivedLines();
     QCOMPARE(asked.size(), 1);
     QVERIFY(received.indexOf("promote Q") >= 0);
     QVERIFY(received.indexOf("promote Q") < received.indexOf("a7-a8"));
@@ -284,23 +258,23 @@ void BoardsE2ETest::examineButtonsSendTheirCommands()
     login("alice");
     Style12Line line = Style12Line::openingPly(0, 1, 2);
     line.black = "alice";
-    m_server->pushTo("alice", {line.text()});
+    server().pushTo("alice", {line.text()});
     TfrmBoard* first = board(0);
     QTRY_VERIFY_WITH_TIMEOUT(first->game().relation() == 2, Patience);
     GameButtonPanel* examining = first->panels[1];
     QTRY_VERIFY_WITH_TIMEOUT(examining->isVisibleTo(first), Patience);
-    m_server->addCue("Forward", {Style12Line::openingPly(1, 1, 2).text()});
+    server().addCue("Forward", {Style12Line::openingPly(1, 1, 2).text()});
     examining->buttonWithTag(16)->click();
     QVERIFY(serverGot("Forward"));
     QTRY_COMPARE_WITH_TIMEOUT(first->game().moveList().size(), 2, Patience);
-    m_server->addCue("Back", {Style12Line::openingPly(0, 1, 2).text()});
+    server().addCue("Back", {Style12Line::openingPly(0, 1, 2).text()});
     examining->buttonWithTag(15)->click();
     QVERIFY(serverGot("Back"));
     QTRY_COMPARE_WITH_TIMEOUT(first->game().moveList().size(), 1, Patience);
     // The main window's Game menu acts on the examined board too.
-    m_window->menus.mnuGame[8]->trigger(); // "R&evert"
+    mainWindow().menus.mnuGame[8]->trigger(); // "R&evert"
     QVERIFY(serverGot("Revert"));
-    m_window->menus.mnuGame[5]->trigger(); // "Abort/&Close"
+    mainWindow().menus.mnuGame[5]->trigger(); // "Abort/&Close"
     QVERIFY(serverGot("Unexamine"));
 }
 
@@ -311,8 +285,8 @@ void BoardsE2ETest::fifthGameIsRefusedOnceAndFourBoardsStay()
     for (int game = 1; game <= 5; ++game)
         lines << Style12Line::openingPly(0, game, 0).text();
     lines << Style12Line::openingPly(1, 5, 0).text();
-    m_server->pushTo("carol", lines);
-    QTRY_COMPARE_WITH_TIMEOUT(m_window->boards().manager().LastIndex(), 3, Patience);
+    server().pushTo("carol", lines);
+    QTRY_COMPARE_WITH_TIMEOUT(mainWindow().boards().manager().LastIndex(), 3, Patience);
     QTRY_COMPARE_WITH_TIMEOUT(shownBoxes("Limit Exceeded").size(), 1, Patience);
     QCOMPARE(shownBoxes("Limit Exceeded").first()->text(),
              QStringLiteral("Too many boards open. You can open a maximum of 4 boards."));
@@ -327,8 +301,8 @@ void BoardsE2ETest::fifthGameIsRefusedOnceAndFourBoardsStay()
 void BoardsE2ETest::bughouseHoldingsShowAndDropsAreSent()
 {
     login("alice");
-    m_server->pushTo("alice", {Style12Line::openingPly(0, 1, 1).text(),
-                               "<b1> game 1 white [PPN] black [Q]"});
+    server().pushTo("alice",
+                    {Style12Line::openingPly(0, 1, 1).text(), "<b1> game 1 white [PPN] black [Q]"});
     TfrmBoard* first = board(0);
     QTRY_VERIFY_WITH_TIMEOUT(first->game().HoldingsMode(), Patience);
     first->renderNow();
@@ -350,27 +324,27 @@ void BoardsE2ETest::bughouseHoldingsShowAndDropsAreSent()
 
 void BoardsE2ETest::separateWindowKeepsItsBoundsAndLayoutAcrossRuns()
 {
-    SettingsFile profile(m_dir->filePath("Default.ini"));
+    SettingsFile profile(m_session->filePath("Default.ini"));
     profile.writeBool("Quodlin", "BoardsSeperated", true);
     login("carol");
-    m_server->pushTo("carol", {Style12Line::openingPly(0, 6, 0).text()});
+    server().pushTo("carol", {Style12Line::openingPly(0, 6, 0).text()});
     QTRY_VERIFY_WITH_TIMEOUT(board(0)->game().InUse(), Patience);
     TfrmBoard* window = board(0);
     QTRY_VERIFY_WITH_TIMEOUT(window->isVisible(), Patience);
     QVERIFY(window->isWindow());
-    QCOMPARE(m_window->tabSplitters->currentIndex(), 0);
+    QCOMPARE(mainWindow().tabSplitters->currentIndex(), 0);
     window->setGeometry(100, 120, 640, 480);
     window->btMoves->click();
     QVERIFY(!window->panMoves->isVisible());
-    m_window->exitProgram();
+    mainWindow().exitProgram();
     QCOMPARE(profile.readString("BoardX", "Moves Visible", QString()), QStringLiteral("0"));
     QCOMPARE(profile.readInteger("Board0", "Left", 0), 100);
     QCOMPARE(profile.readInteger("Board0", "Right", 0), 740);
 
     // The next run opens the board where it was, with the layout the user left.
-    m_window.reset();
+    m_session->closeWindow();
     login("carol");
-    m_server->pushTo("carol", {Style12Line::openingPly(0, 7, 0).text()});
+    server().pushTo("carol", {Style12Line::openingPly(0, 7, 0).text()});
     QTRY_VERIFY_WITH_TIMEOUT(board(0)->game().InUse() && board(0)->isVisible(), Patience);
     QCOMPARE(board(0)->geometry().left(), 100);
     QCOMPARE(board(0)->geometry().width(), 640);

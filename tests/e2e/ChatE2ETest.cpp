@@ -2,15 +2,13 @@
 #include "chat/ui/TerminalView.h"
 #include "chat/ui/TfrmChat.h"
 #include "settings/SettingsFile.h"
-#include "session/ConnectionList.h"
-#include "session/ui/TfrmConnect.h"
-#include "shell/ConnectionController.h"
 #include "shell/FilteredChats.h"
 #include "shell/MainChat.h"
 #include "shell/TfrmMainChess.h"
 
 #include "ficsim/FakeFicsServer.h"
 #include "support/ModalAnswer.h"
+#include "support/ui/LoggedInWindow.h"
 #include "support/ui/PrivateSessionBus.h"
 
 #include "chat/ui/OptionsFontPage.h"
@@ -20,21 +18,17 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRandomGenerator>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTabBar>
-#include <QTextBlock>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
+#include <QTextBlock>
 #include <QToolButton>
 
 #include <memory>
 
 namespace {
 
-const QByteArray Marker = " ------------------------ Battle Mode On ------------------- ";
 constexpr int Patience = 30000;
 
 // The colour of the first line of a pane that holds text.
@@ -70,16 +64,14 @@ private Q_SLOTS:
     void tellInTheBackgroundShowsANotification();
 
 private:
-    void startWindow();
     void loginAs(const QByteArray& handle);
-    TfrmChat* mainChat() const { return m_window->chat().frmChat(); }
+    TfrmMainChess& mainWindow() const { return m_session->window(); }
+    FakeFicsServer& server() const { return m_session->server(); }
+    TfrmChat* mainChat() const { return mainWindow().chat().frmChat(); }
 
     PrivateSessionBus m_bus;
     NotificationReceiver m_notifications;
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_oldCurrent;
-    std::unique_ptr<FakeFicsServer> m_server;
-    std::unique_ptr<TfrmMainChess> m_window;
+    std::unique_ptr<LoggedInWindow> m_session;
 };
 
 void ChatE2ETest::initTestCase()
@@ -91,55 +83,22 @@ void ChatE2ETest::initTestCase()
 
 void ChatE2ETest::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_oldCurrent = QDir::currentPath();
-    QDir::setCurrent(m_dir->path());
-    SharedSettingsFile(m_dir->path() + u'/').writeBool("Profiles", "DoNotShow", true);
-    m_server = std::make_unique<FakeFicsServer>();
-    QVERIFY(m_server->listen());
+    m_session = std::make_unique<LoggedInWindow>();
+    QVERIFY(m_session->isReady());
 }
 
 void ChatE2ETest::cleanup()
 {
-    m_window.reset();
-    m_server.reset();
-    QDir::setCurrent(m_oldCurrent);
-    m_dir.reset();
-}
-
-void ChatE2ETest::startWindow()
-{
-    if (QGuiApplication::platformName() != u"xcb")
-        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");
-    m_window = std::make_unique<TfrmMainChess>(m_dir->path() + u'/');
-    QVERIFY(m_window->isSetUp());
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_session.reset();
 }
 
 void ChatE2ETest::loginAs(const QByteArray& handle)
 {
-    ConnectionList list(SettingsFile(m_dir->filePath("Default.ini")), *QRandomGenerator::global());
-    list.load();
-    list.setEntry(0, TConnection{QStringLiteral("127.0.0.1"), QString::number(m_server->port()),
-                                 QString::fromLatin1(handle),
-                                 QString::fromLatin1(handle + "pw"), false,
-                                 QStringLiteral("Fics"), 0});
-    list.setLastConnection(0);
-    list.save();
-    startWindow();
-    // The connection dialog is modal: OK is pressed from a timer that runs inside it.
-    QTimer dialogPoll;
-    connect(&dialogPoll, &QTimer::timeout, this, [&dialogPoll] {
-        if (auto* dialog = qobject_cast<TfrmConnect*>(QApplication::activeModalWidget())) {
-            dialogPoll.stop();
-            dialog->OKBtn->click();
-        }
-    });
-    dialogPoll.start(10);
-    m_window->toolBars.spdConnect->click();
-    QVERIFY(QTest::qWaitFor(
-        [&] { return m_server->receivedLines().contains("tell " + handle + Marker); }, Patience));
+    m_session->writeEntry(
+        m_session->entry(QString::fromLatin1(handle), QString::fromLatin1(handle + "pw")));
+    QVERIFY(m_session->startWindow());
+    m_session->connectThroughTheDialog();
+    QVERIFY(m_session->waitForLogin(handle, Patience));
 }
 
 void ChatE2ETest::chatLinesReachTheirWindows_data()
@@ -170,16 +129,16 @@ void ChatE2ETest::chatLinesReachTheirWindows()
     QFETCH(bool, inAlice);
 
     loginAs("bob");
-    FilteredChats& filtered = m_window->chat().filtered();
+    FilteredChats& filtered = mainWindow().chat().filtered();
     TfrmChat* channel = filtered.create(ChatForms::formFromChoices({"Fifty", {}, {}, "50"}));
     TfrmChat* alice = filtered.create(ChatForms::formFromChoices({"Alice", {}, "alice", {}}));
-    m_server->pushTo("bob", {line, "bob(50): end of test"});
+    server().pushTo("bob", {line, "bob(50): end of test"});
     QTRY_VERIFY_WITH_TIMEOUT(channel->memOut->toPlainText().contains("end of test"), Patience);
     const QString text = QString::fromLatin1(line);
     QCOMPARE(mainChat()->memOut->toPlainText().contains(text), inMain);
     QCOMPARE(channel->memOut->toPlainText().contains(text), inChannel50);
     QCOMPARE(alice->memOut->toPlainText().contains(text), inAlice);
-    QTRY_VERIFY_WITH_TIMEOUT(m_window->memTerminal->toPlainText().contains(text), Patience);
+    QTRY_VERIFY_WITH_TIMEOUT(mainWindow().memTerminal->toPlainText().contains(text), Patience);
 }
 
 void ChatE2ETest::messagesTypedInTheChatWindow_data()
@@ -190,8 +149,8 @@ void ChatE2ETest::messagesTypedInTheChatWindow_data()
 
     QTest::newRow("tell to bob") << int(TfrmChat::MessageType::Tell) << "bob"
                                  << QByteArray("Tell BOB well met");
-    QTest::newRow("channel message") << int(TfrmChat::MessageType::Tell) << "50"
-                                     << QByteArray("Tell 50 well met");
+    QTest::newRow("channel message")
+        << int(TfrmChat::MessageType::Tell) << "50" << QByteArray("Tell 50 well met");
     QTest::newRow("kibitz") << int(TfrmChat::MessageType::Kibitz) << ""
                             << QByteArray("Kibitz well met");
 }
@@ -203,13 +162,13 @@ void ChatE2ETest::messagesTypedInTheChatWindow()
     QFETCH(QByteArray, sent);
 
     loginAs("bob");
-    m_window->menus.mnuDisplayChat->trigger();
+    mainWindow().menus.mnuDisplayChat->trigger();
     QVERIFY(mainChat()->isVisible());
     mainChat()->tabType->setCurrentIndex(type);
     QTest::keyClicks(mainChat()->cmbTell->lineEdit(), recipient);
     QTest::keyClicks(mainChat()->memIn, QStringLiteral("well met"));
     QTest::keyClick(mainChat()->memIn, Qt::Key_Return);
-    QTRY_VERIFY_WITH_TIMEOUT(m_server->receivedLines().contains(sent), Patience);
+    QTRY_VERIFY_WITH_TIMEOUT(server().receivedLines().contains(sent), Patience);
     // Echo is on from the first run on.
     QVERIFY(mainChat()->memOut->toPlainText().contains("well met"));
 }
@@ -218,11 +177,12 @@ void ChatE2ETest::hiddenChatWindowPopsUpOnATell()
 {
     loginAs("bob");
     // The set-up's closing tell to oneself has popped the window up already.
-    QTRY_VERIFY_WITH_TIMEOUT(mainChat()->memOut->toPlainText().contains("Battle Mode On"), Patience);
+    QTRY_VERIFY_WITH_TIMEOUT(mainChat()->memOut->toPlainText().contains("Battle Mode On"),
+                             Patience);
     mainChat()->close();
     QVERIFY(mainChat()->isHidden());
-    m_window->menus.mnuDisplayTab[0]->trigger();
-    m_server->pushTo("bob", {"alice tells you: are you there?"});
+    mainWindow().menus.mnuDisplayTab[0]->trigger();
+    server().pushTo("bob", {"alice tells you: are you there?"});
     QTRY_VERIFY_WITH_TIMEOUT(mainChat()->isVisible(), Patience);
     QCOMPARE(mainChat()->messageType(), TfrmChat::MessageType::Tell);
     QCOMPARE(mainChat()->cmbTell->currentText(), QStringLiteral("ALICE"));
@@ -232,10 +192,11 @@ void ChatE2ETest::hiddenChatWindowPopsUpOnATell()
 void ChatE2ETest::boardsTabKeepsTheChatWindowHidden()
 {
     loginAs("bob");
-    QTRY_VERIFY_WITH_TIMEOUT(mainChat()->memOut->toPlainText().contains("Battle Mode On"), Patience);
+    QTRY_VERIFY_WITH_TIMEOUT(mainChat()->memOut->toPlainText().contains("Battle Mode On"),
+                             Patience);
     mainChat()->close();
-    m_window->menus.mnuDisplayTab[1]->trigger();
-    m_server->pushTo("bob", {"alice tells you: are you there?", "bob(50): end of test"});
+    mainWindow().menus.mnuDisplayTab[1]->trigger();
+    server().pushTo("bob", {"alice tells you: are you there?", "bob(50): end of test"});
     QTRY_VERIFY_WITH_TIMEOUT(mainChat()->memOut->toPlainText().contains("end of test"), Patience);
     QVERIFY(mainChat()->isHidden());
     QVERIFY(mainChat()->memOut->toPlainText().contains("alice tells you: are you there?"));
@@ -243,8 +204,8 @@ void ChatE2ETest::boardsTabKeepsTheChatWindowHidden()
 
 void ChatE2ETest::filteredWindowsComeBackAtTheFirstConnect()
 {
-    startWindow();
-    FilteredChats& filtered = m_window->chat().filtered();
+    QVERIFY(m_session->startWindow());
+    FilteredChats& filtered = mainWindow().chat().filtered();
     const QList<ChatForms::Form> forms{
         {"Friends", ChatFilter::fromText(" anna bob"), QRect(10, 20, 400, 200)},
         {"Fifty", ChatFilter::fromText(" (50)"), QRect(30, 40, 410, 210)},
@@ -252,16 +213,16 @@ void ChatE2ETest::filteredWindowsComeBackAtTheFirstConnect()
         {"All", ChatFilter::fromText(" ALL_MSGS"), QRect(70, 80, 430, 230)}};
     for (const ChatForms::Form& form : forms)
         filtered.create(form);
-    m_window->exitProgram();
-    m_window.reset();
+    mainWindow().exitProgram();
+    m_session->closeWindow();
 
     // A run without a connection keeps what was stored.
-    startWindow();
-    m_window->exitProgram();
-    m_window.reset();
+    QVERIFY(m_session->startWindow());
+    mainWindow().exitProgram();
+    m_session->closeWindow();
 
     loginAs("bob");
-    const QList<TfrmChat*> windows = m_window->chat().filtered().windows();
+    const QList<TfrmChat*> windows = mainWindow().chat().filtered().windows();
     QCOMPARE(windows.size(), 4);
     for (int i = 0; i < 4; ++i) {
         QCOMPARE(windows[i]->baseCaption(), forms[i].caption);
@@ -274,24 +235,24 @@ void ChatE2ETest::filteredWindowsComeBackAtTheFirstConnect()
 void ChatE2ETest::silenceAndOpenSendTheirSettings()
 {
     loginAs("carol");
-    m_window->toolBars.spdSilence->click();
-    QTRY_VERIFY_WITH_TIMEOUT(m_server->receivedLines().endsWith("Set Chanoff 1"), Patience);
-    const QList<QByteArray> received = m_server->receivedLines();
+    mainWindow().toolBars.spdSilence->click();
+    QTRY_VERIFY_WITH_TIMEOUT(server().receivedLines().endsWith("Set Chanoff 1"), Patience);
+    const QList<QByteArray> received = server().receivedLines();
     QCOMPARE(received.mid(received.size() - 4),
              (QList<QByteArray>{"Set CShout 0", "Set Seek 0", "Set Shout 0", "Set Chanoff 1"}));
-    QVERIFY(m_window->menus.mnuSilence->isChecked());
-    m_window->toolBars.spdOpen->click();
-    QTRY_VERIFY_WITH_TIMEOUT(m_server->receivedLines().endsWith("Set Open 0"), Patience);
-    QVERIFY(!m_window->menus.mnuOpen->isChecked());
-    m_window->menus.mnuClearMessages->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(m_server->receivedLines().endsWith("Clearmessages *"), Patience);
+    QVERIFY(mainWindow().menus.mnuSilence->isChecked());
+    mainWindow().toolBars.spdOpen->click();
+    QTRY_VERIFY_WITH_TIMEOUT(server().receivedLines().endsWith("Set Open 0"), Patience);
+    QVERIFY(!mainWindow().menus.mnuOpen->isChecked());
+    mainWindow().menus.mnuClearMessages->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(server().receivedLines().endsWith("Clearmessages *"), Patience);
 }
 
 void ChatE2ETest::optionsFontsActAtOnceAndAfterRestart()
 {
     const QColor green(0, 128, 0);
     const QColor blue(0, 0, 255);
-    startWindow();
+    QVERIFY(m_session->startWindow());
     answerNextModal(this, [&](QWidget* modal) {
         auto* dialog = qobject_cast<TfrmOptions*>(modal);
         QVERIFY(dialog);
@@ -305,19 +266,19 @@ void ChatE2ETest::optionsFontsActAtOnceAndAfterRestart()
         page->btnCustomColor->click();
         dialog->btnOK->click();
     });
-    m_window->menus.mnuGeneral->trigger();
+    mainWindow().menus.mnuGeneral->trigger();
 
     const auto showBothLines = [this] {
-        m_window->memTerminal->appendToTerminal("alice tells you: one\r\n", TextKind::Tell,
-                                                "ALICE");
-        m_window->memTerminal->appendToTerminal("carol tells you: two\r\n", TextKind::Tell,
-                                                "CAROL");
+        mainWindow().memTerminal->appendToTerminal("alice tells you: one\r\n", TextKind::Tell,
+                                                   "ALICE");
+        mainWindow().memTerminal->appendToTerminal("carol tells you: two\r\n", TextKind::Tell,
+                                                   "CAROL");
         mainChat()->takeLine("alice tells you: one", "ALICE", TextKind::Tell, "TELLS");
         mainChat()->takeLine("carol tells you: two", "CAROL", TextKind::Tell, "TELLS");
-        m_window->memTerminal->showPendingLines();
+        mainWindow().memTerminal->showPendingLines();
     };
     const auto checkColours = [&] {
-        for (const QTextEdit* pane : {static_cast<const QTextEdit*>(m_window->memTerminal),
+        for (const QTextEdit* pane : {static_cast<const QTextEdit*>(mainWindow().memTerminal),
                                       static_cast<const QTextEdit*>(mainChat()->memOut)}) {
             QCOMPARE(colourOfLine(pane, "alice tells you: one"), green);
             QCOMPARE(colourOfLine(pane, "carol tells you: two"), blue);
@@ -325,10 +286,10 @@ void ChatE2ETest::optionsFontsActAtOnceAndAfterRestart()
     };
     showBothLines();
     checkColours();
-    m_window->exitProgram();
-    m_window.reset();
+    mainWindow().exitProgram();
+    m_session->closeWindow();
 
-    startWindow();
+    QVERIFY(m_session->startWindow());
     showBothLines();
     checkColours();
 }
@@ -346,22 +307,23 @@ void ChatE2ETest::tellInTheBackgroundShowsANotification()
         return bodies;
     };
     loginAs("bob");
-    QTRY_VERIFY_WITH_TIMEOUT(mainChat()->memOut->toPlainText().contains("Battle Mode On"), Patience);
+    QTRY_VERIFY_WITH_TIMEOUT(mainChat()->memOut->toPlainText().contains("Battle Mode On"),
+                             Patience);
     mainChat()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(mainChat()));
-    m_server->pushTo("bob", {"alice tells you: ping <b>"});
+    server().pushTo("bob", {"alice tells you: ping <b>"});
     QTRY_COMPARE_WITH_TIMEOUT(bodiesFromAlice(), QStringList{"ping &lt;b&gt;"}, Patience);
     QCOMPARE(m_notifications.received.last().application, QStringLiteral("Tolvaris 2.0 Quarndell"));
 
     // While the main window is active nothing is shown; notices arrive in order,
     // so the one after it proves that none came for it.
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    m_server->pushTo("bob", {"alice tells you: are you back?", "alice says: end of test"});
+    mainWindow().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&mainWindow()));
+    server().pushTo("bob", {"alice tells you: are you back?", "alice says: end of test"});
     QTRY_VERIFY_WITH_TIMEOUT(mainChat()->memOut->toPlainText().contains("end of test"), Patience);
     mainChat()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(mainChat()));
-    m_server->pushTo("bob", {"alice tells you: last"});
+    server().pushTo("bob", {"alice tells you: last"});
     QTRY_COMPARE_WITH_TIMEOUT(bodiesFromAlice(), (QStringList{"ping &lt;b&gt;", "last"}), Patience);
 }
 

@@ -1,9 +1,7 @@
 #include "chat/ui/TerminalView.h"
-#include "settings/SettingsFile.h"
-#include "session/ConnectionList.h"
 #include "session/ui/CommandInput.h"
 #include "session/ui/TfrmCancelMessage.h"
-#include "session/ui/TfrmConnect.h"
+#include "settings/SettingsFile.h"
 #include "shell/ConnectionController.h"
 #include "shell/MainSession.h"
 #include "shell/TfrmMainChess.h"
@@ -11,6 +9,7 @@
 #include "ficsim/FakeFicsServer.h"
 #include "support/RelayPortLock.h"
 #include "support/SocksProxyLauncher.h"
+#include "support/ui/LoggedInWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,10 +20,8 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -36,7 +33,7 @@ namespace {
 
 using ProxyKind = SocksProxyLauncher::Kind;
 
-const QByteArray Marker = " ------------------------ Battle Mode On ------------------- ";
+const QByteArray& Marker = LoggedInWindow::Marker;
 
 // Message boxes that appear while the test waits, in order: caption and text.
 class ModalWatcher : public QObject
@@ -132,123 +129,71 @@ private Q_SLOTS:
     void unopenableLogIsReported();
 
 private:
-    void writeEntry(const TConnection& entry, const FirewallSettings& firewall = {});
-    TConnection account(const QString& handle, const QString& password) const;
     void startWindow();
     void connectWithoutDialog();
-    bool waitForLogin(const QByteArray& handle);
+    TfrmMainChess& mainWindow() const { return m_session->window(); }
+    FakeFicsServer& server() const { return m_session->server(); }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_oldCurrent;
-    std::unique_ptr<FakeFicsServer> m_server;
-    std::unique_ptr<TfrmMainChess> m_window;
+    std::unique_ptr<LoggedInWindow> m_session;
     std::unique_ptr<ModalWatcher> m_boxes;
 };
 
 void ConnectE2ETest::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_oldCurrent = QDir::currentPath();
-    QDir::setCurrent(m_dir->path());
-    SharedSettingsFile(m_dir->path() + u'/').writeBool("Profiles", "DoNotShow", true);
-    m_server = std::make_unique<FakeFicsServer>();
-    QVERIFY(m_server->listen());
+    m_session = std::make_unique<LoggedInWindow>();
+    QVERIFY(m_session->isReady());
 }
 
 void ConnectE2ETest::cleanup()
 {
     m_boxes.reset();
-    m_window.reset();
-    m_server.reset();
-    QDir::setCurrent(m_oldCurrent);
-    m_dir.reset();
-}
-
-TConnection ConnectE2ETest::account(const QString& handle, const QString& password) const
-{
-    return TConnection{QStringLiteral("127.0.0.1"),
-                       QString::number(m_server->port()),
-                       handle,
-                       password,
-                       false,
-                       QStringLiteral("Fics"),
-                       0};
-}
-
-void ConnectE2ETest::writeEntry(const TConnection& entry, const FirewallSettings& firewall)
-{
-    ConnectionList list(SettingsFile(m_dir->filePath("Default.ini")), *QRandomGenerator::global());
-    list.load();
-    list.setEntry(0, entry);
-    list.setLastConnection(0);
-    list.setFirewall(firewall);
-    list.save();
+    m_session.reset();
 }
 
 void ConnectE2ETest::startWindow()
 {
-    if (QGuiApplication::platformName() != u"xcb")
-        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");
-    m_window = std::make_unique<TfrmMainChess>(m_dir->path() + u'/');
-    QVERIFY(m_window->isSetUp());
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QVERIFY(m_session->startWindow());
     m_boxes = std::make_unique<ModalWatcher>();
 }
 
 void ConnectE2ETest::connectWithoutDialog()
 {
     startWindow();
-    m_window->connection().connectAtStart();
-}
-
-bool ConnectE2ETest::waitForLogin(const QByteArray& handle)
-{
-    return QTest::qWaitFor(
-        [&] { return m_server->receivedLines().contains("tell " + handle + Marker); }, 15000);
+    m_session->connectAtStart();
 }
 
 void ConnectE2ETest::guestLoginThroughTheDialog()
 {
-    writeEntry(account("TolFenrir", QString()));
+    m_session->writeEntry(m_session->entry("TolFenrir", QString()));
     startWindow();
-    // The connection dialog is modal: OK is pressed from a timer that runs inside it.
-    QTimer dialogPoll;
-    connect(&dialogPoll, &QTimer::timeout, this, [&dialogPoll] {
-        if (auto* dialog = qobject_cast<TfrmConnect*>(QApplication::activeModalWidget())) {
-            dialogPoll.stop();
-            dialog->OKBtn->click();
-        }
-    });
-    dialogPoll.start(10);
-    m_window->toolBars.spdConnect->click();
-    QVERIFY(waitForLogin("TolFenrir"));
+    m_session->connectThroughTheDialog();
+    QVERIFY(m_session->waitForLogin("TolFenrir"));
     QCOMPARE(
-        m_server->receivedLines(),
+        server().receivedLines(),
         (QList<QByteArray>{"TolFenrir", "", "Set style 12", "Set highlight 0", "Set autoflag 1",
                            "Set ptime 0", "iSet gameinfo 1", "Set interface Tolvaris 2.0 Quarndell",
                            "Set CShout 1", "Set Seek 1", "Set Shout 1", "Set Chanoff 0",
                            "Set Open 1", "Set seek 0", "tell TolFenrir" + Marker}));
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Tolvaris 2.0 Quarndell: Fics"));
-    QCOMPARE(m_window->windowIconText(), QStringLiteral("Fics"));
-    QTRY_VERIFY(m_window->memTerminal->toPlainText().contains(
+    QCOMPARE(mainWindow().windowTitle(), QStringLiteral("Tolvaris 2.0 Quarndell: Fics"));
+    QCOMPARE(mainWindow().windowIconText(), QStringLiteral("Fics"));
+    QTRY_VERIFY(mainWindow().memTerminal->toPlainText().contains(
         "**** Starting FICS session as TolFenrir(U) ****"));
-    QCOMPARE(m_window->toolBars.laTarget->text(), QStringLiteral("TolFenrir"));
-    QVERIFY(m_window->toolBars.spdConnect->isChecked());
-    QVERIFY(m_window->menus.mnuDisconnect->isEnabled());
-    QVERIFY(!m_window->menus.mnuConnect->isEnabled());
-    QVERIFY(m_window->isEnabled());
+    QCOMPARE(mainWindow().toolBars.laTarget->text(), QStringLiteral("TolFenrir"));
+    QVERIFY(mainWindow().toolBars.spdConnect->isChecked());
+    QVERIFY(mainWindow().menus.mnuDisconnect->isEnabled());
+    QVERIFY(!mainWindow().menus.mnuConnect->isEnabled());
+    QVERIFY(mainWindow().isEnabled());
     QVERIFY(m_boxes->seen.isEmpty());
 }
 
 void ConnectE2ETest::registeredLoginKeepsThePasswordOutOfTheTrace()
 {
-    writeEntry(account("alice", "alicepw"));
+    m_session->writeEntry(m_session->entry("alice", "alicepw"));
     connectWithoutDialog();
-    QVERIFY(waitForLogin("alice"));
-    QCOMPARE(m_server->receivedLines().mid(0, 3),
+    QVERIFY(m_session->waitForLogin("alice"));
+    QCOMPARE(server().receivedLines().mid(0, 3),
              (QList<QByteArray>{"alice", "alicepw", "Set style 12"}));
-    QFile trace(m_dir->filePath("trace.txt"));
+    QFile trace(m_session->filePath("trace.txt"));
     QVERIFY(trace.open(QIODevice::ReadOnly));
     const QByteArray traced = trace.readAll();
     QVERIFY(traced.contains("\r\nalice\n\r\n"));
@@ -258,58 +203,61 @@ void ConnectE2ETest::registeredLoginKeepsThePasswordOutOfTheTrace()
 
 void ConnectE2ETest::wrongPasswordIsAnsweredWithGuestNames()
 {
-    writeEntry(account("alice", "wrong"));
+    m_session->writeEntry(m_session->entry("alice", "wrong"));
     connectWithoutDialog();
-    QTRY_VERIFY_WITH_TIMEOUT(m_server->receivedLines().size() > 2, 15000);
-    const QList<QByteArray> lines = m_server->receivedLines();
+    QTRY_VERIFY_WITH_TIMEOUT(server().receivedLines().size() > 2, 15000);
+    const QList<QByteArray> lines = server().receivedLines();
     QCOMPARE(lines.mid(0, 2), (QList<QByteArray>{"alice", "wrong"}));
     QVERIFY2(lines[2].startsWith("Tol"), lines[2].constData());
-    QVERIFY(waitForLogin(lines[2]));
+    QVERIFY(m_session->waitForLogin(lines[2]));
     QCOMPARE(lines[3], QByteArray());
-    QTRY_VERIFY(m_window->memTerminal->toPlainText().contains("**** Invalid password! ****"));
+    QTRY_VERIFY(mainWindow().memTerminal->toPlainText().contains("**** Invalid password! ****"));
 }
 
 void ConnectE2ETest::typedCommandsWithCaret()
 {
-    writeEntry(account("bob", "bobpw"));
+    m_session->writeEntry(m_session->entry("bob", "bobpw"));
     connectWithoutDialog();
-    QVERIFY(waitForLogin("bob"));
-    m_window->cmbInput->setEditText(QStringLiteral("tell bob hi^finger"));
-    QTest::keyClick(m_window->cmbInput, Qt::Key_Return);
-    QTRY_VERIFY(m_server->receivedLines().endsWith("finger"));
-    QCOMPARE(m_server->receivedLines().mid(m_server->receivedLines().size() - 2, 1),
+    QVERIFY(m_session->waitForLogin("bob"));
+    mainWindow().cmbInput->setEditText(QStringLiteral("tell bob hi^finger"));
+    QTest::keyClick(mainWindow().cmbInput, Qt::Key_Return);
+    QTRY_VERIFY(server().receivedLines().endsWith("finger"));
+    QCOMPARE(server().receivedLines().mid(server().receivedLines().size() - 2, 1),
              QList<QByteArray>{"tell bob hi"});
-    QCOMPARE(m_server->receivedLines().count("tell bob hi"), 1);
-    QTRY_VERIFY(m_window->memTerminal->toPlainText().contains("bob tells you: hi"));
-    QVERIFY(m_window->memTerminal->toPlainText().contains("tell bob hi^finger"));
-    QCOMPARE(m_window->cmbInput->lineEdit()->selectedText(), QStringLiteral("tell bob hi^finger"));
+    QCOMPARE(server().receivedLines().count("tell bob hi"), 1);
+    QTRY_VERIFY(mainWindow().memTerminal->toPlainText().contains("bob tells you: hi"));
+    QVERIFY(mainWindow().memTerminal->toPlainText().contains("tell bob hi^finger"));
+    QCOMPARE(mainWindow().cmbInput->lineEdit()->selectedText(),
+             QStringLiteral("tell bob hi^finger"));
 }
 
 void ConnectE2ETest::disconnectSendsExitQuietly()
 {
-    writeEntry(account("carol", "carolpw"));
+    m_session->writeEntry(m_session->entry("carol", "carolpw"));
     connectWithoutDialog();
-    QVERIFY(waitForLogin("carol"));
-    m_window->menus.mnuDisconnect->trigger();
-    QTRY_COMPARE(m_window->windowTitle(), QStringLiteral("Tolvaris 2.0 Quarndell: Disconnected"));
-    QTRY_COMPARE(m_server->receivedLines().last(), QByteArray("exit"));
-    QCOMPARE(m_window->windowIconText(), QStringLiteral("Tolvaris 2.0 Quarndell"));
-    QVERIFY(!m_window->toolBars.spdConnect->isChecked());
-    QVERIFY(m_window->menus.mnuConnect->isEnabled());
-    QVERIFY(!m_window->menus.mnuDisconnect->isEnabled());
+    QVERIFY(m_session->waitForLogin("carol"));
+    mainWindow().menus.mnuDisconnect->trigger();
+    QTRY_COMPARE(mainWindow().windowTitle(),
+                 QStringLiteral("Tolvaris 2.0 Quarndell: Disconnected"));
+    QTRY_COMPARE(server().receivedLines().last(), QByteArray("exit"));
+    QCOMPARE(mainWindow().windowIconText(), QStringLiteral("Tolvaris 2.0 Quarndell"));
+    QVERIFY(!mainWindow().toolBars.spdConnect->isChecked());
+    QVERIFY(mainWindow().menus.mnuConnect->isEnabled());
+    QVERIFY(!mainWindow().menus.mnuDisconnect->isEnabled());
     QTest::qWait(50);
     QVERIFY(m_boxes->seen.isEmpty());
 }
 
 void ConnectE2ETest::droppedConnectionShowsLostConnection()
 {
-    writeEntry(account("dave", "davepw"));
+    m_session->writeEntry(m_session->entry("dave", "davepw"));
     connectWithoutDialog();
-    QVERIFY(waitForLogin("dave"));
-    m_server->dropConnections();
+    QVERIFY(m_session->waitForLogin("dave"));
+    server().dropConnections();
     QTRY_COMPARE(m_boxes->seen, QStringList{"Lost Connection | Connection lost."});
-    QTRY_COMPARE(m_window->windowTitle(), QStringLiteral("Tolvaris 2.0 Quarndell: Disconnected"));
-    QVERIFY(!m_window->toolBars.spdConnect->isChecked());
+    QTRY_COMPARE(mainWindow().windowTitle(),
+                 QStringLiteral("Tolvaris 2.0 Quarndell: Disconnected"));
+    QVERIFY(!mainWindow().toolBars.spdConnect->isChecked());
 }
 
 void ConnectE2ETest::loginThroughProxy_data()
@@ -322,28 +270,30 @@ void ConnectE2ETest::loginThroughProxy()
     QFETCH(int, proxy);
     QFETCH(QString, level);
     TOLVARIS_START_PROXY(ProxyKind(proxy), running);
-    TConnection entry = account("alice", "alicepw");
+    TConnection entry = m_session->entry("alice", "alicepw");
     entry.Address = QStringLiteral("localhost");
-    writeEntry(entry, SocksProxyLauncher::firewall(
-                          running, level, ProxyKind(proxy) == ProxyKind::DanteWithPassword));
+    m_session->writeEntry(
+        entry, SocksProxyLauncher::firewall(running, level,
+                                            ProxyKind(proxy) == ProxyKind::DanteWithPassword));
     connectWithoutDialog();
-    QVERIFY(waitForLogin("alice"));
+    QVERIFY(m_session->waitForLogin("alice"));
     QCOMPARE(m_boxes->seen, QStringList{"Tolvaris 2.0 Quarndell | Socks Connected"});
 }
 
 void ConnectE2ETest::refusedProxyPassword()
 {
     TOLVARIS_START_PROXY(ProxyKind::DanteWithPassword, running);
-    writeEntry(
-        account("alice", "alicepw"),
+    m_session->writeEntry(
+        m_session->entry("alice", "alicepw"),
         SocksProxyLauncher::firewall(running, QStringLiteral("5"), true, QStringLiteral("wrong")));
     connectWithoutDialog();
     QTRY_COMPARE_WITH_TIMEOUT(
         m_boxes->seen,
         QStringList{"Tolvaris 2.0 Quarndell | Error #20015 socks authentication failed"}, 15000);
-    QTRY_COMPARE(m_window->windowTitle(), QStringLiteral("Tolvaris 2.0 Quarndell: Disconnected"));
-    QVERIFY(m_window->isEnabled());
-    QVERIFY(m_server->receivedLines().isEmpty());
+    QTRY_COMPARE(mainWindow().windowTitle(),
+                 QStringLiteral("Tolvaris 2.0 Quarndell: Disconnected"));
+    QVERIFY(mainWindow().isEnabled());
+    QVERIFY(server().receivedLines().isEmpty());
 }
 
 void ConnectE2ETest::loginThroughTimesealRelay()
@@ -352,15 +302,16 @@ void ConnectE2ETest::loginThroughTimesealRelay()
     QVERIFY2(QFile::exists(relay), "build the fakeseal target first");
     const RelayPortLock relayPort;
     QVERIFY(relayPort.isLocked());
-    QVERIFY(QFile::copy(relay, m_dir->filePath(QStringLiteral("timeseal"))));
-    TConnection entry = account("bob", "bobpw");
+    QVERIFY(QFile::copy(relay, m_session->filePath(QStringLiteral("timeseal"))));
+    TConnection entry = m_session->entry("bob", "bobpw");
     entry.Timeseal = true;
-    writeEntry(entry);
+    m_session->writeEntry(entry);
     connectWithoutDialog();
-    QVERIFY(waitForLogin("bob"));
-    QCOMPARE(m_window->session().socket().port(), QStringLiteral("5005"));
-    m_window->menus.mnuDisconnect->trigger();
-    QTRY_COMPARE(m_window->windowTitle(), QStringLiteral("Tolvaris 2.0 Quarndell: Disconnected"));
+    QVERIFY(m_session->waitForLogin("bob"));
+    QCOMPARE(mainWindow().session().socket().port(), QStringLiteral("5005"));
+    mainWindow().menus.mnuDisconnect->trigger();
+    QTRY_COMPARE(mainWindow().windowTitle(),
+                 QStringLiteral("Tolvaris 2.0 Quarndell: Disconnected"));
     QVERIFY(m_boxes->seen.isEmpty());
 }
 
@@ -384,26 +335,27 @@ void ConnectE2ETest::cancelWhileConnecting()
     QFETCH(CancelWay, way);
     QStringList boxes;
     if (stall == Stall::TimesealHelperMissing)
-        boxes << "Tolvaris 2.0 Quarndell | Timeseal executable file " + m_dir->filePath("timeseal") +
+        boxes << "Tolvaris 2.0 Quarndell | Timeseal executable file " +
+                     m_session->filePath("timeseal") +
                      " does not exist. Cannot use timeseal. \r\n"
                      "Please uncheck timseal check box, and try again.";
     SilentProxy proxy;
     QVERIFY(proxy.listen());
-    TConnection entry = account("alice", "alicepw");
+    TConnection entry = m_session->entry("alice", "alicepw");
     FirewallSettings firewall;
     if (stall == Stall::ProxyNeverAnswers)
-        firewall = FirewallSettings{true, "127.0.0.1", QString::number(proxy.port()), "5", {}, {},
-                                    false};
+        firewall =
+            FirewallSettings{true, "127.0.0.1", QString::number(proxy.port()), "5", {}, {}, false};
     else
         entry.Timeseal = true;
-    writeEntry(entry, firewall);
+    m_session->writeEntry(entry, firewall);
     connectWithoutDialog();
     if (stall == Stall::ProxyNeverAnswers)
         QTRY_VERIFY_WITH_TIMEOUT(proxy.hasClient(), 20000);
     QTRY_COMPARE(m_boxes->seen, boxes);
     TfrmCancelMessage* progress = shownProgressDialog();
     QVERIFY(progress);
-    QVERIFY(!m_window->isEnabled());
+    QVERIFY(!mainWindow().isEnabled());
     QVERIFY(progress->btnCancel->isEnabled());
 
     switch (way) {
@@ -418,40 +370,41 @@ void ConnectE2ETest::cancelWhileConnecting()
         break;
     }
     QTRY_VERIFY(!progress->isVisible());
-    QTRY_COMPARE(m_window->windowTitle(), QStringLiteral("Tolvaris 2.0 Quarndell: Disconnected"));
-    QVERIFY(m_window->isEnabled());
-    QVERIFY(!m_window->toolBars.spdConnect->isChecked());
-    QVERIFY(m_window->menus.mnuConnect->isEnabled());
-    QCOMPARE(m_window->session().socket().state(), ServerSocket::State::Closed);
+    QTRY_COMPARE(mainWindow().windowTitle(),
+                 QStringLiteral("Tolvaris 2.0 Quarndell: Disconnected"));
+    QVERIFY(mainWindow().isEnabled());
+    QVERIFY(!mainWindow().toolBars.spdConnect->isChecked());
+    QVERIFY(mainWindow().menus.mnuConnect->isEnabled());
+    QCOMPARE(mainWindow().session().socket().state(), ServerSocket::State::Closed);
     QCOMPARE(m_boxes->seen, boxes);
 }
 
 void ConnectE2ETest::guestRenamedByTheServer()
 {
-    writeEntry(account("guest", QString()));
+    m_session->writeEntry(m_session->entry("guest", QString()));
     connectWithoutDialog();
-    QVERIFY(QTest::qWaitFor([this] { return m_server->receivedLines().size() >= 15; }, 20000));
-    const QByteArray marker = m_server->receivedLines().last();
+    QVERIFY(QTest::qWaitFor([this] { return server().receivedLines().size() >= 15; }, 20000));
+    const QByteArray marker = server().receivedLines().last();
     QVERIFY2(marker.startsWith("tell Guest") && marker.endsWith(Marker), marker.constData());
     const QByteArray handle = marker.mid(5, marker.size() - 5 - Marker.size());
-    QVERIFY(m_server->sessionOf(handle));
-    QTRY_COMPARE(m_window->toolBars.laTarget->text(), QString::fromLatin1(handle));
-    QTRY_VERIFY(m_window->memTerminal->toPlainText().contains(handle + " tells you:"));
-    QVERIFY(!m_window->memTerminal->toPlainText().contains("is not logged in"));
+    QVERIFY(server().sessionOf(handle));
+    QTRY_COMPARE(mainWindow().toolBars.laTarget->text(), QString::fromLatin1(handle));
+    QTRY_VERIFY(mainWindow().memTerminal->toPlainText().contains(handle + " tells you:"));
+    QVERIFY(!mainWindow().memTerminal->toPlainText().contains("is not logged in"));
 }
 
 void ConnectE2ETest::savedSilenceAndOpenStatesAreSent()
 {
-    writeEntry(account("alice", "alicepw"));
-    SettingsFile profile(m_dir->filePath("Default.ini"));
+    m_session->writeEntry(m_session->entry("alice", "alicepw"));
+    SettingsFile profile(m_session->filePath("Default.ini"));
     profile.writeBool("Quodlin", "Silenced", true);
     profile.writeBool("Quodlin", "Open", true);
     profile.writeInteger("Quodlin", "Silence", 2 | 8);
     connectWithoutDialog();
-    QVERIFY(m_window->toolBars.spdSilence->isChecked());
-    QVERIFY(m_window->toolBars.spdOpen->isChecked());
-    QVERIFY(waitForLogin("alice"));
-    const QList<QByteArray> lines = m_server->receivedLines();
+    QVERIFY(mainWindow().toolBars.spdSilence->isChecked());
+    QVERIFY(mainWindow().toolBars.spdOpen->isChecked());
+    QVERIFY(m_session->waitForLogin("alice"));
+    const QList<QByteArray> lines = server().receivedLines();
     const qsizetype after = lines.indexOf("Set interface Tolvaris 2.0 Quarndell") + 1;
     QCOMPARE(lines.mid(after, 4),
              (QList<QByteArray>{"Set Seek 0", "Set Chanoff 1", "Set Open 0", "Set seek 0"}));
@@ -462,41 +415,41 @@ void ConnectE2ETest::programConnectsAtStartAsGuest()
     const QString program = qEnvironmentVariable("TOLVARIS_BIN_DIR") + QStringLiteral("/tolvaris");
     QVERIFY2(QFile::exists(program), "build the tolvaris target first");
     // A fresh settings folder whose first entry points at the fake server, without a handle.
-    writeEntry(account(QString(), QString()));
+    m_session->writeEntry(m_session->entry(QString(), QString()));
     QProcess client;
     client.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    client.start(program, {"--connect", "--settings-dir", m_dir->path()});
+    client.start(program, {"--connect", "--settings-dir", m_session->folder()});
     QVERIFY(client.waitForStarted());
-    QVERIFY(QTest::qWaitFor([&] { return m_server->receivedLines().size() >= 15; }, 20000));
-    const QList<QByteArray> lines = m_server->receivedLines();
+    QVERIFY(QTest::qWaitFor([&] { return server().receivedLines().size() >= 15; }, 20000));
+    const QList<QByteArray> lines = server().receivedLines();
     const QByteArray guest = lines.first();
     QVERIFY2(guest.startsWith("Tol") && guest.size() > 3, guest.constData());
     QCOMPARE(lines[1], QByteArray());
     QCOMPARE(lines.last(), "tell " + guest + Marker);
     client.terminate(); // "E&xit": the session says goodbye
     QVERIFY(client.waitForFinished(10000));
-    QTRY_COMPARE(m_server->receivedLines().last(), QByteArray("exit"));
+    QTRY_COMPARE(server().receivedLines().last(), QByteArray("exit"));
 }
 
 void ConnectE2ETest::loggingKeepsShownLinesAndTypedCommands()
 {
-    writeEntry(account("bob", "bobpw"));
+    m_session->writeEntry(m_session->entry("bob", "bobpw"));
     startWindow();
-    QAction* logging = m_window->menus.mnuLogging;
+    QAction* logging = mainWindow().menus.mnuLogging;
     QVERIFY(logging->isEnabled());
     QCOMPARE(logging->statusTip(), QStringLiteral("Logs terminal text to the Quodlin.log file."));
     logging->trigger();
     QVERIFY(logging->isChecked());
-    m_window->connection().connectAtStart();
-    QVERIFY(waitForLogin("bob"));
-    m_window->cmbInput->setEditText(QStringLiteral("finger"));
-    QTest::keyClick(m_window->cmbInput, Qt::Key_Return);
-    QTRY_VERIFY(m_window->memTerminal->toPlainText().contains("Statistics for bob"));
+    m_session->connectAtStart();
+    QVERIFY(m_session->waitForLogin("bob"));
+    mainWindow().cmbInput->setEditText(QStringLiteral("finger"));
+    QTest::keyClick(mainWindow().cmbInput, Qt::Key_Return);
+    QTRY_VERIFY(mainWindow().memTerminal->toPlainText().contains("Statistics for bob"));
     logging->trigger();
     QVERIFY(!logging->isChecked());
 
     auto logText = [this] {
-        QFile log(m_dir->filePath("Quodlin.log"));
+        QFile log(m_session->filePath("Quodlin.log"));
         return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
     };
     const QByteArray first = logText();
@@ -506,20 +459,21 @@ void ConnectE2ETest::loggingKeepsShownLinesAndTypedCommands()
 
     // Off and on again: the log goes on after its old content.
     logging->trigger();
-    m_window->cmbInput->setEditText(QStringLiteral("say again"));
-    QTest::keyClick(m_window->cmbInput, Qt::Key_Return);
+    mainWindow().cmbInput->setEditText(QStringLiteral("say again"));
+    QTest::keyClick(mainWindow().cmbInput, Qt::Key_Return);
     QTRY_VERIFY(logText().startsWith(first + ">say again\r\n"));
 }
 
 void ConnectE2ETest::unopenableLogIsReported()
 {
-    QVERIFY(QDir(m_dir->path()).mkdir("Quodlin.log"));
+    QVERIFY(QDir(m_session->folder()).mkdir("Quodlin.log"));
     startWindow();
-    m_window->menus.mnuLogging->trigger();
-    QTRY_COMPARE(m_boxes->seen, QStringList{"Tolvaris 2.0 Quarndell | The log file " +
-                                            m_dir->filePath("Quodlin.log") + " cannot be opened."});
-    QVERIFY(!m_window->menus.mnuLogging->isChecked());
-    QVERIFY(!m_window->session().sessionLog().isOpen());
+    mainWindow().menus.mnuLogging->trigger();
+    QTRY_COMPARE(m_boxes->seen,
+                 QStringList{"Tolvaris 2.0 Quarndell | The log file " +
+                             m_session->filePath("Quodlin.log") + " cannot be opened."});
+    QVERIFY(!mainWindow().menus.mnuLogging->isChecked());
+    QVERIFY(!mainWindow().session().sessionLog().isOpen());
 }
 
 QTEST_MAIN(ConnectE2ETest)

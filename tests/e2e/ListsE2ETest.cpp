@@ -1,32 +1,29 @@
 #include "chat/ui/TerminalMenu.h"
 #include "chat/ui/TerminalPane.h"
-#include "settings/SettingsFile.h"
 #include "lists/ui/TSeekGraph.h"
 #include "lists/ui/TSoughtPanel.h"
 #include "lists/ui/TfrmCmds.h"
 #include "lists/ui/TfrmGameList.h"
 #include "lists/ui/TfrmMatch.h"
 #include "lists/ui/TfrmVars.h"
-#include "session/ConnectionList.h"
-#include "shell/ConnectionController.h"
+#include "settings/SettingsFile.h"
 #include "shell/MainLists.h"
 #include "shell/TfrmMainChess.h"
 
 #include "ficsim/FakeFicsServer.h"
 #include "ficsim/FakeFicsText.h"
 #include "support/ModalAnswer.h"
+#include "support/ui/LoggedInWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QLineEdit>
-#include <QRandomGenerator>
 #include <QSpinBox>
 #include <QTabBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -38,7 +35,6 @@ namespace {
 
 using ListWindow = ReplyWindowsSink::ListWindow;
 
-const QByteArray Marker = " ------------------------ Battle Mode On ------------------- ";
 constexpr int Patience = 30000;
 
 // A tagged reply as the public server sends it: one block around the lines.
@@ -95,99 +91,77 @@ private:
     int received(const QByteArray& line) const;
     QList<QByteArray> receivedSince(qsizetype from) const;
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_oldCurrent;
-    std::unique_ptr<FakeFicsServer> m_server;
-    std::unique_ptr<TfrmMainChess> m_window;
+    TfrmMainChess& mainWindow() const { return m_session->window(); }
+    FakeFicsServer& server() const { return m_session->server(); }
+
+    std::unique_ptr<LoggedInWindow> m_session;
 };
 
 void ListsE2ETest::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_oldCurrent = QDir::currentPath();
-    QDir::setCurrent(m_dir->path());
-    SharedSettingsFile(m_dir->path() + u'/').writeBool("Profiles", "DoNotShow", true);
-    m_server = std::make_unique<FakeFicsServer>();
-    QVERIFY(m_server->listen());
+    m_session = std::make_unique<LoggedInWindow>();
+    QVERIFY(m_session->isReady());
 }
 
 void ListsE2ETest::cleanup()
 {
-    m_window.reset();
-    m_server.reset();
-    QDir::setCurrent(m_oldCurrent);
-    m_dir.reset();
+    m_session.reset();
 }
 
 void ListsE2ETest::start(bool graphView)
 {
-    SettingsFile settings(m_dir->filePath("Default.ini"));
-    settings.writeBool("Sought", "UseGraph", graphView);
-    ConnectionList list(settings, *QRandomGenerator::global());
-    list.load();
-    list.setEntry(0, TConnection{QStringLiteral("127.0.0.1"), QString::number(m_server->port()),
-                                 QStringLiteral("alice"), QStringLiteral("alicepw"), false,
-                                 QStringLiteral("Fics"), 0});
-    list.setLastConnection(0);
-    list.save();
-
-    if (QGuiApplication::platformName() != u"xcb")
-        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");
-    m_window = std::make_unique<TfrmMainChess>(m_dir->path() + u'/');
-    QVERIFY(m_window->isSetUp());
-    m_window->resize(1000, 700);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    m_window->connection().connectAtStart();
-    QVERIFY(QTest::qWaitFor(
-        [&] { return m_server->receivedLines().contains("tell alice" + Marker); }, Patience));
-    m_window->toolBars.laTarget->setText(QStringLiteral("alice"));
+    SettingsFile(m_session->filePath("Default.ini")).writeBool("Sought", "UseGraph", graphView);
+    m_session->writeEntry(m_session->entry(QStringLiteral("alice"), QStringLiteral("alicepw")));
+    QVERIFY(m_session->startWindow(QSize(1000, 700)));
+    m_session->connectAtStart();
+    QVERIFY(m_session->waitForLogin("alice"));
+    mainWindow().toolBars.laTarget->setText(QStringLiteral("alice"));
 }
 
 int ListsE2ETest::received(const QByteArray& line) const
 {
-    return int(m_server->receivedLines().count(line));
+    return int(server().receivedLines().count(line));
 }
 
 QList<QByteArray> ListsE2ETest::receivedSince(qsizetype from) const
 {
-    return m_server->receivedLines().mid(from);
+    return server().receivedLines().mid(from);
 }
 
 void ListsE2ETest::soughtTabFillsThePaneAndRefreshes()
 {
     start(false);
-    const qsizetype before = m_server->receivedLines().size();
-    m_window->tabSplitters->setCurrentIndex(2);
-    QTRY_VERIFY_WITH_TIMEOUT(m_window->memOutPut->toPlainText().contains(u"Pawnpusher"),
+    const qsizetype before = server().receivedLines().size();
+    mainWindow().tabSplitters->setCurrentIndex(2);
+    QTRY_VERIFY_WITH_TIMEOUT(mainWindow().memOutPut->toPlainText().contains(u"Pawnpusher"),
                              Patience);
     QCOMPARE(receivedSince(before), (QList<QByteArray>{"capt%%2", "Sought", "capt%%0"}));
-    QVERIFY(m_window->memOutPut->toPlainText().contains(u"3 ads displayed."));
-    QVERIFY(!m_window->memOutPut->toPlainText().contains(u"capt%%"));
-    QTRY_VERIFY_WITH_TIMEOUT(m_window->lists().countdown().isRunning(), Patience);
-    QVERIFY(m_window->lists().countdown().value() <= 15);
+    QVERIFY(mainWindow().memOutPut->toPlainText().contains(u"3 ads displayed."));
+    QVERIFY(!mainWindow().memOutPut->toPlainText().contains(u"capt%%"));
+    QTRY_VERIFY_WITH_TIMEOUT(mainWindow().lists().countdown().isRunning(), Patience);
+    QVERIFY(mainWindow().lists().countdown().value() <= 15);
 
-    m_window->tabSplitters->setCurrentIndex(0);
-    QVERIFY(!m_window->lists().countdown().isRunning());
-    QVERIFY(m_window->memOutPut->toPlainText().isEmpty());
+    mainWindow().tabSplitters->setCurrentIndex(0);
+    QVERIFY(!mainWindow().lists().countdown().isRunning());
+    QVERIFY(mainWindow().memOutPut->toPlainText().isEmpty());
 }
 
 void ListsE2ETest::seekGraphPlacesOffersAndPlaysOnClick()
 {
     start(true);
-    m_window->tabSplitters->setCurrentIndex(2);
-    QTRY_COMPARE_WITH_TIMEOUT(m_window->lists().seekTable().count(), 3, Patience);
-    QVERIFY(m_window->memOutPut->toPlainText().isEmpty());
-    TSeekGraph* graph = m_window->lists().soughtPanel()->graph();
+    mainWindow().tabSplitters->setCurrentIndex(2);
+    QTRY_COMPARE_WITH_TIMEOUT(mainWindow().lists().seekTable().count(), 3, Patience);
+    QVERIFY(mainWindow().memOutPut->toPlainText().isEmpty());
+    TSeekGraph* graph = mainWindow().lists().soughtPanel()->graph();
     QVERIFY(graph->isVisible());
     // At 311 x 210 pixels: 10 pixels a minute, 2 pixels for 15 rating points.
     graph->resize(311, 210);
     const QList<TSeek>& seeks = graph->seeks();
     QCOMPARE(seeks.size(), 3);
     QCOMPARE(seeks[0].name, QByteArray("Rookwell"));
-    QCOMPARE(seeks[0].dot.topLeft(), QPoint(50, 53)); // 5 0 at 1850
-    QCOMPARE(seeks[1].dot.topLeft(), QPoint(10, 20)); // 1 0 at 2100
-    QCOMPARE(seeks[1].pictureIndex(), 2);              // a rated computer: red square
+    QCOMPARE(seeks[0].dot.topLeft(), QPoint(50, 53));   // 5 0 at 1850
+    QCOMPARE(seeks[1].dot.topLeft(), QPoint(10, 20));   // 1 0 at 2100
+    QCOMPARE(seeks[1].pictureIndex(), 2);               // a rated computer: red square
     QCOMPARE(seeks[2].dot.topLeft(), QPoint(180, 124)); // 15 5 at 1320
     QCOMPARE(seeks[2].pictureIndex(), 1);               // unrated: blue circle
 
@@ -197,15 +171,15 @@ void ListsE2ETest::seekGraphPlacesOffersAndPlaysOnClick()
 
     // Any other button: the seeker becomes the target of the mouse-action menu.
     QTest::mouseClick(graph, Qt::RightButton, {}, QPoint(185, 129));
-    QCOMPARE(m_window->toolBars.laTarget->text(), QStringLiteral("Pawnpusher"));
-    QTRY_VERIFY(m_window->mnuTerminal->isVisible());
-    m_window->mnuTerminal->close();
+    QCOMPARE(mainWindow().toolBars.laTarget->text(), QStringLiteral("Pawnpusher"));
+    QTRY_VERIFY(mainWindow().mnuTerminal->isVisible());
+    mainWindow().mnuTerminal->close();
 }
 
 void ListsE2ETest::seekButtonSendsTheMatchProfile()
 {
     start(true);
-    m_window->tabSplitters->setCurrentIndex(2);
+    mainWindow().tabSplitters->setCurrentIndex(2);
     answerNextModal(this, [](QWidget* modal) {
         auto* dialog = qobject_cast<TfrmMatch*>(modal);
         QVERIFY(dialog);
@@ -215,16 +189,16 @@ void ListsE2ETest::seekButtonSendsTheMatchProfile()
         QCOMPARE(dialog->typeChoices[0]->text(), QStringLiteral("Blit&z"));
         dialog->btnOK->click();
     });
-    m_window->lists().soughtPanel()->btSeek->click();
+    mainWindow().lists().soughtPanel()->btSeek->click();
     QTRY_VERIFY_WITH_TIMEOUT(received("Seek 5 0 r  ") + received("Seek 5 0 r") == 1, Patience);
 }
 
 void ListsE2ETest::variablesFillAndSetInOrder()
 {
     start();
-    const qsizetype before = m_server->receivedLines().size();
-    m_window->toolBars.TBToolbar2->findChild<QToolButton*>("btVariables")->click();
-    TfrmVars* vars = m_window->lists().varsWindow();
+    const qsizetype before = server().receivedLines().size();
+    mainWindow().toolBars.TBToolbar2->findChild<QToolButton*>("btVariables")->click();
+    TfrmVars* vars = mainWindow().lists().varsWindow();
     QTRY_VERIFY_WITH_TIMEOUT(vars->isVisible(), Patience);
     QTRY_COMPARE_WITH_TIMEOUT(vars->windowTitle(), QStringLiteral("Variable Settings of alice"),
                               Patience);
@@ -232,7 +206,7 @@ void ListsE2ETest::variablesFillAndSetInOrder()
              (QList<QByteArray>{"iset block 1", "107 vars alice", "999 iset block 0"}));
     QCOMPARE(vars->edHandle->text(), QStringLiteral("alice"));
 
-    const qsizetype filled = m_server->receivedLines().size();
+    const qsizetype filled = server().receivedLines().size();
     vars->btSetVars->click();
     auto* open = vars->findChild<QComboBox*>("cmbOpen");
     auto* time = vars->findChild<QComboBox*>("cmbTime");
@@ -245,7 +219,7 @@ void ListsE2ETest::variablesFillAndSetInOrder()
     QCOMPARE(receivedSince(filled), (QList<QByteArray>{"set open 1", "set time 5"}));
     // Sent marks are cleared: a second press sends nothing again.
     vars->btSetVars->click();
-    m_window->toolBars.TBToolbar2->findChild<QToolButton*>("btVariables")->click();
+    mainWindow().toolBars.TBToolbar2->findChild<QToolButton*>("btVariables")->click();
     QTRY_VERIFY_WITH_TIMEOUT(received("107 vars alice") == 2, Patience);
     QCOMPARE(received("set open 1"), 1);
 }
@@ -261,20 +235,20 @@ void ListsE2ETest::gameListButtons_data()
     const int history = int(ListWindow::History);
     const int stored = int(ListWindow::Stored);
     const int journal = int(ListWindow::Journal);
-    QTest::newRow("history examine") << history << QByteArray("100") << 51 << 2 << "btExamine"
-                                     << QByteArray("examine alice 2");
-    QTest::newRow("history position") << history << QByteArray("100") << 51 << 1 << "btPosition"
-                                      << QByteArray("spos alice 1");
-    QTest::newRow("history moves") << history << QByteArray("100") << 51 << 0 << "btMoves"
-                                   << QByteArray("smoves alice 0");
+    QTest::newRow("history examine")
+        << history << QByteArray("100") << 51 << 2 << "btExamine" << QByteArray("examine alice 2");
+    QTest::newRow("history position")
+        << history << QByteArray("100") << 51 << 1 << "btPosition" << QByteArray("spos alice 1");
+    QTest::newRow("history moves")
+        << history << QByteArray("100") << 51 << 0 << "btMoves" << QByteArray("smoves alice 0");
     QTest::newRow("history mail") << history << QByteArray("100") << 51 << 2 << "btMailStored"
                                   << QByteArray("mailstored alice 2");
-    QTest::newRow("history to journal") << history << QByteArray("100") << 51 << 2
-                                        << "btJournal" << QByteArray("jsave %01 alice 2");
+    QTest::newRow("history to journal") << history << QByteArray("100") << 51 << 2 << "btJournal"
+                                        << QByteArray("jsave %01 alice 2");
     QTest::newRow("stored examine") << stored << QByteArray("101") << 127 << 0 << "btExamine"
                                     << QByteArray("examine alice bob");
-    QTest::newRow("stored resign") << stored << QByteArray("101") << 127 << 1 << "btResign"
-                                   << QByteArray("resign carol");
+    QTest::newRow("stored resign")
+        << stored << QByteArray("101") << 127 << 1 << "btResign" << QByteArray("resign carol");
     QTest::newRow("stored draw") << stored << QByteArray("101") << 127 << 0 << "btDraw"
                                  << QByteArray("sdraw bob");
     QTest::newRow("stored abort") << stored << QByteArray("101") << 127 << 0 << "btAbort"
@@ -285,8 +259,8 @@ void ListsE2ETest::gameListButtons_data()
                       "adjudicate here");
     QTest::newRow("journal examine") << journal << QByteArray("102") << 60 << 1 << "btExamine"
                                      << QByteArray("examine alice %02");
-    QTest::newRow("journal delete") << journal << QByteArray("102") << 60 << 0 << "btJournal"
-                                    << QByteArray("jkill %01");
+    QTest::newRow("journal delete")
+        << journal << QByteArray("102") << 60 << 0 << "btJournal" << QByteArray("jkill %01");
 }
 
 void ListsE2ETest::gameListButtons()
@@ -302,8 +276,8 @@ void ListsE2ETest::gameListButtons()
     const QList<QByteArray>& rows = which == ListWindow::History  ? HistoryRows
                                     : which == ListWindow::Stored ? StoredRows
                                                                   : JournalRows;
-    m_server->pushTo("alice", blockLines(identifier, code, rows));
-    TfrmGameList* list = m_window->lists().gameList(which);
+    server().pushTo("alice", blockLines(identifier, code, rows));
+    TfrmGameList* list = mainWindow().lists().gameList(which);
     QTRY_VERIFY_WITH_TIMEOUT(list->isVisible(), Patience);
     QVERIFY(list->windowTitle().endsWith(u"alice"));
     QTreeWidgetItem* item = list->list->topLevelItem(row);
@@ -317,10 +291,10 @@ void ListsE2ETest::gameListButtons()
 void ListsE2ETest::allInfoFillsTheCommandsWindow()
 {
     start();
-    TfrmCmds* cmds = m_window->lists().commandsWindow();
+    TfrmCmds* cmds = mainWindow().lists().commandsWindow();
     cmds->Append("old text");
-    const qsizetype before = m_server->receivedLines().size();
-    m_window->toolBars.TBToolbar2->findChild<QToolButton*>("btAllInfo")->click();
+    const qsizetype before = server().receivedLines().size();
+    mainWindow().toolBars.TBToolbar2->findChild<QToolButton*>("btAllInfo")->click();
     QTRY_VERIFY_WITH_TIMEOUT(cmds->reCmds->toPlainText().contains(u"You are not playing a game."),
                              Patience);
     QCOMPARE(receivedSince(before).mid(0, 5),
@@ -331,24 +305,20 @@ void ListsE2ETest::allInfoFillsTheCommandsWindow()
     QVERIFY(shown.contains(u"Statistics for alice"));
     QVERIFY(shown.contains(u"alice has no history games."));
     QVERIFY(cmds->isVisible());
-    QVERIFY(m_window->lists().gameList(ListWindow::History)->isVisible());
+    QVERIFY(mainWindow().lists().gameList(ListWindow::History)->isVisible());
 }
 
 void ListsE2ETest::wildGraphRangeFromTheSettingsIsClamped()
 {
-    SettingsFile settings(m_dir->filePath("Default.ini"));
+    SettingsFile settings(m_session->filePath("Default.ini"));
     settings.writeInteger("Sought", "RatingsMin", 1800);
     settings.writeInteger("Sought", "RatingsMax", 1800);
-    if (QGuiApplication::platformName() != u"xcb")
-        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");
-    m_window = std::make_unique<TfrmMainChess>(m_dir->path() + u'/');
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QVERIFY(m_session->startWindow());
     const SeekGraphGeometry::RatingRange range =
-        m_window->lists().soughtPanel()->graph()->range();
+        mainWindow().lists().soughtPanel()->graph()->range();
     QCOMPARE(range.min, 1800);
     QCOMPARE(range.max, 1900);
-    m_window->exitProgram();
+    mainWindow().exitProgram();
     QCOMPARE(settings.readInteger("Sought", "RatingsMax", 0), 1900);
 }
 

@@ -2,25 +2,46 @@
 
 #include "ficsim/FakeFicsServer.h"
 #include "session/ConnectionList.h"
+#include "session/ui/TfrmConnect.h"
 #include "settings/SettingsFile.h"
 #include "shell/ConnectionController.h"
 #include "shell/TfrmMainChess.h"
+#include "support/ModalAnswer.h"
 
 #include <QDir>
-#include <QGuiApplication>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTest>
+#include <QToolButton>
+
+#include <optional>
 
 namespace {
 
-// The set-up's last step tells the user themself this marker.
-const QByteArray Marker = " ------------------------ Battle Mode On ------------------- ";
+void saveEntry(const QString& profile, const TConnection& entry,
+               const std::optional<FirewallSettings>& firewall)
+{
+    ConnectionList list(SettingsFile(profile), *QRandomGenerator::global());
+    list.load();
+    list.setEntry(0, entry);
+    list.setLastConnection(0);
+    if (firewall)
+        list.setFirewall(*firewall);
+    list.save();
+}
 
 } // namespace
 
-LoggedInWindow::LoggedInWindow() : m_oldCurrent(QDir::currentPath())
+const QByteArray LoggedInWindow::Marker =
+    " ------------------------ Battle Mode On ------------------- ";
+
+LoggedInWindow::LoggedInWindow()
+    : m_oldCurrent(QDir::currentPath()), m_server(std::make_unique<FakeFicsServer>())
 {
     QDir::setCurrent(m_dir.path());
+    // The profile chooser would otherwise stop the window before it is shown.
+    SharedSettingsFile(m_dir.path() + u'/').writeBool("Profiles", "DoNotShow", true);
+    m_listening = m_server->listen();
 }
 
 LoggedInWindow::~LoggedInWindow()
@@ -30,31 +51,82 @@ LoggedInWindow::~LoggedInWindow()
     QDir::setCurrent(m_oldCurrent);
 }
 
-bool LoggedInWindow::logIn(const QString& handle, const QString& password)
+bool LoggedInWindow::isReady() const
 {
-    const QString folder = m_dir.path() + u'/';
-    SharedSettingsFile(folder).writeBool("Profiles", "DoNotShow", true);
-    m_server = std::make_unique<FakeFicsServer>();
-    if (!m_server->listen())
-        return false;
+    return m_dir.isValid() && m_listening;
+}
 
-    ConnectionList list(SettingsFile(folder + QStringLiteral("Default.ini")),
-                        *QRandomGenerator::global());
-    list.load();
-    list.setEntry(0, TConnection{QStringLiteral("127.0.0.1"), QString::number(m_server->port()),
-                                 handle, password, false, QStringLiteral("Fics"), 0});
-    list.setLastConnection(0);
-    list.save();
+TConnection LoggedInWindow::entry(const QString& handle, const QString& password) const
+{
+    return TConnection{QStringLiteral("127.0.0.1"),
+                       QString::number(m_server->port()),
+                       handle,
+                       password,
+                       false,
+                       QStringLiteral("Fics"),
+                       0};
+}
 
+void LoggedInWindow::writeEntry(const TConnection& entry)
+{
+    saveEntry(filePath(QStringLiteral("Default.ini")), entry, std::nullopt);
+}
+
+void LoggedInWindow::writeEntry(const TConnection& entry, const FirewallSettings& firewall)
+{
+    saveEntry(filePath(QStringLiteral("Default.ini")), entry, firewall);
+}
+
+bool LoggedInWindow::startWindow(QSize size)
+{
+    m_linesBeforeWindow = m_server->receivedLines().size();
     if (QGuiApplication::platformName() != u"xcb")
         QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");
-    m_window = std::make_unique<TfrmMainChess>(folder);
+    m_window = std::make_unique<TfrmMainChess>(m_dir.path() + u'/');
     if (!m_window->isSetUp())
         return false;
+    if (size.isValid())
+        m_window->resize(size);
     m_window->show();
-    if (!QTest::qWaitForWindowExposed(m_window.get()))
-        return false;
+    return QTest::qWaitForWindowExposed(m_window.get());
+}
+
+void LoggedInWindow::closeWindow()
+{
+    m_window.reset();
+}
+
+void LoggedInWindow::connectAtStart()
+{
     m_window->connection().connectAtStart();
+}
+
+void LoggedInWindow::connectThroughTheDialog()
+{
+    // The connection dialog is modal: OK is pressed from a timer that runs inside it.
+    answerNextModal(m_window.get(), [](QWidget* modal) {
+        if (auto* dialog = qobject_cast<TfrmConnect*>(modal))
+            dialog->OKBtn->click();
+    });
+    m_window->toolBars.spdConnect->click();
+}
+
+bool LoggedInWindow::waitForLogin(const QByteArray& handle, int timeoutMs)
+{
+    const QByteArray loggedIn = "tell " + handle + Marker;
+    return QTest::qWaitFor(
+        [&] { return m_server->receivedLines().mid(m_linesBeforeWindow).contains(loggedIn); },
+        timeoutMs);
+}
+
+bool LoggedInWindow::logIn(const QString& handle, const QString& password)
+{
+    if (!isReady())
+        return false;
+    writeEntry(entry(handle, password));
+    if (!startWindow())
+        return false;
+    connectAtStart();
     return QTest::qWaitFor(
         [&] {
             for (const QByteArray& line : m_server->receivedLines()) {
