@@ -378,14 +378,14 @@ void BoardsE2ETest::loadedGameFileIsReviewedOnAFreeBoard()
     QList<QByteArray> lines;
     for (int game = 1; game <= observed; ++game)
         lines << Style12Line::openingPly(0, game, 0).text();
-    m_server->pushTo("carol", lines);
-    BoardManager& manager = m_window->boards().manager();
+    server().pushTo("carol", lines);
+    BoardManager& manager = mainWindow().boards().manager();
     QTRY_VERIFY_WITH_TIMEOUT(board(observed - 1) && board(observed - 1)->game().InUse(), Patience);
 
     QList<Style12Record> records;
     for (int ply = 0; ply <= 2; ++ply)
         records << Style12Line::openingPly(ply, 40, 0).record();
-    const QString path = m_dir->filePath(QStringLiteral("alice_bob.ql"));
+    const QString path = m_session->filePath(QStringLiteral("alice_bob.ql"));
     QString error;
     QVERIFY2(QlGameFile::save(records, path, &error), qPrintable(error));
     QFile file(path);
@@ -401,7 +401,7 @@ void BoardsE2ETest::loadedGameFileIsReviewedOnAFreeBoard()
             modal->close();
         });
     }
-    m_window->gameFiles().loadGameFile(readable ? path : path + u'x');
+    mainWindow().gameFiles().loadGameFile(readable ? path : path + u'x');
     QVERIFY2(told.contains(message), qPrintable(told));
     if (loadedSlot < 0) {
         QCOMPARE(manager.LastIndex(), observed - 1);
