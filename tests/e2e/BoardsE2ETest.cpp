@@ -356,21 +356,25 @@ void BoardsE2ETest::loadedGameFileIsReviewedOnAFreeBoard_data()
 {
     QTest::addColumn<int>("observed");
     QTest::addColumn<QByteArray>("tail"); // bytes after the saved records
+    QTest::addColumn<bool>("corrupt");    // an unknown piece code on the first record's e4
     QTest::addColumn<bool>("readable");
     QTest::addColumn<int>("loadedSlot"); // -1: no board takes the file
     QTest::addColumn<QString>("message");
-    QTest::newRow("whole records") << 1 << QByteArray() << true << 1 << QString();
-    QTest::newRow("cut end") << 1 << QByteArray(20, 'x') << true << 1
+    QTest::newRow("whole records") << 1 << QByteArray() << false << true << 1 << QString();
+    QTest::newRow("cut end") << 1 << QByteArray(20, 'x') << false << true << 1
                              << QStringLiteral("20 bytes");
-    QTest::newRow("unreadable") << 1 << QByteArray() << false << -1
+    QTest::newRow("repaired") << 1 << QByteArray() << true << true << 1
+                              << QStringLiteral("1 records held values out of range");
+    QTest::newRow("unreadable") << 1 << QByteArray() << false << false << -1
                                 << QStringLiteral("could not be loaded");
-    QTest::newRow("four boards") << 4 << QByteArray() << true << -1 << QString();
+    QTest::newRow("four boards") << 4 << QByteArray() << false << true << -1 << QString();
 }
 
 void BoardsE2ETest::loadedGameFileIsReviewedOnAFreeBoard()
 {
     QFETCH(int, observed);
     QFETCH(QByteArray, tail);
+    QFETCH(bool, corrupt);
     QFETCH(bool, readable);
     QFETCH(int, loadedSlot);
     QFETCH(QString, message);
@@ -385,6 +389,8 @@ void BoardsE2ETest::loadedGameFileIsReviewedOnAFreeBoard()
     QList<Style12Record> records;
     for (int ply = 0; ply <= 2; ++ply)
         records << Style12Line::openingPly(ply, 40, 0).record();
+    if (corrupt)
+        records[0].Squares[4 * 8 + 4] = PieceCode(200);
     const QString path = m_session->filePath(QStringLiteral("alice_bob.ql"));
     QString error;
     QVERIFY2(QlGameFile::save(records, path, &error), qPrintable(error));
@@ -420,8 +426,8 @@ void BoardsE2ETest::loadedGameFileIsReviewedOnAFreeBoard()
     QVERIFY(!loaded->game().InUse());
     QCOMPARE(loaded->game().gameNumber(), 40);
     // The first item is on display: the starting position, white's king pawn at home.
-    QCOMPARE(loaded->chsBoard->CurrentPosition()[3 * 8 + 4], PieceCode::Empty);
-    QVERIFY(loaded->chsBoard->CurrentPosition()[1 * 8 + 4] != PieceCode::Empty);
+    QVERIFY(loaded->chsBoard->CurrentPosition()[6 * 8 + 4] != PieceCode::Empty);
+    QCOMPARE(loaded->chsBoard->CurrentPosition()[4 * 8 + 4], PieceCode::Empty);
 }
 
 QTEST_MAIN(BoardsE2ETest)
