@@ -6,6 +6,8 @@
 #include "session/ui/TfrmConnect.h"
 #include "shell/ConnectionController.h"
 #include "shell/FilteredChats.h"
+#include "games/ui/TfrmBoard.h"
+#include "shell/MainBoards.h"
 #include "shell/MainChat.h"
 #include "shell/TfrmMainChess.h"
 
@@ -148,18 +150,23 @@ void ChatE2ETest::chatLinesReachTheirWindows_data()
     QTest::addColumn<bool>("inMain");
     QTest::addColumn<bool>("inChannel50");
     QTest::addColumn<bool>("inAlice");
+    QTest::addColumn<bool>("onBoard");
 
     QTest::newRow("channel tell") << QByteArray("alice(50): hello channel fifty") << true << true
-                                  << false;
+                                  << false << false;
     QTest::newRow("private tell") << QByteArray("alice tells you: hi bob, this is a private tell")
-                                  << true << false << true;
-    QTest::newRow("shout") << QByteArray("alice shouts: hello everyone") << true << false << false;
-    QTest::newRow("c-shout") << QByteArray("alice c-shouts: a c-shout") << true << false << false;
-    QTest::newRow("emote") << QByteArray("--> alice waves") << true << false << false;
+                                  << true << false << true << true;
+    QTest::newRow("shout") << QByteArray("alice shouts: hello everyone") << true << false << false
+                           << false;
+    QTest::newRow("c-shout") << QByteArray("alice c-shouts: a c-shout") << true << false << false
+                             << false;
+    QTest::newRow("emote") << QByteArray("--> alice waves") << true << false << false << false;
     QTest::newRow("say") << QByteArray("alice says: hello opponent, good luck") << true << false
-                         << true;
+                         << true << true;
     QTest::newRow("kibitz with rating")
-        << QByteArray("alice(1500) kibitzes: nice move") << true << false << true;
+        << QByteArray("alice(1500) kibitzes: nice move") << true << false << true << true;
+    QTest::newRow("whisper") << QByteArray("alice(1500)[12] whispers: quiet move") << true
+                             << false << true << true;
 }
 
 void ChatE2ETest::chatLinesReachTheirWindows()
@@ -168,8 +175,12 @@ void ChatE2ETest::chatLinesReachTheirWindows()
     QFETCH(bool, inMain);
     QFETCH(bool, inChannel50);
     QFETCH(bool, inAlice);
+    QFETCH(bool, onBoard);
 
     loginAs("bob");
+    auto* boardPane = qobject_cast<TfrmChat*>(m_window->boards().boardWindow(0)->chatPane());
+    QVERIFY(boardPane);
+    QCOMPARE(boardPane->windowTitle(), TfrmChat::BoardPaneCaption);
     FilteredChats& filtered = m_window->chat().filtered();
     TfrmChat* channel = filtered.create(ChatForms::formFromChoices({"Fifty", {}, {}, "50"}));
     TfrmChat* alice = filtered.create(ChatForms::formFromChoices({"Alice", {}, "alice", {}}));
@@ -179,6 +190,7 @@ void ChatE2ETest::chatLinesReachTheirWindows()
     QCOMPARE(mainChat()->memOut->toPlainText().contains(text), inMain);
     QCOMPARE(channel->memOut->toPlainText().contains(text), inChannel50);
     QCOMPARE(alice->memOut->toPlainText().contains(text), inAlice);
+    QCOMPARE(boardPane->memOut->toPlainText().contains(text), onBoard);
     QTRY_VERIFY_WITH_TIMEOUT(m_window->memTerminal->toPlainText().contains(text), Patience);
 }
 
