@@ -65,6 +65,8 @@ private Q_SLOTS:
     void messagesTypedInTheChatWindow_data();
     void messagesTypedInTheChatWindow();
     void hiddenChatWindowPopsUpOnATell();
+    void boardButtonsComposeInTheMainChatWhenDocked_data();
+    void boardButtonsComposeInTheMainChatWhenDocked();
     void boardsTabKeepsTheChatWindowHidden();
     void filteredWindowsComeBackAtTheFirstConnect();
     void silenceAndOpenSendTheirSettings();
@@ -224,6 +226,27 @@ void ChatE2ETest::messagesTypedInTheChatWindow()
     QTRY_VERIFY_WITH_TIMEOUT(m_server->receivedLines().contains(sent), Patience);
     // Echo is on from the first run on.
     QVERIFY(mainChat()->memOut->toPlainText().contains("well met"));
+}
+
+void ChatE2ETest::boardButtonsComposeInTheMainChatWhenDocked_data()
+{
+    QTest::addColumn<int>("tag");
+    QTest::addColumn<int>("type");
+    QTest::newRow("Say") << 0 << int(TfrmChat::MessageType::Say);
+    QTest::newRow("Kibitz") << 1 << int(TfrmChat::MessageType::Kibitz);
+    QTest::newRow("Whisper") << 2 << int(TfrmChat::MessageType::Whisper);
+}
+
+void ChatE2ETest::boardButtonsComposeInTheMainChatWhenDocked()
+{
+    QFETCH(int, tag);
+    QFETCH(int, type);
+    startWindow();
+    QVERIFY(!mainChat()->isVisible());
+    // A docked board's own pane is hidden, so the main chat window takes the message.
+    m_window->boards().boardWindow(0)->gameButton(tag);
+    QVERIFY(mainChat()->isVisible());
+    QCOMPARE(int(mainChat()->messageType()), type);
 }
 
 void ChatE2ETest::hiddenChatWindowPopsUpOnATell()
