@@ -3,6 +3,7 @@
 #include "shell/MainGameFiles.h"
 
 #include "chat/ui/FontSpecConversion.h"
+#include "chat/ui/TfrmChat.h"
 #include "games/BoardGame.h"
 #include "games/DockedBoardLayout.h"
 #include "games/GameButtons.h"
@@ -13,6 +14,8 @@
 #include "session/CommandSender.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsWriteError.h"
+#include "shell/MainChat.h"
+#include "shell/MainSounds.h"
 #include "shell/TfrmMainChess.h"
 
 #include <QAction>
@@ -82,6 +85,7 @@ MainBoards::~MainBoards()
 {
     // Docked boards go with the board panel; separate windows have no parent.
     for (int slot = 0; slot < BoardManager::SlotCount; ++slot) {
+        m_window.chat().setBoardPane(slot, nullptr);
         TfrmBoard* board = boardWindow(slot);
         if (board && !board->parent())
             delete board;
@@ -128,7 +132,22 @@ void MainBoards::start()
     const SettingsFile& file = m_window.settingsFile();
     m_highlightLastMove = file.readBool(BoardSection, HighlightKey, true);
     m_premoves = file.readBool(BoardSection, PremoveKey, true);
+    applySoundSwitches();
     m_manager.start();
+}
+
+void MainBoards::applySoundSwitches()
+{
+    m_manager.options().soundsOnFirstBoardOnly = m_window.sounds().settings().firstOnly;
+}
+
+void MainBoards::registerChatPanes()
+{
+    MainChat& chat = m_window.chat();
+    for (int slot = 0; slot < BoardManager::SlotCount; ++slot) {
+        TfrmBoard* board = boardWindow(slot);
+        chat.setBoardPane(slot, board ? static_cast<TfrmChat*>(board->chatPane()) : nullptr);
+    }
 }
 
 void MainBoards::applyBoardSettings(TfrmBoard* board, bool severalBoards) const
@@ -165,6 +184,10 @@ ManagedBoard* MainBoards::createBoard(int slot)
     hooks.premoveEnabled = [this] { return m_premoves; };
     hooks.highlightLastMove = [this] { return m_highlightLastMove; };
     hooks.icc = [this] { return m_manager.options().icc; };
+    MainChat& chat = m_window.chat();
+    TfrmChat* pane = chat.createBoardPane(board->pnlCmds);
+    board->setChatPane(pane);
+    hooks.otherButton = [&chat, pane](int tag) { chat.composeFromBoard(tag, pane); };
     if (separate()) {
         hooks.readLayout = [this](const QString& key, const QString& byDefault) {
             try {
@@ -197,6 +220,7 @@ void MainBoards::destroyBoard(ManagedBoard* board)
     auto* window = static_cast<TfrmBoard*>(board);
     window->hooks = BoardHooks();
     window->hide();
+    registerChatPanes();
     // The board may be inside one of its own handlers (a button, the popup menu).
     window->deleteLater();
 }
@@ -219,6 +243,7 @@ void MainBoards::showSeparate(TfrmBoard* board, int slot)
 
 void MainBoards::arrangeBoards(int lastIndex)
 {
+    registerChatPanes();
     if (!separate()) {
         arrangeDocked();
         return;

@@ -35,6 +35,8 @@ public:
     void arrangeDocked();
     // Before the settings are saved: separate windows' bounds.
     void storeBounds();
+    // The sounds dialog's "first board only" switch, for the boards opened from now on.
+    void applySoundSwitches();
 
     // BoardHost
     ManagedBoard* createBoard(int slot) override;
@@ -58,6 +60,8 @@ private:
     void wireMenus();
     void choosePromotion();
     void showSeparate(TfrmBoard* board, int slot);
+    // The chat router follows the slots, which shift when a board closes.
+    void registerChatPanes();
 
     TfrmMainChess& m_window;
     CommandSender& m_commands;

@@ -19,7 +19,7 @@
 #include <QToolButton>
 
 MainChat::MainChat(const KindFonts& fonts, QWidget* mainWindow)
-    : QObject(mainWindow),
+    : QObject(mainWindow), m_fonts(fonts),
       m_frmChat(new TfrmChat(fonts, ChatFilter::everything(), nullptr)),
       m_router(*m_frmChat), m_mainWindow(mainWindow)
 {
@@ -78,6 +78,37 @@ void MainChat::initialiseFiltered(TfrmChat& window) const
     window.setEcho(m_frmChat->echo());
     window.setFocusFollowsMouseOff(m_frmChat->focusFollowsMouseOff());
     serveMenuOf(&window);
+}
+
+TfrmChat* MainChat::createBoardPane(QWidget* parent)
+{
+    auto* pane = new TfrmChat(m_fonts, ChatFilter::boardPane(), parent);
+    pane->setObjectName(QStringLiteral("frmBoardChat"));
+    pane->setBaseCaption(TfrmChat::BoardPaneCaption);
+    pane->cmdClose->setEnabled(false);
+    initialiseFiltered(*pane);
+    return pane;
+}
+
+void MainChat::setBoardPane(int slot, TfrmChat* pane)
+{
+    if (slot < 0 || slot >= ChatRouter::BoardSlots)
+        return;
+    m_boardPanes[std::size_t(slot)] = pane;
+    m_router.setBoardPane(slot, pane);
+}
+
+void MainChat::composeFromBoard(int tag, TfrmChat* boardPane)
+{
+    if (tag < 0 || tag > 2)
+        return;
+    const auto type = TfrmChat::MessageType(int(TfrmChat::MessageType::Say) + tag);
+    if (boardPane && boardPane->isVisible()) {
+        boardPane->openForComposing(type, QString());
+        return;
+    }
+    showMainChat();
+    m_frmChat->openForComposing(type, QString());
 }
 
 void MainChat::serveMouseActions(MouseActionsController& mouseActions)
@@ -159,6 +190,10 @@ void MainChat::setChatFont(const QFont& font, const QColor& color)
     m_color = color;
     QList<TfrmChat*> windows = m_filtered->windows();
     windows.prepend(m_frmChat);
+    for (const QPointer<TfrmChat>& pane : m_boardPanes) {
+        if (pane)
+            windows.append(pane);
+    }
     for (TfrmChat* window : windows) {
         window->setChatFont(font);
         window->setChatColor(color);
@@ -231,6 +266,10 @@ void MainChat::setBoardsViewShown(bool shown)
 void MainChat::protocolChosen(ChatComposer::Protocol protocol)
 {
     m_frmChat->setProtocol(protocol);
+    for (const QPointer<TfrmChat>& pane : m_boardPanes) {
+        if (pane)
+            pane->setProtocol(protocol);
+    }
 }
 
 void MainChat::sessionEnded()

@@ -7,6 +7,9 @@
 #include <QColor>
 #include <QFont>
 #include <QObject>
+#include <QPointer>
+
+#include <array>
 
 #include <memory>
 
@@ -57,6 +60,15 @@ public:
     void storeNotificationSetting(SettingsFile& profile) const;
     bool notificationsOn() const { return m_notifier.enabled; }
 
+    // A board's chat pane: takes users' lines only, has no close button, sends and picks
+    // like the main chat window and wears its font; the caller places it and registers it.
+    TfrmChat* createBoardPane(QWidget* parent);
+    // slot 0 to 3; nullptr when the slot holds no board.
+    void setBoardPane(int slot, TfrmChat* pane);
+    // A board's Say, Kibitz or Whisper button (tags 0 to 2): the board's own pane when it
+    // shows, the main chat window otherwise.
+    void composeFromBoard(int tag, TfrmChat* boardPane);
+
     void showMainChat();
     void setBoardsViewShown(bool shown);
     void protocolChosen(ChatComposer::Protocol protocol);
@@ -73,7 +85,9 @@ private:
     void noticeLine(const QByteArray& line, const QByteArray& speaker, TextKind kind,
                     const QByteArray& other);
 
+    const KindFonts& m_fonts;
     TfrmChat* m_frmChat;
+    std::array<QPointer<TfrmChat>, ChatRouter::BoardSlots> m_boardPanes{};
     ChatRouter m_router;
     DesktopNotifier m_notifier;
     QWidget* m_mainWindow;

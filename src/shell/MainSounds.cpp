@@ -3,6 +3,7 @@
 #include "chat/ui/SoundPlayer.h"
 #include "chat/ui/TfrmSounds.h"
 #include "settings/SettingsWriteError.h"
+#include "shell/MainBoards.h"
 #include "shell/MainSession.h"
 #include "shell/TfrmMainChess.h"
 
@@ -36,6 +37,7 @@ void MainSounds::openDialog(TfrmMainChess& window)
         return;
     }
     try {
+        window.boards().applySoundSwitches();
         SettingsFile file = window.settingsFile();
         m_settings.store(file);
     } catch (const SettingsWriteError& error) {

@@ -76,6 +76,8 @@ private Q_SLOTS:
     void promotionIsAskedForBeforeTheMove();
     void examineButtonsSendTheirCommands();
     void fifthGameIsRefusedOnceAndFourBoardsStay();
+    void soundsOnFirstBoardOnly_data();
+    void soundsOnFirstBoardOnly();
     void bughouseHoldingsShowAndDropsAreSent();
     void separateWindowKeepsItsBoundsAndLayoutAcrossRuns();
     void loadedGameFileIsReviewedOnAFreeBoard_data();
@@ -296,6 +298,27 @@ void BoardsE2ETest::fifthGameIsRefusedOnceAndFourBoardsStay()
     // Four boards share the panel in two rows.
     QVERIFY(board(3)->geometry().top() > board(0)->geometry().top());
     QVERIFY(board(1)->geometry().left() > board(0)->geometry().left());
+}
+
+void BoardsE2ETest::soundsOnFirstBoardOnly_data()
+{
+    QTest::addColumn<bool>("firstOnly");
+    QTest::newRow("every board sounds") << false;
+    QTest::newRow("first board only") << true;
+}
+
+void BoardsE2ETest::soundsOnFirstBoardOnly()
+{
+    QFETCH(bool, firstOnly);
+    SettingsFile(m_session->folder() + QStringLiteral("/Default.ini"))
+        .writeBool("Sounds", "FirstOnly", firstOnly);
+    login("carol");
+    server().pushTo("carol", {Style12Line::openingPly(0, 1, 0).text(),
+                              Style12Line::openingPly(0, 2, 0).text()});
+    QTRY_COMPARE_WITH_TIMEOUT(mainWindow().boards().manager().LastIndex(), 1, Patience);
+    QTRY_COMPARE_WITH_TIMEOUT(board(1)->game().gameNumber(), 2, Patience);
+    QVERIFY(board(0)->game().SoundsEnabled());
+    QCOMPARE(board(1)->game().SoundsEnabled(), !firstOnly);
 }
 
 void BoardsE2ETest::bughouseHoldingsShowAndDropsAreSent()

@@ -3,6 +3,8 @@
 #include "chat/ui/TfrmChat.h"
 #include "settings/SettingsFile.h"
 #include "shell/FilteredChats.h"
+#include "games/ui/TfrmBoard.h"
+#include "shell/MainBoards.h"
 #include "shell/MainChat.h"
 #include "shell/TfrmMainChess.h"
 
@@ -57,6 +59,8 @@ private Q_SLOTS:
     void messagesTypedInTheChatWindow_data();
     void messagesTypedInTheChatWindow();
     void hiddenChatWindowPopsUpOnATell();
+    void boardButtonsComposeInTheMainChatWhenDocked_data();
+    void boardButtonsComposeInTheMainChatWhenDocked();
     void boardsTabKeepsTheChatWindowHidden();
     void filteredWindowsComeBackAtTheFirstConnect();
     void silenceAndOpenSendTheirSettings();
@@ -107,18 +111,23 @@ void ChatE2ETest::chatLinesReachTheirWindows_data()
     QTest::addColumn<bool>("inMain");
     QTest::addColumn<bool>("inChannel50");
     QTest::addColumn<bool>("inAlice");
+    QTest::addColumn<bool>("onBoard");
 
     QTest::newRow("channel tell") << QByteArray("alice(50): hello channel fifty") << true << true
-                                  << false;
+                                  << false << false;
     QTest::newRow("private tell") << QByteArray("alice tells you: hi bob, this is a private tell")
-                                  << true << false << true;
-    QTest::newRow("shout") << QByteArray("alice shouts: hello everyone") << true << false << false;
-    QTest::newRow("c-shout") << QByteArray("alice c-shouts: a c-shout") << true << false << false;
-    QTest::newRow("emote") << QByteArray("--> alice waves") << true << false << false;
+                                  << true << false << true << true;
+    QTest::newRow("shout") << QByteArray("alice shouts: hello everyone") << true << false << false
+                           << false;
+    QTest::newRow("c-shout") << QByteArray("alice c-shouts: a c-shout") << true << false << false
+                             << false;
+    QTest::newRow("emote") << QByteArray("--> alice waves") << true << false << false << false;
     QTest::newRow("say") << QByteArray("alice says: hello opponent, good luck") << true << false
-                         << true;
+                         << true << true;
     QTest::newRow("kibitz with rating")
-        << QByteArray("alice(1500) kibitzes: nice move") << true << false << true;
+        << QByteArray("alice(1500) kibitzes: nice move") << true << false << true << true;
+    QTest::newRow("whisper") << QByteArray("alice(1500)[12] whispers: quiet move") << true
+                             << false << true << true;
 }
 
 void ChatE2ETest::chatLinesReachTheirWindows()
@@ -127,8 +136,12 @@ void ChatE2ETest::chatLinesReachTheirWindows()
     QFETCH(bool, inMain);
     QFETCH(bool, inChannel50);
     QFETCH(bool, inAlice);
+    QFETCH(bool, onBoard);
 
     loginAs("bob");
+    auto* boardPane = qobject_cast<TfrmChat*>(mainWindow().boards().boardWindow(0)->chatPane());
+    QVERIFY(boardPane);
+    QCOMPARE(boardPane->windowTitle(), TfrmChat::BoardPaneCaption);
     FilteredChats& filtered = mainWindow().chat().filtered();
     TfrmChat* channel = filtered.create(ChatForms::formFromChoices({"Fifty", {}, {}, "50"}));
     TfrmChat* alice = filtered.create(ChatForms::formFromChoices({"Alice", {}, "alice", {}}));
@@ -138,6 +151,7 @@ void ChatE2ETest::chatLinesReachTheirWindows()
     QCOMPARE(mainChat()->memOut->toPlainText().contains(text), inMain);
     QCOMPARE(channel->memOut->toPlainText().contains(text), inChannel50);
     QCOMPARE(alice->memOut->toPlainText().contains(text), inAlice);
+    QCOMPARE(boardPane->memOut->toPlainText().contains(text), onBoard);
     QTRY_VERIFY_WITH_TIMEOUT(mainWindow().memTerminal->toPlainText().contains(text), Patience);
 }
 
@@ -171,6 +185,27 @@ void ChatE2ETest::messagesTypedInTheChatWindow()
     QTRY_VERIFY_WITH_TIMEOUT(server().receivedLines().contains(sent), Patience);
     // Echo is on from the first run on.
     QVERIFY(mainChat()->memOut->toPlainText().contains("well met"));
+}
+
+void ChatE2ETest::boardButtonsComposeInTheMainChatWhenDocked_data()
+{
+    QTest::addColumn<int>("tag");
+    QTest::addColumn<int>("type");
+    QTest::newRow("Say") << 0 << int(TfrmChat::MessageType::Say);
+    QTest::newRow("Kibitz") << 1 << int(TfrmChat::MessageType::Kibitz);
+    QTest::newRow("Whisper") << 2 << int(TfrmChat::MessageType::Whisper);
+}
+
+void ChatE2ETest::boardButtonsComposeInTheMainChatWhenDocked()
+{
+    QFETCH(int, tag);
+    QFETCH(int, type);
+    QVERIFY(m_session->startWindow());
+    QVERIFY(!mainChat()->isVisible());
+    // A docked board's own pane is hidden, so the main chat window takes the message.
+    mainWindow().boards().boardWindow(0)->gameButton(tag);
+    QVERIFY(mainChat()->isVisible());
+    QCOMPARE(int(mainChat()->messageType()), type);
 }
 
 void ChatE2ETest::hiddenChatWindowPopsUpOnATell()

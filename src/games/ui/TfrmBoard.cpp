@@ -3,7 +3,6 @@
 #include "games/BoardTexts.h"
 #include "games/ClockText.h"
 #include "games/LastMoveSquares.h"
-#include "games/ui/BoardChatPane.h"
 #include "games/ui/GameButtonPanel.h"
 #include "games/ui/StrengthBarsView.h"
 #include "games/ui/TChessBoard.h"
@@ -97,8 +96,6 @@ TfrmBoard::TfrmBoard(SoundSink& sounds, QWidget* parent) : QWidget(parent), m_so
     pnlCmds->setObjectName(QStringLiteral("pnlCmds"));
     auto* chatLayout = new QVBoxLayout(pnlCmds);
     chatLayout->setContentsMargins(0, 0, 0, 0);
-    m_chat = new BoardChatPane(pnlCmds);
-    chatLayout->addWidget(m_chat);
     splitter->addWidget(pnlBoard);
     splitter->addWidget(pnlCmds);
     splitter->setStretchFactor(0, 1);
@@ -501,6 +498,17 @@ void TfrmBoard::SetStayOnTop(bool value)
     if (isWindow()) {
         setWindowFlag(Qt::WindowStaysOnTopHint, value);
         show();
+    }
+}
+
+void TfrmBoard::setChatPane(QWidget* pane)
+{
+    delete m_chat;
+    m_chat = pane;
+    if (pane) {
+        pane->setParent(pnlCmds);
+        pnlCmds->layout()->addWidget(pane);
+        pane->show();
     }
 }
 

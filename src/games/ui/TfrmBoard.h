@@ -10,7 +10,6 @@
 #include <QWidget>
 #include <array>
 
-class BoardChatPane;
 class GameButtonPanel;
 class QFrame;
 class QLabel;
@@ -61,7 +60,9 @@ public:
     void gameButton(int tag);
     // Docked boards leave their chat pane behind: it shows in separate windows only.
     void setDocked(bool docked);
-    BoardChatPane* chatPane() const { return m_chat; }
+    // The host's chat window fills pnlCmds; the board knows it only as a widget.
+    void setChatPane(QWidget* pane);
+    QWidget* chatPane() const { return m_chat; }
     // Draws a pending position now instead of at the next frame.
     void renderNow();
     bool renderPending() const { return m_renderTimer.isActive(); }
@@ -145,5 +146,5 @@ private:
     bool m_stayOnTop = true;
     bool m_moveListShown = true;
     QPoint m_rightClickSquare{-1, -1};
-    BoardChatPane* m_chat = nullptr;
+    QWidget* m_chat = nullptr;
 };
