@@ -20,6 +20,13 @@ QByteArray moveTime(qint64 ms)
     return '(' + text(seconds / 60) + ':' + secondsText + ')';
 }
 
+// The board sent as a game starts must show the full time even when a millisecond has
+// passed since its clock started: clocks are shown to the nearest second.
+qint64 wholeSeconds(qint64 ms)
+{
+    return ms >= 0 ? (ms + 500) / 1000 : -((-ms + 500) / 1000);
+}
+
 } // namespace
 
 ServerGame::ServerGame(int number, const Setup& setup, qint64 now)
@@ -134,8 +141,8 @@ QByteArray ServerGame::style12(int relation, bool flip, qint64 now) const
                       text(position.halfmoveClock()) + ' ' + text(m_number) + ' ' + white() +
                       ' ' + black() + ' ' + text(relation) + ' ' + text(m_setup.minutes) +
                       ' ' + text(m_setup.increment) + ' ' + text(position.strength(true)) +
-                      ' ' + text(position.strength(false)) + ' ' + text(whiteMs / 1000) +
-                      ' ' + text(blackMs / 1000) + ' ' + text(position.fullmoveNumber()) +
+                      ' ' + text(position.strength(false)) + ' ' + text(wholeSeconds(whiteMs)) +
+                      ' ' + text(wholeSeconds(blackMs)) + ' ' + text(position.fullmoveNumber()) +
                       ' ' + (last ? last->verbose : "none") + ' ' +
                       moveTime(last ? last->thinkMs : 0) + ' ' + (last ? last->san : "none") +
                       ' ' + (flip ? '1' : '0');
