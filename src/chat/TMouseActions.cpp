@@ -1,5 +1,6 @@
 #include "chat/TMouseActions.h"
 
+#include "session/CommandWord.h"
 #include "settings/SettingsFile.h"
 
 namespace {
@@ -7,11 +8,6 @@ namespace {
 const QString CountKey = QStringLiteral("Count");
 const QString LabelKey = QStringLiteral("Label");
 const QString CommandKey = QStringLiteral("Command");
-
-bool handleCharacter(QChar c)
-{
-    return c.unicode() < 128 && (c.isLetterOrNumber() || c == u'_' || c == u'-');
-}
 
 } // namespace
 
@@ -82,7 +78,7 @@ void TMouseActions::setCurrent(int index)
 QString TMouseActions::caption(int index, const QString& target) const
 {
     QString label = m_entries.value(index).Label;
-    const QString handle = safeHandle(target);
+    const QString handle = CommandWord::leadingHandle(target);
     if (label.contains(u'*') && !handle.isEmpty())
         label.replace(u'*', handle);
     return label;
@@ -96,7 +92,7 @@ TMouseActions::Run TMouseActions::choose(int index, const QString& target)
 
 TMouseActions::Run TMouseActions::runCurrent(const QString& target) const
 {
-    const QString handle = safeHandle(target);
+    const QString handle = CommandWord::leadingHandle(target);
     switch (m_current) {
     case TellEntry:
     case MessageEntry:
@@ -116,7 +112,7 @@ TMouseActions::Run TMouseActions::runCurrent(const QString& target) const
 
 QString TMouseActions::expand(const QString& command, const QString& target)
 {
-    const QString handle = safeHandle(target);
+    const QString handle = CommandWord::leadingHandle(target);
     // A template typed in the dialog is one command: a line break in it would send two.
     QString expanded = command;
     expanded.replace(u'\r', u' ').replace(u'\n', u' ');
@@ -127,10 +123,3 @@ QString TMouseActions::expand(const QString& command, const QString& target)
     return expanded + u' ' + handle;
 }
 
-QString TMouseActions::safeHandle(const QString& picked)
-{
-    qsizetype end = 0;
-    while (end < picked.size() && handleCharacter(picked.at(end)))
-        ++end;
-    return picked.left(end);
-}

@@ -53,12 +53,9 @@ public:
     Run runCurrent(const QString& target) const;
 
     // The command with every "*" replaced by the handle, or the handle appended after a
-    // space when the command has no "*".
+    // space when the command has no "*". Only the handle the picked word begins with goes in,
+    // so that server text never adds a second command ("^", line breaks).
     static QString expand(const QString& command, const QString& target);
-
-    // The handle as it may go into a command: the picked word up to its first character that
-    // no handle holds, so that server text never adds a second command ("^", line breaks).
-    static QString safeHandle(const QString& picked);
 
     static QList<TMouseAction> predefined();
     static QList<TMouseAction> defaults(); // the user's entries of a first run

@@ -1,5 +1,7 @@
 #include "games/AutoSaveName.h"
 
+#include "session/CommandWord.h"
+
 namespace AutoSaveName {
 
 QString safeHandle(const QByteArray& handle)
@@ -7,9 +9,7 @@ QString safeHandle(const QByteArray& handle)
     QString safe;
     safe.reserve(handle.size());
     for (const char c : handle) {
-        const bool kept = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-                          (c >= '0' && c <= '9') || c == '-' || c == '_';
-        safe += kept ? QLatin1Char(c) : QLatin1Char('_');
+        safe += CommandWord::isHandleCharacter(c) ? QLatin1Char(c) : QLatin1Char('_');
     }
     return safe;
 }

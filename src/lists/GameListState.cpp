@@ -1,6 +1,6 @@
 #include "lists/GameListState.h"
 
-#include "lists/CommandWord.h"
+#include "session/CommandWord.h"
 
 #include <QMap>
 

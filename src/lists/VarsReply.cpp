@@ -1,6 +1,6 @@
 #include "lists/VarsReply.h"
 
-#include "lists/CommandWord.h"
+#include "session/CommandWord.h"
 
 namespace {
 

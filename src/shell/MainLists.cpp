@@ -4,7 +4,7 @@
 #include "chat/ui/TerminalPane.h"
 #include "chat/ui/TfrmEditCommands.h"
 #include "chat/ui/TfrmLists.h"
-#include "lists/CommandWord.h"
+#include "session/CommandWord.h"
 #include "lists/SeekGraphGeometry.h"
 #include "lists/ui/TSeekGraph.h"
 #include "lists/ui/TSoughtPanel.h"

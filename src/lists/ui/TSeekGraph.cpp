@@ -1,6 +1,6 @@
 #include "lists/ui/TSeekGraph.h"
 
-#include "lists/CommandWord.h"
+#include "session/CommandWord.h"
 #include "lists/ui/THintWindow.h"
 
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "lists/CommandWord.h"
+#include "session/CommandWord.h"
 
 #include <QTest>
 
@@ -11,6 +11,8 @@ private Q_SLOTS:
     void handles();
     void gameNumbers_data();
     void gameNumbers();
+    void leadingHandles_data();
+    void leadingHandles();
 };
 
 void CommandWordTest::handles_data()
@@ -51,6 +53,26 @@ void CommandWordTest::gameNumbers()
 {
     QFETCH(QString, text);
     QTEST(CommandWord::gameNumber(text), "number");
+}
+
+void CommandWordTest::leadingHandles_data()
+{
+    QTest::addColumn<QString>("picked");
+    QTest::addColumn<QString>("handle");
+    QTest::newRow("a plain handle") << "bob" << "bob";
+    QTest::newRow("titles after the handle") << "GuestXKQW(U)" << "GuestXKQW";
+    QTest::newRow("a caret ends the handle") << "bob^quit" << "bob";
+    QTest::newRow("a line break ends the handle") << "bob\nquit" << "bob";
+    QTest::newRow("no handle at the start") << "(50)" << "";
+    QTest::newRow("too long for a handle") << "abcdefghijklmnopqrstuvwxyz" << "";
+    QTest::newRow("a letter beyond ASCII ends the handle") << QString::fromUtf8("bob\u00e9") << "bob";
+}
+
+void CommandWordTest::leadingHandles()
+{
+    QFETCH(QString, picked);
+    QFETCH(QString, handle);
+    QCOMPARE(CommandWord::leadingHandle(picked), handle);
 }
 
 QTEST_GUILESS_MAIN(CommandWordTest)

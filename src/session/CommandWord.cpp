@@ -1,12 +1,6 @@
-#include "lists/CommandWord.h"
+#include "session/CommandWord.h"
 
 namespace {
-
-bool isHandleCharacter(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-           c == '-' || c == '_';
-}
 
 bool isDigit(char c)
 {
@@ -28,6 +22,12 @@ QString wordOf(QByteArrayView text, int maxLength, Accept accept)
 
 namespace CommandWord {
 
+bool isHandleCharacter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+           c == '-' || c == '_';
+}
+
 QString handle(QByteArrayView text)
 {
     return wordOf(text, MaxHandleLength, isHandleCharacter);
@@ -36,6 +36,15 @@ QString handle(QByteArrayView text)
 QString handle(const QString& text)
 {
     return handle(QByteArrayView(text.toLatin1()));
+}
+
+QString leadingHandle(const QString& text)
+{
+    qsizetype end = 0;
+    while (end < text.size() && text.at(end).unicode() < 128 &&
+           isHandleCharacter(char(text.at(end).unicode())))
+        ++end;
+    return handle(text.left(end));
 }
 
 QString number(QByteArrayView text)
