@@ -84,6 +84,7 @@ private Q_SLOTS:
     void commandsWindowDropsOldestLines();
     void commandsWindowShowsAFixedPitchFace();
     void varsHelpAndMarks();
+    void varsFieldsStandInAnEvenGrid();
     void sortedRowsKeepTheirGames();
     void gameListWindowsHaveTheirOwnButtons_data();
     void gameListWindowsHaveTheirOwnButtons();
@@ -315,6 +316,28 @@ void ListWindowsTest::varsHelpAndMarks()
              QColor(Qt::black));
     window.btShowVar->click();
     QCOMPARE(commands.sent.last(), QStringLiteral("iset block 1^107 vars Quenby^999 iset block 0"));
+}
+
+void ListWindowsTest::varsFieldsStandInAnEvenGrid()
+{
+    SentCommands commands;
+    TfrmVars window(commands);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // The first row: a text field, another, then two choice fields of the
+    // narrowest kind ("No"/"Yes"); the row below holds the longest choice texts.
+    QList<int> lefts;
+    for (const char* name : {"cmbTime", "cmbInc", "cmbRated", "cmbOpen"})
+        lefts.append(window.findChild<QWidget*>(name)->mapTo(&window, QPoint()).x());
+    QCOMPARE(lefts[1] - lefts[0], lefts[2] - lefts[1]);
+    QCOMPARE(lefts[2] - lefts[1], lefts[3] - lefts[2]);
+    QSet<int> widths;
+    for (int field = 0; field < VarsFields::all().size(); ++field)
+        if (VarsFields::all().at(field).kind != VarsFields::Kind::Note)
+            widths.insert(window.control(field)->width());
+    QCOMPARE(widths.size(), 1);
+    auto* unobserve = window.findChild<QComboBox*>("cmbUnObserve");
+    QVERIFY(unobserve->width() >= unobserve->sizeHint().width());
 }
 
 void ListWindowsTest::sortedRowsKeepTheirGames()
