@@ -4,7 +4,6 @@
 #include "chat/ui/TerminalPane.h"
 #include "chat/ui/TfrmEditCommands.h"
 #include "chat/ui/TfrmLists.h"
-#include "session/CommandWord.h"
 #include "lists/SeekGraphGeometry.h"
 #include "lists/ui/TSeekGraph.h"
 #include "lists/ui/TSoughtPanel.h"
@@ -15,9 +14,10 @@
 #include "lists/ui/TfrmSoughtOptions.h"
 #include "lists/ui/TfrmStored.h"
 #include "lists/ui/TfrmVars.h"
+#include "session/CommandWord.h"
 #include "session/ListCapture.h"
-#include "shell/MainSession.h"
 #include "session/ui/CommandInput.h"
+#include "shell/MainSession.h"
 #include "shell/TfrmMainChess.h"
 
 #include <QAction>

@@ -4,12 +4,12 @@
 #include "lists/ui/TSoughtPanel.h"
 #include "lists/ui/TfrmCmds.h"
 #include "lists/ui/TfrmHistory.h"
-#include "lists/ui/TfrmStored.h"
 #include "lists/ui/TfrmMatch.h"
+#include "lists/ui/TfrmStored.h"
 #include "lists/ui/TfrmVars.h"
+#include "session/ui/CommandInput.h"
 #include "settings/SettingsFile.h"
 #include "shell/MainLists.h"
-#include "session/ui/CommandInput.h"
 #include "shell/TfrmMainChess.h"
 
 #include "ficsim/BotPlayer.h"
@@ -28,8 +28,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTest>
 #include <QToolBar>
@@ -351,7 +351,8 @@ void ListsE2ETest::historyShowsAGamePlayedAgainstRandy()
     QTRY_COMPARE_WITH_TIMEOUT(randyEnded.count(), 1, Patience);
     const QList<GameReferee::Finished> played = server().referee().finishedOf("alice");
     QCOMPARE(played.size(), 1);
-    const QString colour = played[0].setup.white == "alice" ? QStringLiteral("W") : QStringLiteral("B");
+    const QString colour =
+        played[0].setup.white == "alice" ? QStringLiteral("W") : QStringLiteral("B");
 
     infoButton("btHistory")->click();
     TfrmGameList* history = mainWindow().lists().gameList(ListWindow::History);
@@ -360,11 +361,11 @@ void ListsE2ETest::historyShowsAGamePlayedAgainstRandy()
     QCOMPARE(history->edPlayer->text(), QStringLiteral("alice"));
     QTreeWidgetItem* game = history->list->topLevelItem(0);
     QCOMPARE(game->text(0).trimmed(), QStringLiteral("0"));
-    QCOMPARE(game->text(1).trimmed(), QStringLiteral("-"));      // Win
-    QCOMPARE(game->text(3).trimmed(), colour);                   // Color
-    QCOMPARE(game->text(5).trimmed(), QStringLiteral("Randy"));  // Opponent
-    QVERIFY(game->text(6).contains(u"1   0"));                   // Type
-    QCOMPARE(game->text(8).trimmed(), QStringLiteral("Res"));    // Result
+    QCOMPARE(game->text(1).trimmed(), QStringLiteral("-"));     // Win
+    QCOMPARE(game->text(3).trimmed(), colour);                  // Color
+    QCOMPARE(game->text(5).trimmed(), QStringLiteral("Randy")); // Opponent
+    QVERIFY(game->text(6).contains(u"1   0"));                  // Type
+    QCOMPARE(game->text(8).trimmed(), QStringLiteral("Res"));   // Result
     QVERIFY(history->list->topLevelItem(1)->text(0).trimmed().isEmpty());
 
     // The game's row leads to its opponent and to the server's copy of the game.
@@ -402,10 +403,10 @@ void ListsE2ETest::storedShowsAnAdjournedGame()
                               Patience);
     QTreeWidgetItem* game = stored->list->topLevelItem(0);
     QCOMPARE(game->text(0).trimmed(), QStringLiteral("1"));
-    QCOMPARE(game->text(1).trimmed(), QStringLiteral("W"));     // Color
-    QCOMPARE(game->text(2).trimmed(), QStringLiteral("bob"));   // Opponent
-    QCOMPARE(game->text(3).trimmed(), QStringLiteral("Y"));     // Online
-    QVERIFY(game->text(4).contains(u"5   0"));                  // Type
+    QCOMPARE(game->text(1).trimmed(), QStringLiteral("W"));   // Color
+    QCOMPARE(game->text(2).trimmed(), QStringLiteral("bob")); // Opponent
+    QCOMPARE(game->text(3).trimmed(), QStringLiteral("Y"));   // Online
+    QVERIFY(game->text(4).contains(u"5   0"));                // Type
     QVERIFY(stored->list->topLevelItem(1)->text(0).trimmed().isEmpty());
 
     QTest::mouseClick(stored->list->viewport(), Qt::LeftButton, {},
@@ -436,7 +437,8 @@ void ListsE2ETest::journalOfTheServer()
     const QStringList opponents{"Rookwell", "Pawnpusher"};
     for (int row = 0; row < opponents.size(); ++row) {
         QTreeWidgetItem* game = journal->list->topLevelItem(row);
-        QCOMPARE(game->text(0).trimmed(), QStringLiteral("%%1").arg(row + 1, 2, 10, QLatin1Char('0')));
+        QCOMPARE(game->text(0).trimmed(),
+                 QStringLiteral("%%1").arg(row + 1, 2, 10, QLatin1Char('0')));
         QTest::mouseClick(journal->list->viewport(), Qt::LeftButton, {},
                           journal->list->visualItemRect(game).center());
         QCOMPARE(journal->edPlayer->text(), opponents[row]);

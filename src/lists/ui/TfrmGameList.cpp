@@ -39,8 +39,8 @@ public:
 
 } // namespace
 
-TfrmGameList::TfrmGameList(GameListKind::Id kind, const QString& listName,
-                           CommandSender& commands, QWidget* parent)
+TfrmGameList::TfrmGameList(GameListKind::Id kind, const QString& listName, CommandSender& commands,
+                           QWidget* parent)
     : QWidget(parent, Qt::Window), list(new QTreeWidget), edPlayer(new QLineEdit),
       btHistory(new QPushButton), m_state(kind), m_commands(commands),
       m_ownButtons(new QHBoxLayout), m_extraRow(new QHBoxLayout)

@@ -17,16 +17,16 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTextBlock>
+#include <QPaintEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTemporaryDir>
-#include <QPaintEvent>
-#include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QTreeWidget>
 
@@ -170,12 +170,18 @@ void ListWindowsTest::matchTimeFieldRefusesWithABeep_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("beeps");
-    QTest::newRow("digits pass") << "15" << "15" << 0;
-    QTest::newRow("a leading zero does not stay") << "07" << "7" << 0;
-    QTest::newRow("letters are refused with a beep each") << "1ab2" << "12" << 2;
-    QTest::newRow("a blank is refused") << "1 5" << "15" << 1;
-    QTest::newRow("a sign is refused") << "-3" << "3" << 1;
-    QTest::newRow("a hexadecimal prefix is refused") << "0x1F" << "1" << 2;
+    QTest::newRow("digits pass") << "15"
+                                 << "15" << 0;
+    QTest::newRow("a leading zero does not stay") << "07"
+                                                  << "7" << 0;
+    QTest::newRow("letters are refused with a beep each") << "1ab2"
+                                                          << "12" << 2;
+    QTest::newRow("a blank is refused") << "1 5"
+                                        << "15" << 1;
+    QTest::newRow("a sign is refused") << "-3"
+                                       << "3" << 1;
+    QTest::newRow("a hexadecimal prefix is refused") << "0x1F"
+                                                     << "1" << 2;
 }
 
 void ListWindowsTest::matchTimeFieldRefusesWithABeep()
@@ -364,18 +370,22 @@ void ListWindowsTest::gameListWindowsHaveTheirOwnButtons_data()
     QTest::addColumn<QString>("listName");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QStringList>("buttons");
-    QTest::newRow("stored games")
-        << int(GameListKind::Stored) << "TfrmStored" << "lstStored" << "Stored"
-        << QStringList{"Adjudicate", "Examine",     "Position",   "Moves",
-                       "Resign",     "Offer Draw",  "Offer Abort", "Show Stored"};
-    QTest::newRow("journal") << int(GameListKind::Journal) << "TfrmJournal" << "lstJourn"
+    QTest::newRow("stored games") << int(GameListKind::Stored) << "TfrmStored"
+                                  << "lstStored"
+                                  << "Stored"
+                                  << QStringList{"Adjudicate",  "Examine",    "Position",
+                                                 "Moves",       "Resign",     "Offer Draw",
+                                                 "Offer Abort", "Show Stored"};
+    QTest::newRow("journal") << int(GameListKind::Journal) << "TfrmJournal"
+                             << "lstJourn"
                              << "Journal"
-                             << QStringList{"Examine", "Position", "Moves", "Mail Stored",
-                                            "Del From Journ", "Show Journal"};
-    QTest::newRow("history") << int(GameListKind::History) << "TfrmHistory" << "lstHist"
+                             << QStringList{"Examine",     "Position",       "Moves",
+                                            "Mail Stored", "Del From Journ", "Show Journal"};
+    QTest::newRow("history") << int(GameListKind::History) << "TfrmHistory"
+                             << "lstHist"
                              << "History"
-                             << QStringList{"Examine", "Position", "Moves", "Mail Stored",
-                                            "Add To Journal", "Show History"};
+                             << QStringList{"Examine",     "Position",       "Moves",
+                                            "Mail Stored", "Add To Journal", "Show History"};
 }
 
 void ListWindowsTest::gameListWindowsHaveTheirOwnButtons()
