@@ -1,3 +1,4 @@
+#include "chat/ui/ChatInputBox.h"
 #include "chat/ui/ChatPane.h"
 #include "chat/ui/TerminalView.h"
 #include "chat/ui/TfrmChat.h"

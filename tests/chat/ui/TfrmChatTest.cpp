@@ -4,6 +4,8 @@
 #include "chat/ui/TfrmChat.h"
 
 #include <QComboBox>
+#include "chat/ui/ChatInputBox.h"
+
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTest>
