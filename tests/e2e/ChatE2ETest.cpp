@@ -18,6 +18,7 @@
 #include "chat/ui/TfrmOptions.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -66,6 +67,7 @@ private Q_SLOTS:
     void filteredWindowsComeBackAtTheFirstConnect();
     void silenceAndOpenSendTheirSettings();
     void optionsFontsActAtOnceAndAfterRestart();
+    void optionsReachTheWindowsAlreadyOpen();
     void tellInTheBackgroundShowsANotification();
 
 private:
@@ -328,6 +330,41 @@ void ChatE2ETest::optionsFontsActAtOnceAndAfterRestart()
     QVERIFY(m_session->startWindow());
     showBothLines();
     checkColours();
+}
+
+void ChatE2ETest::optionsReachTheWindowsAlreadyOpen()
+{
+    const QColor yellow(255, 255, 0);
+    QVERIFY(m_session->startWindow());
+    TfrmBoard* board = mainWindow().boards().boardWindow(0);
+    QVERIFY(board);
+    auto* pane = qobject_cast<TfrmChat*>(board->chatPane());
+    QVERIFY(pane);
+    QFont chosenFont = pane->memOut->font();
+    chosenFont.setPointSize(chosenFont.pointSize() + 5);
+    answerNextModal(this, [&](QWidget* modal) {
+        auto* dialog = qobject_cast<TfrmOptions*>(modal);
+        QVERIFY(dialog);
+        OptionsFontPage* page = dialog->fontPage;
+        page->lstKinds->setCurrentRow(int(TextKind::Normal));
+        page->chooseFont = [chosenFont](const QFont&, bool) {
+            return std::optional<QFont>(chosenFont);
+        };
+        page->btnChange->click();
+        page->chooseColor = [yellow](const QColor&) { return std::optional<QColor>(yellow); };
+        dialog->btnBackground->click();
+        dialog->chkHideGameMessages->setChecked(true);
+        dialog->btnOK->click();
+    });
+    mainWindow().menus.mnuGeneral->trigger();
+
+    for (TfrmChat* chat : {pane, mainChat()}) {
+        QCOMPARE(chat->memOut->font().pointSize(), chosenFont.pointSize());
+        QCOMPARE(chat->memIn->font().pointSize(), chosenFont.pointSize());
+        QCOMPARE(chat->memOut->palette().color(QPalette::Base), yellow);
+        QCOMPARE(chat->memIn->palette().color(QPalette::Base), yellow);
+    }
+    QVERIFY(mainWindow().boards().manager().options().hideGameMessages);
 }
 
 void ChatE2ETest::tellInTheBackgroundShowsANotification()
