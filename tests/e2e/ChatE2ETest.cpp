@@ -68,6 +68,8 @@ private Q_SLOTS:
     void silenceAndOpenSendTheirSettings();
     void optionsFontsActAtOnceAndAfterRestart();
     void optionsReachTheWindowsAlreadyOpen();
+    void chatWindowKeepsAPlacePerView_data();
+    void chatWindowKeepsAPlacePerView();
     void tellInTheBackgroundShowsANotification();
 
 private:
@@ -365,6 +367,70 @@ void ChatE2ETest::optionsReachTheWindowsAlreadyOpen()
         QCOMPARE(chat->memIn->palette().color(QPalette::Base), yellow);
     }
     QVERIFY(mainWindow().boards().manager().options().hideGameMessages);
+}
+
+namespace {
+
+void writeBounds(SettingsFile& profile, const QString& prefix, const QRect& bounds)
+{
+    profile.writeInteger("Quodlin", prefix + "Left", bounds.left());
+    profile.writeInteger("Quodlin", prefix + "Top", bounds.top());
+    profile.writeInteger("Quodlin", prefix + "Right", bounds.left() + bounds.width());
+    profile.writeInteger("Quodlin", prefix + "Bottom", bounds.top() + bounds.height());
+}
+
+QRect readBounds(const SettingsFile& profile, const QString& prefix)
+{
+    const int left = profile.readInteger("Quodlin", prefix + "Left", -1);
+    const int top = profile.readInteger("Quodlin", prefix + "Top", -1);
+    return {left, top, profile.readInteger("Quodlin", prefix + "Right", -1) - left,
+            profile.readInteger("Quodlin", prefix + "Bottom", -1) - top};
+}
+
+} // namespace
+
+void ChatE2ETest::chatWindowKeepsAPlacePerView_data()
+{
+    QTest::addColumn<int>("exitTab");
+    QTest::addColumn<QString>("movedKeys");
+
+    QTest::newRow("moved in the terminal view: the Chat1 place changes")
+        << int(TLists::TerminalTab) << "Chat1";
+    QTest::newRow("moved in the boards view: the Chat2 place changes")
+        << int(TLists::BoardsTab) << "Chat2";
+}
+
+void ChatE2ETest::chatWindowKeepsAPlacePerView()
+{
+    QFETCH(int, exitTab);
+    QFETCH(QString, movedKeys);
+
+    const QRect otherViews(100, 110, 500, 300);
+    const QRect boardsView(320, 340, 480, 360);
+    const QRect moved(60, 70, 450, 250);
+    SettingsFile profile(m_session->filePath("Default.ini"));
+    writeBounds(profile, "Chat1", otherViews);
+    writeBounds(profile, "Chat2", boardsView);
+    QVERIFY(m_session->startWindow());
+    QCOMPARE(mainChat()->geometry(), otherViews);
+    mainWindow().tabSplitters->setCurrentIndex(TLists::BoardsTab);
+    QCOMPARE(mainChat()->geometry(), boardsView);
+    mainWindow().tabSplitters->setCurrentIndex(TLists::TerminalTab);
+    QCOMPARE(mainChat()->geometry(), otherViews);
+
+    mainWindow().tabSplitters->setCurrentIndex(exitTab);
+    mainChat()->setGeometry(moved);
+    mainWindow().exitProgram();
+    QCOMPARE(readBounds(profile, "Chat1"), movedKeys == u"Chat1" ? moved : otherViews);
+    QCOMPARE(readBounds(profile, "Chat2"), movedKeys == u"Chat2" ? moved : boardsView);
+
+    // The next run puts the window where each view left it.
+    m_session->closeWindow();
+    QVERIFY(m_session->startWindow());
+    mainWindow().tabSplitters->setCurrentIndex(TLists::TerminalTab);
+    QCOMPARE(mainChat()->geometry(), movedKeys == u"Chat1" ? moved : otherViews);
+    mainWindow().tabSplitters->setCurrentIndex(TLists::BoardsTab);
+    QCOMPARE(mainChat()->geometry(), movedKeys == u"Chat2" ? moved : boardsView);
 }
 
 void ChatE2ETest::tellInTheBackgroundShowsANotification()
