@@ -23,6 +23,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
@@ -69,6 +70,8 @@ private Q_SLOTS:
     void optionsFontsActAtOnceAndAfterRestart();
     void optionsReachTheWindowsAlreadyOpen();
     void chatWindowKeepsAPlacePerView_data();
+    void windowsMenuListsTheShownWindows_data();
+    void windowsMenuListsTheShownWindows();
     void chatWindowKeepsAPlacePerView();
     void tellInTheBackgroundShowsANotification();
 
@@ -431,6 +434,58 @@ void ChatE2ETest::chatWindowKeepsAPlacePerView()
     QCOMPARE(mainChat()->geometry(), movedKeys == u"Chat1" ? moved : otherViews);
     mainWindow().tabSplitters->setCurrentIndex(TLists::BoardsTab);
     QCOMPARE(mainChat()->geometry(), movedKeys == u"Chat2" ? moved : boardsView);
+}
+
+void ChatE2ETest::windowsMenuListsTheShownWindows_data()
+{
+    QTest::addColumn<bool>("chatShown");
+    QTest::addColumn<bool>("filteredShown");
+    QTest::addColumn<QString>("chosen");
+
+    QTest::newRow("chat and filtered window shown, the filtered one chosen")
+        << true << true << "Friends";
+    QTest::newRow("a hidden chat window is left out") << false << true << "Friends";
+    QTest::newRow("a closed filtered window is left out") << true << false << "Chat";
+}
+
+void ChatE2ETest::windowsMenuListsTheShownWindows()
+{
+    QFETCH(bool, chatShown);
+    QFETCH(bool, filteredShown);
+    QFETCH(QString, chosen);
+
+    QVERIFY(m_session->startWindow());
+    mainWindow().tabSplitters->setCurrentIndex(TLists::BoardsTab);
+    if (chatShown)
+        mainWindow().menus.mnuDisplayChat->trigger();
+    TfrmChat* friends = mainWindow().chat().filtered().create(
+        {"Friends", ChatFilter::fromText(" anna bob"), QRect(10, 20, 400, 200)});
+    QVERIFY(friends);
+    friends->show();
+    if (!filteredShown)
+        friends->close();
+    mainWindow().activateWindow();
+
+    QPushButton* button = mainWindow().btWindows;
+    button->click();
+    QMenu* menu = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT((menu = button->findChild<QMenu*>()) && menu->isVisible(), Patience);
+    QStringList captions;
+    for (const QAction* item : menu->actions())
+        captions << item->text();
+    QVERIFY2(captions.contains(mainWindow().windowTitle()), qPrintable(captions.join('|')));
+    QCOMPARE(captions.contains("Chat"), chatShown);
+    QCOMPARE(captions.contains("Friends"), filteredShown);
+    // The board's chat pane shows in the Boards tab, but it is no window of its own.
+    QVERIFY(!captions.contains(TfrmChat::BoardPaneCaption));
+
+    QAction* item = menu->actions().value(captions.indexOf(chosen));
+    QVERIFY(item);
+    menu->hide();
+    item->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(
+        QApplication::activeWindow() ? QApplication::activeWindow()->windowTitle() : QString(),
+        chosen, Patience);
 }
 
 void ChatE2ETest::tellInTheBackgroundShowsANotification()
