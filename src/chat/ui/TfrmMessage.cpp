@@ -51,12 +51,13 @@ void TfrmMessage::showNotice(const QString& text, const QString& caption)
     lblMessage->setText(text.trimmed());
     chkHideGameMessages->setChecked(m_hideGameMessages);
     adjustSize();
+    show();
+    // Placed once shown, when its size is final.
     if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
         QRect placed = frameGeometry();
         placed.moveCenter(screen->availableGeometry().center());
         move(placed.topLeft());
     }
-    show();
     raise();
     btnOK->setFocus();
 }
