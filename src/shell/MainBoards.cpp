@@ -4,6 +4,7 @@
 
 #include "chat/ui/FontSpecConversion.h"
 #include "chat/ui/TfrmChat.h"
+#include "chat/ui/TfrmMessage.h"
 #include "games/BoardGame.h"
 #include "games/DockedBoardLayout.h"
 #include "games/GameButtons.h"
@@ -68,8 +69,12 @@ int panelIndex(ButtonPanel panel)
 MainBoards::MainBoards(TfrmMainChess& window, CommandSender& commands, SoundSink& sounds,
                        ChatSink& chat)
     : m_window(window), m_commands(commands), m_sounds(sounds),
-      m_manager(*this, commands, sounds, chat)
+      m_manager(*this, commands, sounds, chat), m_notice(new TfrmMessage(&window))
 {
+    connect(m_notice, &TfrmMessage::hideGameMessagesChosen, this, [this](bool hide) {
+        m_window.m_record.hideGameMessages = hide;
+        setHideGameMessages(hide);
+    });
     const ButtonPanel kinds[3] = {ButtonPanel::Playing, ButtonPanel::Examining,
                                   ButtonPanel::Observing};
     for (int i = 0; i < 3; ++i) {
@@ -127,7 +132,7 @@ void MainBoards::start()
     const MainSettingsRecord& record = m_window.m_record;
     BoardManager::Options& options = m_manager.options();
     options.gameBar = record.gameBar;
-    options.hideGameMessages = record.hideGameMessages;
+    setHideGameMessages(record.hideGameMessages);
     options.manualPromotion = record.manualPromotion;
     const SettingsFile& file = m_window.settingsFile();
     m_highlightLastMove = file.readBool(BoardSection, HighlightKey, true);
@@ -139,6 +144,12 @@ void MainBoards::start()
 void MainBoards::applySoundSwitches()
 {
     m_manager.options().soundsOnFirstBoardOnly = m_window.sounds().settings().firstOnly;
+}
+
+void MainBoards::setHideGameMessages(bool hide)
+{
+    m_manager.options().hideGameMessages = hide;
+    m_notice->setHideGameMessages(hide);
 }
 
 void MainBoards::registerChatPanes()
@@ -324,16 +335,7 @@ void MainBoards::showGamePanels(ButtonPanel panel)
 void MainBoards::showGameOver(const QString& caption, const QString& message)
 {
     // One notice, showing the latest result: observed games can end many a minute.
-    if (!m_notice) {
-        m_notice = new QMessageBox(QMessageBox::Information, caption, QString(),
-                                   QMessageBox::Ok, &m_window);
-        m_notice->setObjectName(QStringLiteral("frmMessage"));
-        m_notice->setAttribute(Qt::WA_DeleteOnClose);
-        m_notice->setModal(false);
-    }
-    m_notice->setWindowTitle(caption);
-    m_notice->setText(message.trimmed());
-    m_notice->show();
+    m_notice->showNotice(message, caption);
 }
 
 void MainBoards::gameFinished(const BoardGame& game)
