@@ -17,7 +17,7 @@
 //   per frame, lines keep their shaped glyphs, fixed direction:   379,000
 //     (layout 135,000, drawing the new lines 121,000 of which blending the
 //     glyphs 82,000, moving the old pixels up 41,000); wall clock on the
-//     shared two-core machine 18,700 -> 21,000 lines/s (medians of five)
+//     shared two-core machine, runs taking turns: 15,500 -> 16,800 lines/s
 //   flood, 100,000 lines, one update:                              2,300
 // The load harness at 20 KB/s of server text went from 3.03 CPU-s per MB in
 // the client and 1.33 in the X server to 1.28 and 0.35; 20 MB as fast as read
