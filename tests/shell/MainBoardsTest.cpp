@@ -38,6 +38,7 @@ private Q_SLOTS:
     void openedFromTheMenuAndEveryBoardsPopup();
     void cancelRestoresEveryBoard();
     void okStoresAndEveryBoardTakesIt();
+    void severalBoardsChoiceWaitsForTheSecondBoard();
 
 private:
     TfrmBoard* board(int slot) const { return m_session->window().boards().boardWindow(slot); }
@@ -214,6 +215,32 @@ void MainBoardsTest::okStoresAndEveryBoardTakesIt()
     QCOMPARE(lookOf(0).colours, BoardThemes::all().at(2).colours);
     QVERIFY(lookOf(0).coordinates);
     QVERIFY(!board(0)->hooks.highlightLastMove());
+}
+
+void MainBoardsTest::severalBoardsChoiceWaitsForTheSecondBoard()
+{
+    QVERIFY(m_session->startWindow(QSize(1100, 800)));
+    BoardManager& manager = m_session->window().boards().manager();
+    manager.style12Line(Style12Line::openingPly(1, 1).text());
+    QCOMPARE(manager.LastIndex(), 0);
+    const BoardLook single = lookOf(0);
+    BoardLook shown;
+    QVERIFY(runDialog(
+        [&](TfrmBoardProperties& dialog) {
+            dialog.cmbMultiPieceSet->setCurrentIndex(5);
+            dialog.chkMulti3dBoard->click();
+            shown = lookOf(0);
+        },
+        true));
+    QCOMPARE(shown, single);
+    QCOMPARE(lookOf(0), single);
+
+    manager.style12Line(Style12Line::openingPly(1, 2).text());
+    QCOMPARE(manager.LastIndex(), 1);
+    for (int slot = 0; slot < 2; ++slot) {
+        QCOMPARE(lookOf(slot).pieceSet, 5);
+        QVERIFY(lookOf(slot).threeD);
+    }
 }
 
 QTEST_MAIN(MainBoardsTest)

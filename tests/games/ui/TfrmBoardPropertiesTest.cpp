@@ -1,3 +1,4 @@
+#include "games/BoardLayout.h"
 #include "games/BoardLook.h"
 #include "games/BoardProperties.h"
 #include "games/BoardThemes.h"
@@ -48,6 +49,8 @@ private Q_SLOTS:
     void changeShowsOnTheBoardAtOnce();
     void perspectiveStepsByFive();
     void flatBoardHasNoPerspective();
+    void everyPerspectiveOfferedDrawsTheBoard_data();
+    void everyPerspectiveOfferedDrawsTheBoard();
     void colourPanelOpensTheChooser();
     void cancelPutsTheBoardBack_data();
     void cancelPutsTheBoardBack();
@@ -166,6 +169,27 @@ void TfrmBoardPropertiesTest::flatBoardHasNoPerspective()
     m_dialog->chk3d->click();
     QVERIFY(m_dialog->spnPerspective->isEnabled());
     QVERIFY(m_board->f3d());
+}
+
+void TfrmBoardPropertiesTest::everyPerspectiveOfferedDrawsTheBoard_data()
+{
+    QTest::addColumn<int>("percent");
+    QTest::newRow("the lowest: the far rank shrinks to a point") << 0;
+    QTest::newRow("the highest: no narrowing at all") << 100;
+}
+
+void TfrmBoardPropertiesTest::everyPerspectiveOfferedDrawsTheBoard()
+{
+    QFETCH(int, percent);
+    m_dialog->spnPerspective->setValue(percent);
+    QCOMPARE(m_board->Perspective(), float(percent) / 100.0f);
+    m_board->repaint();
+    const BoardLayout& layout = m_board->layout();
+    const int height = qRound(m_board->height() * m_board->devicePixelRatioF());
+    QVERIFY(layout.rowTop(0) >= 0);
+    QVERIFY(layout.rowTop(8) <= height);
+    for (int row = 0; row < 8; ++row)
+        QVERIFY2(layout.rowTop(row + 1) > layout.rowTop(row), qPrintable(QString::number(row)));
 }
 
 void TfrmBoardPropertiesTest::colourPanelOpensTheChooser()
