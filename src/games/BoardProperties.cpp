@@ -6,11 +6,10 @@
 BoardProperties::BoardProperties(const MainSettingsRecord& record, bool severalBoards,
                                  const BoardLook& edited)
     : m_current(severalBoards ? MultipleBoards : SingleBoard), m_remembered(edited),
-      m_look(edited),
-      m_profiles{ProfileChoice{record.board3DSingle, record.pieceSetSingle,
-                               record.showMoveListSingle},
-                 ProfileChoice{record.board3DMulti, record.pieceSetMulti,
-                               record.showMoveListMulti}},
+      m_look(edited), m_profiles{ProfileChoice{record.board3DSingle, record.pieceSetSingle,
+                                               record.showMoveListSingle},
+                                 ProfileChoice{record.board3DMulti, record.pieceSetMulti,
+                                               record.showMoveListMulti}},
       m_switches{record.manualPromotion, record.highlightLastMove, record.premoves}
 {
 }

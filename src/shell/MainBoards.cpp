@@ -4,9 +4,9 @@
 
 #include "chat/ui/TfrmChat.h"
 #include "games/BoardGame.h"
-#include "games/DockedBoardLayout.h"
 #include "games/BoardLook.h"
 #include "games/BoardProperties.h"
+#include "games/DockedBoardLayout.h"
 #include "games/GameButtons.h"
 #include "games/ui/BoardLookOnControl.h"
 #include "games/ui/GameButtonPanel.h"
@@ -149,8 +149,7 @@ void MainBoards::registerChatPanes()
 void MainBoards::applyBoardSettings(TfrmBoard* board, bool severalBoards) const
 {
     const MainSettingsRecord& record = m_window.m_record;
-    BoardLookOnControl::applyLook(*board->chsBoard,
-                                  BoardLook::fromRecord(record, severalBoards));
+    BoardLookOnControl::applyLook(*board->chsBoard, BoardLook::fromRecord(record, severalBoards));
     board->SetMoveListShown(severalBoards ? record.showMoveListMulti : record.showMoveListSingle);
 }
 
@@ -351,8 +350,8 @@ void MainBoards::showGameOver(const QString& caption, const QString& message)
 {
     // One notice, showing the latest result: observed games can end many a minute.
     if (!m_notice) {
-        m_notice = new QMessageBox(QMessageBox::Information, caption, QString(),
-                                   QMessageBox::Ok, &m_window);
+        m_notice = new QMessageBox(QMessageBox::Information, caption, QString(), QMessageBox::Ok,
+                                   &m_window);
         m_notice->setObjectName(QStringLiteral("frmMessage"));
         m_notice->setAttribute(Qt::WA_DeleteOnClose);
         m_notice->setModal(false);

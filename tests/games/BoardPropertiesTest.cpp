@@ -1,5 +1,5 @@
-#include "games/BoardLook.h"
 #include "games/BoardProperties.h"
+#include "games/BoardLook.h"
 #include "games/BoardThemes.h"
 #include "settings/MainSettingsRecord.h"
 #include "settings/SettingsFile.h"
@@ -80,11 +80,12 @@ void BoardPropertiesTest::onlyTheCurrentProfileReachesTheBoard_data()
     QTest::addColumn<bool>("several");
     QTest::addColumn<BoardProperties::Profile>("changed");
     QTest::addColumn<bool>("boardChanges");
-    QTest::newRow("one board open, single-board box") << false << BoardProperties::SingleBoard << true;
+    QTest::newRow("one board open, single-board box")
+        << false << BoardProperties::SingleBoard << true;
     QTest::newRow("one board open, multiple-board box changes nothing on screen")
         << false << BoardProperties::MultipleBoards << false;
-    QTest::newRow("several open, multiple-board box") << true << BoardProperties::MultipleBoards
-                                                     << true;
+    QTest::newRow("several open, multiple-board box")
+        << true << BoardProperties::MultipleBoards << true;
     QTest::newRow("several open, single-board box changes nothing on screen")
         << true << BoardProperties::SingleBoard << false;
 }
@@ -150,8 +151,10 @@ void BoardPropertiesTest::classicIsTheColoursOfAFreshInstallation()
     const QList<BoardTheme>& themes = BoardThemes::all();
     QCOMPARE(themes.first().name, QStringLiteral("Classic"));
     QCOMPARE(BoardThemes::indexOf(BoardLook::coloursOf(MainSettingsRecord{})), 0);
-    QCOMPARE(themes.first().colours[BoardLook::LightSquares], SettingsValue::rgbColor(224, 164, 164));
-    QCOMPARE(themes.first().colours[BoardLook::DarkSquares], SettingsValue::rgbColor(143, 143, 143));
+    QCOMPARE(themes.first().colours[BoardLook::LightSquares],
+             SettingsValue::rgbColor(224, 164, 164));
+    QCOMPARE(themes.first().colours[BoardLook::DarkSquares],
+             SettingsValue::rgbColor(143, 143, 143));
     QCOMPARE(BoardThemes::indexOf(editedLook().colours), -1);
     // Every theme is its own; a click on one must never look like another.
     for (qsizetype i = 0; i < themes.size(); ++i)
@@ -221,7 +224,8 @@ void BoardPropertiesTest::confirmedChoiceIsWrittenAndReadBack()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Default.ini"));
     SettingsFile file(path);
-    file.writeString(QStringLiteral("Quodlin"), QStringLiteral("Hello"), QStringLiteral("hi there"));
+    file.writeString(QStringLiteral("Quodlin"), QStringLiteral("Hello"),
+                     QStringLiteral("hi there"));
 
     MainSettingsRecord record;
     record.hello = QStringLiteral("not written by the dialog");

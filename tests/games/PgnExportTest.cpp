@@ -90,8 +90,8 @@ QList<Style12Record> playedGame(const QByteArrayList& moves)
 
 QString pgnReader()
 {
-    return QStandardPaths::findExecutable(QStringLiteral("pgn-extract"),
-                                          {QStringLiteral("/usr/games"), QStringLiteral("/usr/bin")});
+    return QStandardPaths::findExecutable(
+        QStringLiteral("pgn-extract"), {QStringLiteral("/usr/games"), QStringLiteral("/usr/bin")});
 }
 
 // What a real PGN reader finds in the file: one line of moves and result per game, with
@@ -99,8 +99,8 @@ QString pgnReader()
 QStringList readBack(const QString& reader, const QString& path, QString* complaints)
 {
     QProcess process;
-    process.start(reader, {"-s", "-Wsan", "--nomovenumbers", "--notags", "--nocomments",
-                           "-w100000", path});
+    process.start(reader,
+                  {"-s", "-Wsan", "--nomovenumbers", "--notags", "--nocomments", "-w100000", path});
     if (!process.waitForFinished(30000)) {
         *complaints = QStringLiteral("pgn-extract did not finish");
         return {};
@@ -280,15 +280,15 @@ void PgnExportTest::playedGamesReadBackByAPgnReader_data()
     QTest::addColumn<QByteArray>("result");
     QTest::addColumn<QStringList>("mustHold");
 
-    const QByteArrayList whiteShortBlackLong{"e4",  "Nf6", "e5",  "d5",  "exd6", "Qxd6", "Nf3",
-                                             "Nc6", "Bc4", "Bg4", "O-O", "O-O-O", "Nc3", "e5",
-                                             "Re1", "e4",  "d4",  "exd3", "Qxd3", "Qxd3"};
+    const QByteArrayList whiteShortBlackLong{"e4",  "Nf6", "e5",  "d5",   "exd6",  "Qxd6", "Nf3",
+                                             "Nc6", "Bc4", "Bg4", "O-O",  "O-O-O", "Nc3",  "e5",
+                                             "Re1", "e4",  "d4",  "exd3", "Qxd3",  "Qxd3"};
     QTest::newRow("white castles short, black long, both take en passant")
         << whiteShortBlackLong << 0 << QByteArray("1/2-1/2")
         << QStringList{"O-O", "O-O-O", "exd6", "exd3"};
     QTest::newRow("white castles long, black short")
-        << QByteArrayList{"d4", "Nf6", "Nc3", "g6", "Bf4", "Bg7", "Qd2", "O-O", "O-O-O", "d6"}
-        << 0 << QByteArray("0-1") << QStringList{"O-O", "O-O-O"};
+        << QByteArrayList{"d4", "Nf6", "Nc3", "g6", "Bf4", "Bg7", "Qd2", "O-O", "O-O-O", "d6"} << 0
+        << QByteArray("0-1") << QStringList{"O-O", "O-O-O"};
     QTest::newRow("observed from a double step: the first move takes en passant")
         << whiteShortBlackLong.mid(0, 8) << 4 << QByteArray() << QStringList{"exd6"};
 }
@@ -308,7 +308,8 @@ void PgnExportTest::playedGamesReadBackByAPgnReader()
     const QList<Style12Record> records = playedGame(moves).mid(observedFrom);
     const QString expected = expectedMoves(records, result);
     for (const QString& move : mustHold)
-        QVERIFY2(expected.split(u' ').contains(move), qPrintable(move + QStringLiteral(" in ") + expected));
+        QVERIFY2(expected.split(u' ').contains(move),
+                 qPrintable(move + QStringLiteral(" in ") + expected));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("played.pgn"));
     QVERIFY(PgnExport::append(path, records, result, QDate(2026, 1, 2), nullptr));

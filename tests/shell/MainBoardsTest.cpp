@@ -1,5 +1,6 @@
 // The board properties as the running client offers them: a real main window (offscreen)
 // with boards opened by style 12 lines, its Settings menu and the boards' popup menus.
+#include "shell/MainBoards.h"
 #include "games/BoardLook.h"
 #include "games/BoardManager.h"
 #include "games/BoardThemes.h"
@@ -8,7 +9,6 @@
 #include "games/ui/TfrmBoard.h"
 #include "games/ui/TfrmBoardProperties.h"
 #include "settings/SettingsFile.h"
-#include "shell/MainBoards.h"
 #include "shell/MainMenus.h"
 #include "shell/TfrmMainChess.h"
 #include "support/ModalAnswer.h"
@@ -18,8 +18,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QMenu>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
@@ -76,8 +76,7 @@ bool MainBoardsTest::startWithTwoGames()
     return true;
 }
 
-bool MainBoardsTest::runDialog(const std::function<void(TfrmBoardProperties&)>& steps,
-                               bool confirm)
+bool MainBoardsTest::runDialog(const std::function<void(TfrmBoardProperties&)>& steps, bool confirm)
 {
     bool answered = false;
     answerNextModal(this, [&](QWidget* modal) {
@@ -204,7 +203,8 @@ void MainBoardsTest::okStoresAndEveryBoardTakesIt()
     QCOMPARE(file.readString(section, QStringLiteral("Board3D1"), {}), QStringLiteral("1"));
     QCOMPARE(file.readString(section, QStringLiteral("ShowMoveList1"), {}), QStringLiteral("1"));
     QCOMPARE(file.readString(section, QStringLiteral("ShowCoordinates"), {}), QStringLiteral("1"));
-    QCOMPARE(file.readString(section, QStringLiteral("HighlightLastMove"), {}), QStringLiteral("0"));
+    QCOMPARE(file.readString(section, QStringLiteral("HighlightLastMove"), {}),
+             QStringLiteral("0"));
     QCOMPARE(file.readString(section, QStringLiteral("Premoves"), {}), QStringLiteral("0"));
     QCOMPARE(file.readString(QStringLiteral("Quodlin"), QStringLiteral("ManualPromotion"), {}),
              QStringLiteral("1"));

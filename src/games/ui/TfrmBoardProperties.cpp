@@ -140,7 +140,8 @@ QGroupBox* TfrmBoardProperties::buildProfile(int profile, const QString& title)
         control->setProperty("tag", profile);
         layout->addWidget(control);
     }
-    threeD->setObjectName(profile == 0 ? QStringLiteral("chk3d") : QStringLiteral("chkMulti3dBoard"));
+    threeD->setObjectName(profile == 0 ? QStringLiteral("chk3d")
+                                       : QStringLiteral("chkMulti3dBoard"));
     pieceSet->setObjectName(profile == 0 ? QStringLiteral("cmbPieceSet")
                                          : QStringLiteral("cmbMultiPieceSet"));
     moveList->setObjectName(profile == 0 ? QStringLiteral("chkMoveList")
@@ -203,7 +204,7 @@ void TfrmBoardProperties::fill()
         threeD->setChecked(choice.threeD);
         // A stored index outside the list leaves nothing chosen.
         pieceSet->setCurrentIndex(PieceSetCatalog::isValidIndex(choice.pieceSet) ? choice.pieceSet
-                                                                                  : -1);
+                                                                                 : -1);
         moveList->setChecked(choice.moveList);
     }
     spnSpeed->setValue(look.moveSpeed);
@@ -287,8 +288,8 @@ bool TfrmBoardProperties::Execute()
 void TfrmBoardProperties::chooseColour(BoardLook::Colour which)
 {
     const QColor start = SettingsColour::toColor(m_choice.look().colours[which]);
-    const QColor chosen = QColorDialog::getColor(start, this, QString(),
-                                                 QColorDialog::DontUseNativeDialog);
+    const QColor chosen =
+        QColorDialog::getColor(start, this, QString(), QColorDialog::DontUseNativeDialog);
     if (!chosen.isValid())
         return;
     m_choice.setColour(which, SettingsColour::fromColor(chosen));

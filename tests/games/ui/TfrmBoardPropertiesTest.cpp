@@ -1,3 +1,4 @@
+#include "games/ui/TfrmBoardProperties.h"
 #include "games/BoardLayout.h"
 #include "games/BoardLook.h"
 #include "games/BoardProperties.h"
@@ -5,7 +6,6 @@
 #include "games/ui/BoardLookOnControl.h"
 #include "games/ui/SharedPieceState.h"
 #include "games/ui/TChessBoard.h"
-#include "games/ui/TfrmBoardProperties.h"
 #include "settings/MainSettingsRecord.h"
 #include "support/ModalAnswer.h"
 
@@ -72,8 +72,8 @@ void TfrmBoardPropertiesTest::init()
     m_board->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_board.get()));
     BoardLookOnControl::applyLook(*m_board, storedLook());
-    m_choice = std::make_unique<BoardProperties>(m_record, false,
-                                                 BoardLookOnControl::lookOf(*m_board));
+    m_choice =
+        std::make_unique<BoardProperties>(m_record, false, BoardLookOnControl::lookOf(*m_board));
     m_dialog = std::make_unique<TfrmBoardProperties>(*m_choice, *m_board);
 }
 
@@ -117,8 +117,7 @@ void TfrmBoardPropertiesTest::changeShowsOnTheBoardAtOnce_data()
         return look;
     };
     QTest::newRow("a theme fills the four colours")
-        << "btnTheme1"
-        << with([](BoardLook& l) { l.colours = BoardThemes::all().at(1).colours; });
+        << "btnTheme1" << with([](BoardLook& l) { l.colours = BoardThemes::all().at(1).colours; });
     QTest::newRow("perspective one step down")
         << "spnPerspective" << with([](BoardLook& l) { l.perspective = 0.50f; });
     QTest::newRow("move speed one step down")
@@ -133,8 +132,8 @@ void TfrmBoardPropertiesTest::changeShowsOnTheBoardAtOnce_data()
         << "cmbMultiPieceSet" << stored;
     QTest::newRow("no dragging means click-move")
         << "chkDrag" << with([](BoardLook& l) { l.clickMove = true; });
-    QTest::newRow("coordinates")
-        << "chkCoordinates" << with([](BoardLook& l) { l.coordinates = true; });
+    QTest::newRow("coordinates") << "chkCoordinates"
+                                 << with([](BoardLook& l) { l.coordinates = true; });
     QTest::newRow("the move list waits for OK") << "chkMoveList" << stored;
     QTest::newRow("manual promotion waits for OK") << "chkManualPromotion" << stored;
 }
