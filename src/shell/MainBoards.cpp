@@ -3,6 +3,7 @@
 #include "shell/MainGameFiles.h"
 
 #include "chat/ui/TfrmChat.h"
+#include "chat/ui/TfrmMessage.h"
 #include "games/BoardGame.h"
 #include "games/BoardLook.h"
 #include "games/BoardProperties.h"
@@ -66,8 +67,12 @@ int panelIndex(ButtonPanel panel)
 MainBoards::MainBoards(TfrmMainChess& window, CommandSender& commands, SoundSink& sounds,
                        ChatSink& chat)
     : m_window(window), m_commands(commands), m_sounds(sounds),
-      m_manager(*this, commands, sounds, chat)
+      m_manager(*this, commands, sounds, chat), m_notice(new TfrmMessage(&window))
 {
+    connect(m_notice, &TfrmMessage::hideGameMessagesChosen, this, [this](bool hide) {
+        m_window.m_record.hideGameMessages = hide;
+        setHideGameMessages(hide);
+    });
     const ButtonPanel kinds[3] = {ButtonPanel::Playing, ButtonPanel::Examining,
                                   ButtonPanel::Observing};
     for (int i = 0; i < 3; ++i) {
@@ -126,7 +131,7 @@ void MainBoards::start()
     const MainSettingsRecord& record = m_window.m_record;
     BoardManager::Options& options = m_manager.options();
     options.gameBar = record.gameBar;
-    options.hideGameMessages = record.hideGameMessages;
+    setHideGameMessages(record.hideGameMessages);
     options.manualPromotion = record.manualPromotion;
     applySoundSwitches();
     m_manager.start();
@@ -135,6 +140,12 @@ void MainBoards::start()
 void MainBoards::applySoundSwitches()
 {
     m_manager.options().soundsOnFirstBoardOnly = m_window.sounds().settings().firstOnly;
+}
+
+void MainBoards::setHideGameMessages(bool hide)
+{
+    m_manager.options().hideGameMessages = hide;
+    m_notice->setHideGameMessages(hide);
 }
 
 void MainBoards::registerChatPanes()
@@ -349,16 +360,7 @@ void MainBoards::showGamePanels(ButtonPanel panel)
 void MainBoards::showGameOver(const QString& caption, const QString& message)
 {
     // One notice, showing the latest result: observed games can end many a minute.
-    if (!m_notice) {
-        m_notice = new QMessageBox(QMessageBox::Information, caption, QString(), QMessageBox::Ok,
-                                   &m_window);
-        m_notice->setObjectName(QStringLiteral("frmMessage"));
-        m_notice->setAttribute(Qt::WA_DeleteOnClose);
-        m_notice->setModal(false);
-    }
-    m_notice->setWindowTitle(caption);
-    m_notice->setText(message.trimmed());
-    m_notice->show();
+    m_notice->showNotice(message, caption);
 }
 
 void MainBoards::gameFinished(const BoardGame& game)

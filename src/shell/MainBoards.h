@@ -4,16 +4,15 @@
 #include "games/BoardManager.h"
 
 #include <QObject>
-#include <QPointer>
 #include <array>
 
 class ChatSink;
 class CommandSender;
 class GameButtonPanel;
-class QMessageBox;
 class SoundSink;
 class TfrmBoard;
 class TfrmMainChess;
+class TfrmMessage;
 
 // The main window's side of the boards: it makes the board windows, docks them in the
 // Boards tab or shows them on their own, carries the game bar and the Game menu, and
@@ -42,6 +41,9 @@ public:
     void BoardSettingsDialog();
     // Every other board takes the first board's look; all are drawn again.
     void PropagateSettings();
+    // Whether a game's end shows its notice; from the settings, the options and the notice.
+    void setHideGameMessages(bool hide);
+    TfrmMessage* notice() const { return m_notice; }
 
     // BoardHost
     ManagedBoard* createBoard(int slot) override;
@@ -74,5 +76,5 @@ private:
     BoardManager m_manager;
     std::array<GameButtonPanel*, 3> m_gameBar{}; // playing, examining, observing
     ButtonPanel m_panel = ButtonPanel::Observing;
-    QPointer<QMessageBox> m_notice;
+    TfrmMessage* m_notice;
 };
