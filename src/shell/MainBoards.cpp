@@ -2,15 +2,18 @@
 
 #include "shell/MainGameFiles.h"
 
-#include "chat/ui/FontSpecConversion.h"
 #include "chat/ui/TfrmChat.h"
 #include "chat/ui/TfrmMessage.h"
 #include "games/BoardGame.h"
+#include "games/BoardLook.h"
+#include "games/BoardProperties.h"
 #include "games/DockedBoardLayout.h"
 #include "games/GameButtons.h"
+#include "games/ui/BoardLookOnControl.h"
 #include "games/ui/GameButtonPanel.h"
 #include "games/ui/TChessBoard.h"
 #include "games/ui/TfrmBoard.h"
+#include "games/ui/TfrmBoardProperties.h"
 #include "games/ui/TfrmDropPiece.h"
 #include "session/CommandSender.h"
 #include "settings/SettingsFile.h"
@@ -49,11 +52,6 @@ constexpr MenuRule GameMenuRules[] = {
     {13, true, true, true},   // "&Observers"
     {14, true, true, true},   // "Pro&motion"
 };
-// Switches of the board's helpers, kept with the board's appearance.
-const QString BoardSection = QStringLiteral("Board");
-const QString HighlightKey = QStringLiteral("HighlightLastMove");
-const QString PremoveKey = QStringLiteral("Premoves");
-
 const QString LayoutSection = QStringLiteral("BoardX");
 
 constexpr int AbortItem = 5;
@@ -113,8 +111,9 @@ void MainBoards::wireMenus()
     for (QAction* item : menus.mnuGame) {
         connect(item, &QAction::triggered, this, [this, item] { gameButton(item->data().toInt()); });
     }
-    for (QAction* item : {menus.mnuAccept, menus.mnuDecline})
+    for (QAction* item : {menus.mnuAccept, menus.mnuDecline, menus.mnuBoardProperties})
         item->setEnabled(true);
+    connect(menus.mnuBoardProperties, &QAction::triggered, this, &MainBoards::BoardSettingsDialog);
     connect(menus.mnuAccept, &QAction::triggered, this,
             [this] { m_commands.sendCommand(QStringLiteral("Accept")); });
     connect(menus.mnuDecline, &QAction::triggered, this,
@@ -134,9 +133,6 @@ void MainBoards::start()
     options.gameBar = record.gameBar;
     setHideGameMessages(record.hideGameMessages);
     options.manualPromotion = record.manualPromotion;
-    const SettingsFile& file = m_window.settingsFile();
-    m_highlightLastMove = file.readBool(BoardSection, HighlightKey, true);
-    m_premoves = file.readBool(BoardSection, PremoveKey, true);
     applySoundSwitches();
     m_manager.start();
 }
@@ -164,19 +160,47 @@ void MainBoards::registerChatPanes()
 void MainBoards::applyBoardSettings(TfrmBoard* board, bool severalBoards) const
 {
     const MainSettingsRecord& record = m_window.m_record;
-    TChessBoard* chess = board->chsBoard;
-    chess->setWPColor(FontSpecConversion::toColor(record.wpColor));
-    chess->setBPColor(FontSpecConversion::toColor(record.bpColor));
-    chess->setWSColor(FontSpecConversion::toColor(record.wsColor));
-    chess->setBSColor(FontSpecConversion::toColor(record.bsColor));
-    chess->setPerspective(record.perspective);
-    chess->setMoveSpeed(record.moveSpeed);
-    chess->setCoordinates(record.showCoordinates);
-    chess->setClickMove(record.clickMove);
-    chess->setF3d(severalBoards ? record.board3DMulti : record.board3DSingle);
-    chess->setPieceSet(severalBoards ? record.pieceSetMulti : record.pieceSetSingle);
+    BoardLookOnControl::applyLook(*board->chsBoard, BoardLook::fromRecord(record, severalBoards));
     board->SetMoveListShown(severalBoards ? record.showMoveListMulti : record.showMoveListSingle);
-    chess->FullRebuild();
+}
+
+void MainBoards::BoardSettingsDialog()
+{
+    TfrmBoard* first = boardWindow(0);
+    if (!first)
+        return;
+    MainSettingsRecord& record = m_window.m_record;
+    const bool several = m_manager.LastIndex() > 0;
+    BoardProperties choice(record, several, BoardLookOnControl::lookOf(*first->chsBoard));
+    TfrmBoardProperties dialog(choice, *first->chsBoard, &m_window);
+    if (dialog.Execute()) {
+        choice.store(record);
+        m_manager.options().manualPromotion = record.manualPromotion;
+        first->SetMoveListShown(choice.moveListShown());
+        try {
+            record.saveBoardProperties(m_window.m_settingsFile);
+        } catch (const SettingsWriteError& error) {
+            m_window.reportWriteFailure(error);
+        }
+        PropagateSettings();
+        return;
+    }
+    // The colours and the piece set are shared by every board, so all of them show the
+    // restored look again.
+    PropagateSettings();
+}
+
+void MainBoards::PropagateSettings()
+{
+    const bool several = m_manager.LastIndex() > 0;
+    for (int slot = 0; slot <= m_manager.LastIndex(); ++slot) {
+        TfrmBoard* board = boardWindow(slot);
+        if (!board)
+            continue;
+        if (slot > 0)
+            applyBoardSettings(board, several);
+        board->lookChanged();
+    }
 }
 
 ManagedBoard* MainBoards::createBoard(int slot)
@@ -192,8 +216,9 @@ ManagedBoard* MainBoards::createBoard(int slot)
     hooks.refreshRequest = [this] { m_manager.refreshBoards(); };
     hooks.helloText = [this] { return m_window.m_record.hello; };
     hooks.goodGameText = [this] { return m_window.m_record.goodGame; };
-    hooks.premoveEnabled = [this] { return m_premoves; };
-    hooks.highlightLastMove = [this] { return m_highlightLastMove; };
+    hooks.premoveEnabled = [this] { return m_window.m_record.premoves; };
+    hooks.highlightLastMove = [this] { return m_window.m_record.highlightLastMove; };
+    hooks.boardSettings = [this] { BoardSettingsDialog(); };
     hooks.icc = [this] { return m_manager.options().icc; };
     MainChat& chat = m_window.chat();
     TfrmChat* pane = chat.createBoardPane(board->pnlCmds);

@@ -36,6 +36,11 @@ public:
     void storeBounds();
     // The sounds dialog's "first board only" switch, for the boards opened from now on.
     void applySoundSwitches();
+    // The board properties dialog on the first board; a confirmed choice is stored and
+    // reaches every board.
+    void BoardSettingsDialog();
+    // Every other board takes the first board's look; all are drawn again.
+    void PropagateSettings();
     // Whether a game's end shows its notice; from the settings, the options and the notice.
     void setHideGameMessages(bool hide);
     TfrmMessage* notice() const { return m_notice; }
@@ -71,7 +76,5 @@ private:
     BoardManager m_manager;
     std::array<GameButtonPanel*, 3> m_gameBar{}; // playing, examining, observing
     ButtonPanel m_panel = ButtonPanel::Observing;
-    bool m_highlightLastMove = true;
-    bool m_premoves = true;
     TfrmMessage* m_notice;
 };

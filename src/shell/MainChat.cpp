@@ -3,6 +3,7 @@
 #include "chat/DesktopNotice.h"
 #include "chat/GeneralOptions.h"
 #include "chat/ui/ChatMenu.h"
+#include "chat/ui/ChatPane.h"
 #include "chat/ui/TfrmChat.h"
 #include "settings/MainSettingsRecord.h"
 #include "settings/SettingsFile.h"
@@ -294,4 +295,9 @@ void MainChat::protocolChosen(ChatComposer::Protocol protocol)
 void MainChat::sessionEnded()
 {
     m_frmChat->hide();
+}
+
+void MainChat::sessionStarting()
+{
+    m_frmChat->memOut->clear();
 }

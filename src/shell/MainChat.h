@@ -77,6 +77,9 @@ public:
     void protocolChosen(ChatComposer::Protocol protocol);
     // The connection ended: the main chat window goes out of the way.
     void sessionEnded();
+    // A new connection starts with an empty main chat window; the filtered
+    // windows keep their text, as they are the user's own record.
+    void sessionStarting();
     // At exit: the filtered windows' places and filters.
     void storeChatForms();
 

@@ -74,6 +74,7 @@ private Q_SLOTS:
     void windowsMenuListsTheShownWindows();
     void chatWindowKeepsAPlacePerView();
     void tellInTheBackgroundShowsANotification();
+    void newConnectionStartsWithAnEmptyMainChat();
 
 private:
     void loginAs(const QByteArray& handle);
@@ -519,6 +520,28 @@ void ChatE2ETest::tellInTheBackgroundShowsANotification()
     QVERIFY(QTest::qWaitForWindowActive(mainChat()));
     server().pushTo("bob", {"alice tells you: last"});
     QTRY_COMPARE_WITH_TIMEOUT(bodiesFromAlice(), (QStringList{"ping &lt;b&gt;", "last"}), Patience);
+}
+
+void ChatE2ETest::newConnectionStartsWithAnEmptyMainChat()
+{
+    loginAs("bob");
+    TfrmChat* alice =
+        mainWindow().chat().filtered().create(ChatForms::formFromChoices({"Alice", {}, "alice", {}}));
+    server().pushTo("bob", {"alice tells you: before the reconnect"});
+    QTRY_VERIFY_WITH_TIMEOUT(mainChat()->memOut->toPlainText().contains("before the reconnect"),
+                             Patience);
+    mainWindow().menus.mnuDisconnect->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!mainWindow().menus.mnuDisconnect->isEnabled(), Patience);
+
+    const qsizetype before = server().receivedLines().size();
+    m_session->connectAtStart();
+    QTRY_VERIFY_WITH_TIMEOUT(
+        server().receivedLines().mid(before).contains("tell bob" + LoggedInWindow::Marker),
+        Patience);
+    // The login's own marker tell may already be there; the old session's lines are not.
+    QVERIFY(!mainChat()->memOut->toPlainText().contains("before the reconnect"));
+    // The filtered window is the user's own record of that conversation.
+    QVERIFY(alice->memOut->toPlainText().contains("before the reconnect"));
 }
 
 QTEST_MAIN(ChatE2ETest)

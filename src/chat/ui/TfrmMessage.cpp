@@ -1,11 +1,10 @@
 #include "chat/ui/TfrmMessage.h"
+#include "widgets/ScreenCentre.h"
 
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 TfrmMessage::TfrmMessage(QWidget* parent) : QDialog(parent)
@@ -53,11 +52,7 @@ void TfrmMessage::showNotice(const QString& text, const QString& caption)
     adjustSize();
     show();
     // Placed once shown, when its size is final.
-    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
-        QRect placed = frameGeometry();
-        placed.moveCenter(screen->availableGeometry().center());
-        move(placed.topLeft());
-    }
+    ScreenCentre::place(*this);
     raise();
     btnOK->setFocus();
 }
