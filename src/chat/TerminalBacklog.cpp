@@ -9,8 +9,8 @@ void TerminalBacklog::append(Piece piece)
     if (!finished)
         return;
     ++m_pendingLines;
-    if (lineCount() > MaxLines)
-        cut(CutLines);
+    if (lineCount() > m_limits.maxLines)
+        cut(m_limits.cutLines);
 }
 
 void TerminalBacklog::cut(int lines)
@@ -47,5 +47,5 @@ TerminalBacklog::Batch TerminalBacklog::take()
 
 void TerminalBacklog::clear()
 {
-    *this = TerminalBacklog();
+    *this = TerminalBacklog(m_limits);
 }

@@ -1,20 +1,30 @@
 #pragma once
 
+#include "settings/FontSpec.h"
 #include "settings/TextKind.h"
 
 #include <QList>
 #include <QString>
 
-// The lines on their way to the terminal between two screen frames. The
-// terminal keeps at most MaxLines lines; past that its oldest CutLines go.
-// The cut is counted here as each line arrives, so a flood that brings many
-// thousand lines in one frame never builds more text than the pane will keep:
-// lines cut before they were shown are simply dropped.
+#include <optional>
+
+// The lines on their way to a text pane between two screen frames. The pane
+// keeps at most maxLines lines; past that its oldest cutLines go. The cut is
+// counted here as each line arrives, so a flood that brings many thousand
+// lines in one frame never builds more text than the pane will keep: lines
+// cut before they were shown are simply dropped.
 class TerminalBacklog
 {
 public:
+    // The terminal's limits.
     static constexpr int MaxLines = 1000;
     static constexpr int CutLines = 300;
+
+    struct Limits
+    {
+        int maxLines = MaxLines;
+        int cutLines = CutLines;
+    };
 
     struct Piece
     {
@@ -22,7 +32,11 @@ public:
         TextKind kind = TextKind::Normal;
         QString key;          // custom-font lookup key, or empty
         bool finished = true; // false: a partial line that the next piece continues
+        std::optional<FontSpec> font; // chosen by the sender; otherwise by kind and key
     };
+
+    TerminalBacklog() = default;
+    explicit TerminalBacklog(Limits limits) : m_limits(limits) {}
 
     // What the next frame does to the pane: remove its first cutShown lines
     // (counting an unfinished last line as one), then add the pieces.
@@ -47,6 +61,8 @@ public:
 
 private:
     void cut(int lines);
+
+    Limits m_limits;
 
     int m_shown = 0;          // finished lines in the pane
     bool m_shownOpen = false; // the pane ends in an unfinished line

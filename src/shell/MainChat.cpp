@@ -299,5 +299,5 @@ void MainChat::sessionEnded()
 
 void MainChat::sessionStarting()
 {
-    m_frmChat->memOut->clear();
+    m_frmChat->memOut->clearPane();
 }

@@ -156,6 +156,9 @@ void ChatE2ETest::chatLinesReachTheirWindows()
     TfrmChat* alice = filtered.create(ChatForms::formFromChoices({"Alice", {}, "alice", {}}));
     server().pushTo("bob", {line, "bob(50): end of test"});
     QTRY_VERIFY_WITH_TIMEOUT(channel->memOut->toPlainText().contains("end of test"), Patience);
+    // Every pane has taken the lines by now; each shows them at its own next frame.
+    for (TfrmChat* chat : {mainChat(), alice, boardPane})
+        chat->memOut->showPendingLines();
     const QString text = QString::fromLatin1(line);
     QCOMPARE(mainChat()->memOut->toPlainText().contains(text), inMain);
     QCOMPARE(channel->memOut->toPlainText().contains(text), inChannel50);
@@ -230,7 +233,8 @@ void ChatE2ETest::hiddenChatWindowPopsUpOnATell()
     QTRY_VERIFY_WITH_TIMEOUT(mainChat()->isVisible(), Patience);
     QCOMPARE(mainChat()->messageType(), TfrmChat::MessageType::Tell);
     QCOMPARE(mainChat()->cmbTell->currentText(), QStringLiteral("ALICE"));
-    QVERIFY(mainChat()->memOut->toPlainText().contains("alice tells you: are you there?"));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        mainChat()->memOut->toPlainText().contains("alice tells you: are you there?"), Patience);
 }
 
 void ChatE2ETest::boardsTabKeepsTheChatWindowHidden()
@@ -320,6 +324,7 @@ void ChatE2ETest::optionsFontsActAtOnceAndAfterRestart()
         mainChat()->takeLine("alice tells you: one", "ALICE", TextKind::Tell, "TELLS");
         mainChat()->takeLine("carol tells you: two", "CAROL", TextKind::Tell, "TELLS");
         mainWindow().memTerminal->showPendingLines();
+        mainChat()->memOut->showPendingLines();
     };
     const auto checkColours = [&] {
         for (const QTextEdit* pane : {static_cast<const QTextEdit*>(mainWindow().memTerminal),

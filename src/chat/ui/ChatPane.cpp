@@ -1,78 +1,44 @@
 #include "chat/ui/ChatPane.h"
 
-#include <QApplication>
-#include <QScrollBar>
-#include <QTextBlock>
+#include <QTextCursor>
 
-ChatPane::ChatPane(QWidget* parent) : TerminalPane(parent)
+namespace {
+
+// The pane is cut once it holds more than MaxLines lines, down to the lines
+// from KeptFromLine on, before the next line goes in.
+constexpr TerminalBacklog::Limits ChatLimits{ChatPane::MaxLines + 1, ChatPane::KeptFromLine};
+
+} // namespace
+
+ChatPane::ChatPane(QWidget* parent) : BatchedPane(ChatLimits, parent)
 {
     setObjectName(QStringLiteral("memOut"));
     setLinkCharacters(TerminalText::LinkCharacters::Chat);
     setLeftClickPicks(false);
-    QTextCursor(document()).setBlockFormat(paragraphFormat());
 }
 
-int ChatPane::lineCount() const
+void ChatPane::appendLine(const QString& text, const FontSpec& font, const FontSpec& linkFont)
 {
-    const int blocks = document()->blockCount();
-    return document()->lastBlock().length() <= 1 ? blocks - 1 : blocks;
+    m_linkFont = linkFont;
+    queue({text, TextKind::Normal, QString(), true, font});
 }
 
-void ChatPane::cutOldLines()
+void ChatPane::appendEcho(const QString& text, const FontSpec& font)
 {
-    if (lineCount() <= MaxLines)
-        return;
-    if (m_focusTarget && hasFocus() && QApplication::activeWindow())
-        m_focusTarget->setFocus();
-    QTextCursor cut(document());
-    cut.setPosition(document()->findBlockByNumber(KeptFromLine).position(),
-                    QTextCursor::KeepAnchor);
-    cut.removeSelectedText();
+    queue({text, TextKind::Commands, QString(), true, font});
+    setTextCursor(QTextCursor(document())); // the selection gives way to the echo
+    showPendingLines();
 }
 
-void ChatPane::appendLine(const QString& rawText, const QTextCharFormat& format,
-                          const QTextCharFormat& linkFormat)
-{
-    cutOldLines();
-    QString text = rawText;
-    text.remove(u'\r');
-    text.replace(u'\n', u' ');
-
-    const QTextCursor user = textCursor();
-    const bool keepView = user.hasSelection();
-    const int scroll = verticalScrollBar()->value();
-
-    QTextCursor end(document());
-    end.movePosition(QTextCursor::End);
-    end.beginEditBlock();
-    const std::optional<TerminalText::Span> link =
-        TerminalText::FindLink(text, TerminalText::LinkCharacters::Chat);
-    if (link) {
-        end.insertText(text.left(link->first), format);
-        end.insertText(text.mid(link->first, link->last - link->first + 1), linkFormat);
-        end.insertText(text.mid(link->last + 1), format);
-    } else {
-        end.insertText(text, format);
-    }
-    end.insertBlock(paragraphFormat(), format);
-    end.endEditBlock();
-
-    if (keepView) {
-        verticalScrollBar()->setValue(scroll);
-    } else {
-        setTextCursor(end);
-        verticalScrollBar()->setValue(verticalScrollBar()->maximum());
-    }
-}
-
-void ChatPane::appendEcho(const QString& text, const QTextCharFormat& format)
+void ChatPane::followNewest()
 {
     QTextCursor end(document());
     end.movePosition(QTextCursor::End);
-    end.beginEditBlock();
-    end.insertText(text, format);
-    end.insertBlock(paragraphFormat(), format);
-    end.endEditBlock();
     setTextCursor(end);
-    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+    scrollToEnd();
+}
+
+FontSpec ChatPane::lineFont(const TerminalBacklog::Piece& piece) const
+{
+    return piece.font.value_or(FontSpec());
 }

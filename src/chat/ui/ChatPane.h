@@ -1,11 +1,12 @@
 #pragma once
 
-#include "chat/ui/TerminalPane.h"
+#include "chat/ui/BatchedPane.h"
 
 // The output pane of a chat window, memOut: lines in their speaker's font with
 // the link marked, the oldest cut away in one piece when the pane grows long.
 // Unlike the terminal it knows no scroll lock: only a selection keeps the view.
-class ChatPane : public TerminalPane
+// Lines go in at the pace of the screen, as the terminal's do.
+class ChatPane : public BatchedPane
 {
     Q_OBJECT
 
@@ -15,18 +16,15 @@ public:
 
     explicit ChatPane(QWidget* parent = nullptr);
 
-    // Where the focus goes when the cut takes it from the pane.
-    void setFocusTarget(QWidget* target) { m_focusTarget = target; }
+    void appendLine(const QString& text, const FontSpec& font, const FontSpec& linkFont);
+    // Shown at once, caret to the end, selection gone: the echo of a sent message.
+    void appendEcho(const QString& text, const FontSpec& font);
 
-    void appendLine(const QString& text, const QTextCharFormat& format,
-                    const QTextCharFormat& linkFormat);
-    // Caret to the end, selection shown again: the echo of a sent message.
-    void appendEcho(const QString& text, const QTextCharFormat& format);
-
-    int lineCount() const;
+protected:
+    void followNewest() override;
+    FontSpec lineFont(const TerminalBacklog::Piece& piece) const override;
+    FontSpec linkFont() const override { return m_linkFont; }
 
 private:
-    void cutOldLines();
-
-    QWidget* m_focusTarget = nullptr;
+    FontSpec m_linkFont; // the newest line's
 };

@@ -18,6 +18,7 @@ public:
     void setBaseFont(const QFont& font, const QColor& color);
     // The chat panes end links at "-".
     void setLinkCharacters(TerminalText::LinkCharacters rules) { m_linkRules = rules; }
+    TerminalText::LinkCharacters linkCharacters() const { return m_linkRules; }
     // The terminal picks the word under a left click that opens no link; a
     // chat pane leaves picking to the other buttons.
     void setLeftClickPicks(bool picks) { m_leftClickPicks = picks; }

@@ -2,59 +2,11 @@
 
 #include "chat/KindFonts.h"
 #include "chat/ScrollLock.h"
-#include "chat/TerminalText.h"
-#include "chat/ui/FontSpecConversion.h"
-#include "chat/ui/TerminalScrollBar.h"
-
-#include <QAbstractTextDocumentLayout>
-#include <QApplication>
-#include <QScreen>
-#include <QScrollBar>
-#include <QTextBlock>
-#include <QTextLayout>
-
-namespace {
-
-// Each update costs a scroll, a repaint and a layout pass however few lines it
-// brings, and a server sends a line or two per chunk: gathering a few frames'
-// lines (about 50 ms) costs a fraction of that, and is still quicker than a
-// reader can follow.
-constexpr int FramesPerUpdate = 3;
-
-// Distinct fonts a session shows are few; past this the cache starts afresh.
-constexpr qsizetype MaxCachedFormats = 64;
-
-} // namespace
 
 TerminalView::TerminalView(const KindFonts& fonts, const ScrollLock& scrollLock, QWidget* parent)
-    : TerminalPane(parent), m_fonts(fonts), m_scrollLock(scrollLock)
+    : BatchedPane({}, parent), m_fonts(fonts), m_scrollLock(scrollLock)
 {
     setObjectName(QStringLiteral("memTerminal"));
-    setVerticalScrollBar(new TerminalScrollBar(this));
-    m_frame.setSingleShot(true);
-    connect(&m_frame, &QTimer::timeout, this, &TerminalView::showPendingLines);
-    clearTerminal();
-}
-
-void TerminalView::clearTerminal()
-{
-    m_frame.stop();
-    m_backlog.clear();
-    clear();
-    QTextCursor cursor(document());
-    cursor.setBlockFormat(paragraphFormat());
-}
-
-int TerminalView::lineCount() const
-{
-    const int blocks = document()->blockCount();
-    return document()->lastBlock().length() <= 1 ? blocks - 1 : blocks;
-}
-
-void TerminalView::giveUpFocus()
-{
-    if (m_focusTarget && hasFocus() && QApplication::activeWindow())
-        m_focusTarget->setFocus();
 }
 
 void TerminalView::terminalUpkeep()
@@ -69,147 +21,28 @@ void TerminalView::appendToTerminal(const QByteArray& text, TextKind kind, const
     QByteArray line = text;
     while (line.endsWith('\n') || line.endsWith('\r'))
         line.chop(1);
-    queue({QString::fromLatin1(line), kind, QString::fromLatin1(key), finished});
+    queue({QString::fromLatin1(line), kind, QString::fromLatin1(key), finished, std::nullopt});
 }
 
 void TerminalView::appendLine(const QString& line, TextKind kind)
 {
     // The user's own echo shows at once, after whatever server text waits.
-    queue({line, kind, QString(), true});
+    queue({line, kind, QString(), true, std::nullopt});
     showPendingLines();
-}
-
-void TerminalView::queue(TerminalBacklog::Piece piece)
-{
-    m_backlog.append(std::move(piece));
-    if (m_frame.isActive())
-        return;
-    const qreal refreshRate = screen() ? screen()->refreshRate() : 0;
-    const int frame = refreshRate >= 1 ? qRound(1000 / refreshRate) : 16;
-    m_frame.start(FramesPerUpdate * frame);
 }
 
 bool TerminalView::keepsView() const
 {
-    return m_scrollLock.isOn() || textCursor().hasSelection();
+    return m_scrollLock.isOn() || BatchedPane::keepsView();
 }
 
-void TerminalView::scrollToEnd()
+FontSpec TerminalView::lineFont(const TerminalBacklog::Piece& piece) const
 {
-    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
-}
-
-void TerminalView::showPendingLines()
-{
-    m_frame.stop();
-    if (m_backlog.isEmpty())
-        return;
-    const TerminalBacklog::Batch batch = m_backlog.take();
-
-    QTextCursor user = textCursor();
-    const int selectionStart = user.selectionStart();
-    const int selectionEnd = user.selectionEnd();
-    const bool keepView = keepsView();
-    int scroll = verticalScrollBar()->value();
-    if (keepView)
-        giveUpFocus();
-
-    int removed = 0;
-    if (batch.cutShown > 0) {
-        // A kept view goes on showing the same text, which moves up by the height cut.
-        const QTextBlock firstKept = document()->findBlockByNumber(batch.cutShown);
-        if (firstKept.isValid()) {
-            const QAbstractTextDocumentLayout* layout = document()->documentLayout();
-            scroll -= qRound(layout->blockBoundingRect(firstKept).top() -
-                             layout->blockBoundingRect(document()->firstBlock()).top());
-        }
-        removed = cutFirstLines(batch.cutShown);
-    }
-
-    QTextCursor end(document());
-    end.movePosition(QTextCursor::End);
-    const int firstChanged = end.blockNumber();
-    // One edit block: the new lines are laid out once, together.
-    end.beginEditBlock();
-    for (const TerminalBacklog::Piece& piece : batch.pieces)
-        insert(piece, end);
-    keepShapedGlyphs(document()->findBlockByNumber(firstChanged));
-    end.endEditBlock();
-
-    if (keepView) {
-        if (selectionEnd > selectionStart) {
-            // The selection keeps its text, as far as that text is left.
-            user.setPosition(qMax(0, selectionStart - removed));
-            user.setPosition(qMax(0, selectionEnd - removed), QTextCursor::KeepAnchor);
-            setTextCursor(user);
-        }
-        verticalScrollBar()->setValue(qMax(0, scroll));
-    } else {
-        scrollToEnd();
-    }
-}
-
-void TerminalView::keepShapedGlyphs(QTextBlock block)
-{
-    // Without its glyphs a line is shaped again at every paint; the pane keeps
-    // at most a thousand lines, so keeping them costs little memory.
-    for (; block.isValid(); block = block.next())
-        block.layout()->setCacheEnabled(true);
-}
-
-int TerminalView::cutFirstLines(int lines)
-{
-    QTextCursor cut(document());
-    const QTextBlock firstKept = document()->findBlockByNumber(lines);
-    if (firstKept.isValid())
-        cut.setPosition(firstKept.position(), QTextCursor::KeepAnchor);
-    else
-        cut.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-    const int removed = cut.selectionEnd();
-    cut.removeSelectedText();
-    return removed;
-}
-
-void TerminalView::insert(const TerminalBacklog::Piece& piece, QTextCursor& end)
-{
-    QString text = piece.text;
-    text.remove(u'\r');
-    text.replace(u'\n', u' ');
     // A partial line before login gets its kind's font only.
-    const QTextCharFormat& format =
-        charFormat(piece.finished ? m_fonts.lineFont(piece.kind, piece.key) : m_fonts[piece.kind]);
-    const std::optional<TerminalText::Span> link =
-        piece.finished ? TerminalText::FindLink(text) : std::nullopt;
-    if (link) {
-        end.insertText(text.left(link->first), format);
-        end.insertText(text.mid(link->first, link->last - link->first + 1),
-                       charFormat(m_fonts[TextKind::Links]));
-        end.insertText(text.mid(link->last + 1), format);
-    } else {
-        end.insertText(text, format);
-    }
-    if (piece.finished)
-        end.insertBlock(paragraphFormat(), format);
+    return piece.finished ? m_fonts.lineFont(piece.kind, piece.key) : m_fonts[piece.kind];
 }
 
-const QTextCharFormat& TerminalView::charFormat(const FontSpec& font)
+FontSpec TerminalView::linkFont() const
 {
-    for (const auto& [spec, format] : std::as_const(m_formats)) {
-        if (spec == font)
-            return format;
-    }
-    if (m_formats.size() >= MaxCachedFormats)
-        m_formats.clear();
-    m_formats.append({font, FontSpecConversion::toCharFormat(font)});
-    return m_formats.last().second;
-}
-
-void TerminalView::resizeEvent(QResizeEvent* event)
-{
-    // A pane that followed the newest line still shows it at its new size:
-    // the text wraps anew and the scroll range changes under it.
-    const bool follow = !keepsView();
-    TerminalPane::resizeEvent(event);
-    if (follow)
-        scrollToEnd();
+    return m_fonts[TextKind::Links];
 }

@@ -128,6 +128,7 @@ void TfrmChat::wireControls()
             [this](TerminalPane*, const QPoint& at) { showMenuAt(at); });
     connect(memOut, &TerminalPane::mouseReleased, memIn, [this] { memIn->setFocus(); });
     connect(memOut, &TerminalPane::mouseMoved, this, &TfrmChat::followMouse);
+    connect(memOut, &BatchedPane::linesShown, this, &TfrmChat::renewCaption);
 
     connect(mnuChat->mnuCopy, &QAction::triggered, this, [this] { copyFromPane(false); });
     connect(mnuChat->mnuCopyPaste, &QAction::triggered, this, [this] { copyFromPane(true); });
@@ -262,7 +263,7 @@ void TfrmChat::send()
             m_commandSink(command);
     }
     if (m_echo)
-        memOut->appendEcho(text, FontSpecConversion::toCharFormat(m_fonts[TextKind::Commands]));
+        memOut->appendEcho(text, m_fonts[TextKind::Commands]);
     const QString recipientText = cmbTell->currentText().toUpper();
     const bool keepsText = ChatComposer::takesRecipients(type) &&
                            ChatComposer::recipients(recipientText).isEmpty() && !text.isEmpty();
@@ -297,9 +298,8 @@ void TfrmChat::takeLine(const QByteArray& line, const QByteArray& speaker, TextK
     if (!outcome.taken)
         return;
     memOut->appendLine(QString::fromLatin1(line),
-                       FontSpecConversion::toCharFormat(
-                           m_fonts.ChooseLineFont(outcome.handle, outcome.channel, kind)),
-                       FontSpecConversion::toCharFormat(m_fonts[TextKind::Links]));
+                       m_fonts.ChooseLineFont(outcome.handle, outcome.channel, kind),
+                       m_fonts[TextKind::Links]);
     if (!outcome.handle.isEmpty() && cmbTell->findText(outcome.handle) < 0) {
         const QString typed = cmbTell->currentText();
         cmbTell->clear();
@@ -316,10 +316,9 @@ void TfrmChat::takeLine(const QByteArray& line, const QByteArray& speaker, TextK
     case ChatWindowRouting::PopUp::None:
         break;
     }
-    if (!window()->isVisible() || !window()->isActiveWindow()) {
+    // The caption follows when the pane shows the line.
+    if (!window()->isVisible() || !window()->isActiveWindow())
         ++m_unread;
-        renewCaption();
-    }
 }
 
 void TfrmChat::setBaseCaption(const QString& caption)
@@ -330,8 +329,12 @@ void TfrmChat::setBaseCaption(const QString& caption)
 
 void TfrmChat::renewCaption()
 {
-    setWindowTitle(m_unread > 0 ? QStringLiteral("(%1) %2").arg(m_unread).arg(m_baseCaption)
-                                : m_baseCaption);
+    const QString caption = m_unread > 0
+                                ? QStringLiteral("(%1) %2").arg(m_unread).arg(m_baseCaption)
+                                : m_baseCaption;
+    // A new title goes to the window manager and repaints the frame.
+    if (caption != windowTitle())
+        setWindowTitle(caption);
 }
 
 void TfrmChat::showMenuAt(const QPoint& globalPos)

@@ -16,6 +16,8 @@
 #include <QImage>
 #include <QMenu>
 #include <QPainter>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QStyleOptionMenuItem>
 #include <QUrl>
 #include "chat/ui/ChatInputBox.h"
@@ -26,6 +28,28 @@
 #include <QToolButton>
 
 using MessageType = TfrmChat::MessageType;
+
+namespace {
+
+// Lines reach the pane at the next screen frame; a loaded machine may be slow.
+constexpr int Patience = 20000;
+
+// Counts the window's caption changes.
+class CaptionCounter : public QObject
+{
+public:
+    int changes = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowTitleChange)
+            ++changes;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
 
 class TfrmChatTest : public QObject
 {
@@ -43,6 +67,9 @@ private Q_SLOTS:
     void boardsViewKeepsTheWindowHidden();
     void unreadLinesShowInTheCaption();
     void paneKeepsAtMostAThousandLines();
+    void burstOfLinesShowsInOneUpdate_data();
+    void burstOfLinesShowsInOneUpdate();
+    void paneFollowsTheNewestLineUnlessTextIsSelected();
     void inputBoxGrowsWithItsText_data();
     void inputBoxGrowsWithItsText();
     void pastedLineBreaksBecomeSpaces();
@@ -162,7 +189,8 @@ void TfrmChatTest::hiddenWindowPopsUpOnATell()
     QVERIFY(m_chat->isVisible());
     QCOMPARE(m_chat->messageType(), MessageType::Tell);
     QCOMPARE(m_chat->cmbTell->currentText(), QStringLiteral("ALICE"));
-    QVERIFY(m_chat->memOut->toPlainText().contains("alice tells you: are you there?"));
+    QTRY_VERIFY_WITH_TIMEOUT(m_chat->memOut->toPlainText().contains("alice tells you: are you there?"),
+                             Patience);
 }
 
 void TfrmChatTest::boardsViewKeepsTheWindowHidden()
@@ -171,14 +199,15 @@ void TfrmChatTest::boardsViewKeepsTheWindowHidden()
     m_chat->setBoardsViewShown(true);
     m_chat->takeLine("alice tells you: hi", "ALICE", TextKind::Tell, "TELLS");
     QVERIFY(m_chat->isHidden());
-    QVERIFY(m_chat->memOut->toPlainText().contains("alice tells you: hi"));
+    QTRY_VERIFY_WITH_TIMEOUT(m_chat->memOut->toPlainText().contains("alice tells you: hi"),
+                             Patience);
 }
 
 void TfrmChatTest::unreadLinesShowInTheCaption()
 {
     m_chat->takeLine("alice says: one", "ALICE", TextKind::Tell, "SAYS");
     m_chat->takeLine("alice says: two", "ALICE", TextKind::Tell, "SAYS");
-    QCOMPARE(m_chat->windowTitle(), QStringLiteral("(2) Chat"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_chat->windowTitle(), QStringLiteral("(2) Chat"), Patience);
     m_chat->show();
     m_chat->activateWindow();
     QTRY_COMPARE(m_chat->windowTitle(), QStringLiteral("Chat"));
@@ -189,10 +218,72 @@ void TfrmChatTest::paneKeepsAtMostAThousandLines()
     for (int i = 0; i < 1001; ++i)
         m_chat->takeLine(QByteArray("bob says: ") + QByteArray::number(i), "BOB", TextKind::Tell,
                          "SAYS");
+    m_chat->memOut->showPendingLines();
     QCOMPARE(m_chat->memOut->lineCount(), 1001);
     m_chat->takeLine("bob says: last", "BOB", TextKind::Tell, "SAYS");
+    m_chat->memOut->showPendingLines();
     QCOMPARE(m_chat->memOut->lineCount(), 1002 - ChatPane::KeptFromLine);
     QVERIFY(m_chat->memOut->toPlainText().startsWith("bob says: 400"));
+}
+
+void TfrmChatTest::burstOfLinesShowsInOneUpdate_data()
+{
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<QString>("caption");
+
+    QTest::newRow("a few lines") << 5 << "(5) Chat";
+    QTest::newRow("a flood past the cut") << 2500 << "(2500) Chat";
+}
+
+void TfrmChatTest::burstOfLinesShowsInOneUpdate()
+{
+    QFETCH(int, lines);
+    QFETCH(QString, caption);
+
+    CaptionCounter counter;
+    m_chat->installEventFilter(&counter);
+    QSignalSpy updates(m_chat->memOut, &BatchedPane::linesShown);
+    for (int i = 0; i < lines; ++i)
+        m_chat->takeLine(QByteArray("bob says: ") + QByteArray::number(i), "BOB", TextKind::Tell,
+                         "SAYS");
+    QCOMPARE(m_chat->windowTitle(), QStringLiteral("Chat"));
+    QVERIFY(m_chat->memOut->toPlainText().isEmpty());
+
+    QVERIFY(updates.wait(Patience));
+    QCOMPARE(updates.count(), 1);
+    QCOMPARE(counter.changes, 1);
+    QCOMPARE(m_chat->windowTitle(), caption);
+    // The flood is cut as the chat pane cuts, and its newest line is kept.
+    int expected = 0;
+    for (int i = 0; i < lines; ++i)
+        expected = expected > ChatPane::MaxLines ? expected - ChatPane::KeptFromLine + 1 : expected + 1;
+    QCOMPARE(m_chat->memOut->lineCount(), expected);
+    QVERIFY(m_chat->memOut->toPlainText().endsWith(
+        QStringLiteral("bob says: %1\n").arg(lines - 1)));
+    m_chat->removeEventFilter(&counter);
+}
+
+void TfrmChatTest::paneFollowsTheNewestLineUnlessTextIsSelected()
+{
+    showChat();
+    m_chat->show();
+    for (int i = 0; i < 100; ++i)
+        m_chat->takeLine(QByteArray("bob says: ") + QByteArray::number(i), "BOB", TextKind::Tell,
+                         "SAYS");
+    m_chat->memOut->showPendingLines();
+    QScrollBar* bar = m_chat->memOut->verticalScrollBar();
+    QVERIFY(bar->maximum() > 0);
+    QCOMPARE(bar->value(), bar->maximum());
+
+    QTextCursor selection(m_chat->memOut->document());
+    selection.setPosition(2);
+    selection.setPosition(5, QTextCursor::KeepAnchor);
+    m_chat->memOut->setTextCursor(selection);
+    bar->setValue(0);
+    m_chat->takeLine("bob says: more", "BOB", TextKind::Tell, "SAYS");
+    m_chat->memOut->showPendingLines();
+    QCOMPARE(bar->value(), 0);
+    QCOMPARE(m_chat->memOut->textCursor().selectedText(), QStringLiteral("b s"));
 }
 
 void TfrmChatTest::showChat()
@@ -331,6 +422,7 @@ void TfrmChatTest::leftClickInThePaneOnlyOpensLinks()
     QStringList picked;
     m_chat->setPickSink([&picked](const QString& word) { picked.append(word); });
     m_chat->takeLine(line, "ALICE", TextKind::Tell, "TELLS");
+    m_chat->memOut->showPendingLines();
     m_opened.clear();
     for (const char* scheme : {"http", "mailto"})
         QDesktopServices::setUrlHandler(scheme, this, "openUrl");
@@ -350,6 +442,7 @@ void TfrmChatTest::rightClickPicksTheWordAndOpensTheMenu()
     QStringList picked;
     m_chat->setPickSink([&picked](const QString& word) { picked.append(word); });
     m_chat->takeLine("alice tells you: hi there", "ALICE", TextKind::Tell, "TELLS");
+    m_chat->memOut->showPendingLines();
     QTest::mouseClick(m_chat->memOut->viewport(), Qt::RightButton, {}, panePoint(2));
     QCOMPARE(picked, QStringList{"alice"});
     QCOMPARE(m_chat->pickedWord(), QStringLiteral("alice"));

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "settings/FontSpec.h"
+#include "chat/TerminalBacklog.h"
+#include "chat/ui/TerminalPane.h"
+
+#include <QTextCharFormat>
+#include <QTimer>
+
+class QTextBlock;
+
+// A server text pane that shows what arrives at the pace of the screen: the
+// terminal and the chat panes. Arriving lines wait in a backlog and go into the
+// document together every few screen frames, so a burst costs one layout of
+// the new lines and one repaint of what moved, not one per line; the scroll
+// bar repaints only when its handle moves, and nothing runs while no line waits.
+class BatchedPane : public TerminalPane
+{
+    Q_OBJECT
+
+public:
+    explicit BatchedPane(TerminalBacklog::Limits limits, QWidget* parent = nullptr);
+
+    // Where the input focus goes when the pane must give it up.
+    void setFocusTarget(QWidget* target) { m_focusTarget = target; }
+
+    // Empties the pane, with the lines still waiting for the next update.
+    void clearPane();
+
+    // Puts the waiting lines into the document now instead of at the next update.
+    void showPendingLines();
+
+    // Finished lines in the document (the empty paragraph after the last line
+    // break is none); lines waiting for the next update are not counted yet.
+    int lineCount() const;
+
+Q_SIGNALS:
+    // Waiting lines went into the document.
+    void linesShown();
+
+protected:
+    void queue(TerminalBacklog::Piece piece);
+    // A selection always keeps the user's view; a pane may know more reasons.
+    virtual bool keepsView() const;
+    // After an update that keeps no view: the newest line comes into sight.
+    virtual void followNewest();
+    virtual FontSpec lineFont(const TerminalBacklog::Piece& piece) const = 0;
+    virtual FontSpec linkFont() const = 0;
+    void scrollToEnd();
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    int cutFirstLines(int lines);
+    static void keepShapedGlyphs(QTextBlock block);
+    void insert(const TerminalBacklog::Piece& piece, QTextCursor& end);
+    const QTextCharFormat& charFormat(const FontSpec& font);
+    void giveUpFocus();
+
+    QWidget* m_focusTarget = nullptr;
+    TerminalBacklog m_backlog;
+    QTimer m_frame; // the next update; runs only while lines wait
+    // Formats made from the fonts lines were shown in, so that a line does not
+    // build its QFont again.
+    QList<std::pair<FontSpec, QTextCharFormat>> m_formats;
+};
