@@ -157,7 +157,9 @@ void BatchedPane::insert(const TerminalBacklog::Piece& piece, QTextCursor& end)
     QString text = piece.text;
     text.remove(u'\r');
     text.replace(u'\n', u' ');
-    const QTextCharFormat& format = charFormat(lineFont(piece));
+    // A copy (shared, cheap): looking up the link's format may grow the cache
+    // and move the formats it holds.
+    const QTextCharFormat format = charFormat(lineFont(piece));
     const std::optional<TerminalText::Span> link =
         piece.finished ? TerminalText::FindLink(text, linkCharacters()) : std::nullopt;
     if (link) {
