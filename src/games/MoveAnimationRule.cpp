@@ -24,3 +24,8 @@ std::optional<MoveAnimationRule::SquarePair> MoveAnimationRule::squaresToSlide(
         return std::nullopt;
     return SquarePair(*from, *to);
 }
+
+bool MoveAnimationRule::atHumanPace(qint64 sincePreviousPosition)
+{
+    return sincePreviousPosition < 0 || sincePreviousPosition >= HumanPaceMilliseconds;
+}

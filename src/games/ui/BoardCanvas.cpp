@@ -137,21 +137,12 @@ QRect BoardCanvas::eraseSquarePiece(PieceCode code, int column, int row)
     return erasePiece(code, m_layout.centre(column, row));
 }
 
-// The area around a moving piece that is restored before it is drawn again: wide enough
-// for the piece at any size it reaches.
-QRect BoardCanvas::restoreArea(QPoint anchor) const
-{
-    const int s = std::max(SharedPieceState::instance().pictureSize(),
-                           m_layout.colWidth(anchor.y()));
-    return QRect(QPoint(anchor.x() - 2 * s, anchor.y() - 3 * s),
-                 QPoint(anchor.x() + 2 * s, anchor.y() + 2 * s));
-}
-
 QRect BoardCanvas::moveOnDragLayer(PieceCode code, QPoint from, QPoint to, bool firstDraw)
 {
     QRect changed;
     if (!firstDraw) {
-        const QRect area = restoreArea(from).intersected(m_dragLayer.rect());
+        // A piece covers exactly its rectangle at its anchor, so that is all to restore.
+        const QRect area = pieceRect(from).intersected(m_dragLayer.rect());
         QPainter painter(&m_dragLayer);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(area.topLeft(), m_working, area);

@@ -107,7 +107,7 @@ TfrmBoard::TfrmBoard(SoundSink& sounds, QWidget* parent) : QWidget(parent), m_so
 
     buildMenu();
     m_renderTimer.setSingleShot(true);
-    m_renderTimer.setInterval(FrameMilliseconds);
+    m_renderTimer.setInterval(TChessBoard::FrameMilliseconds);
     connect(&m_renderTimer, &QTimer::timeout, this, &TfrmBoard::render);
     connect(&m_clock, &RunningClock::ticked, this,
             [this](const QString& text) { clockLabel()->setText(text); });

@@ -31,8 +31,6 @@ class TfrmBoard : public QWidget, public ManagedBoard
     Q_OBJECT
 
 public:
-    static constexpr int FrameMilliseconds = 16;
-
     explicit TfrmBoard(SoundSink& sounds, QWidget* parent = nullptr);
     ~TfrmBoard() override;
 
