@@ -1,6 +1,7 @@
 #include "games/ui/TChessBoard.h"
 
 #include "games/BoardOrientation.h"
+#include "games/FramePace.h"
 #include "games/MoveAnimationRule.h"
 #include "games/PieceSetCatalog.h"
 #include "games/ui/SharedPieceState.h"
@@ -8,6 +9,7 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPolygonF>
 #include <cmath>
 
 namespace {
@@ -30,7 +32,7 @@ TChessBoard::TChessBoard(QWidget* parent) : QWidget(parent), m_current(startingP
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     SharedPieceState::instance().controlCreated();
-    m_frameTimer.setInterval(FrameMilliseconds);
+    m_frameTimer.setSingleShot(true);
     m_frameTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_frameTimer, &QTimer::timeout, this, &TChessBoard::slideFrame);
 }
@@ -226,26 +228,47 @@ void TChessBoard::paintEvent(QPaintEvent* event)
     if (m_highlight[0].x() < 0 && m_highlight[1].x() < 0)
         return;
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(255, 200, 0, 220), 3));
-    const BoardLayout& layout = m_canvas.layout();
+    painter.setPen(QPen(QColor(255, 200, 0, 220), HighlightPen));
     for (const QPoint& square : m_highlight) {
-        if (square.x() < 0)
-            continue;
-        const QPointF corners[4] = {
-            QPointF(layout.corner(square.x(), square.y())) / ratio,
-            QPointF(layout.corner(square.x() + 1, square.y())) / ratio,
-            QPointF(layout.corner(square.x() + 1, square.y() + 1)) / ratio,
-            QPointF(layout.corner(square.x(), square.y() + 1)) / ratio};
-        painter.drawPolygon(corners, 4);
+        // Stroking soft edges is dear: an outline outside the updated area is skipped.
+        if (square.x() >= 0 && highlightArea(square).intersects(logical))
+            painter.drawPolygon(highlightOutline(square));
     }
+}
+
+QPolygonF TChessBoard::highlightOutline(QPoint square) const
+{
+    const BoardLayout& layout = m_canvas.layout();
+    const qreal ratio = pixelRatio();
+    return QPolygonF({QPointF(layout.corner(square.x(), square.y())) / ratio,
+                      QPointF(layout.corner(square.x() + 1, square.y())) / ratio,
+                      QPointF(layout.corner(square.x() + 1, square.y() + 1)) / ratio,
+                      QPointF(layout.corner(square.x(), square.y() + 1)) / ratio});
+}
+
+QRect TChessBoard::highlightArea(QPoint square) const
+{
+    return highlightOutline(square).boundingRect().toAlignedRect().adjusted(
+        -HighlightPen, -HighlightPen, HighlightPen, HighlightPen);
 }
 
 void TChessBoard::setHighlight(QPoint from, QPoint to)
 {
     if (m_highlight[0] == from && m_highlight[1] == to)
         return;
+    if (!m_canvas.isReady() || m_layoutStale) {
+        m_highlight = {from, to};
+        return; // the next paint draws everything
+    }
+    for (const QPoint& square : m_highlight) {
+        if (square.x() >= 0)
+            update(highlightArea(square));
+    }
     m_highlight = {from, to};
-    update();
+    for (const QPoint& square : m_highlight) {
+        if (square.x() >= 0)
+            update(highlightArea(square));
+    }
 }
 
 void TChessBoard::updateDevice(const QRect& deviceRect)
@@ -482,22 +505,22 @@ void TChessBoard::AnimateMove(QPoint from, QPoint to, PieceCode piece)
     UpdateChangedColumns();
     updateDevice(showLifted(piece, from, start));
     m_slideClock.start();
-    m_frameTimer.start();
+    m_frameTimer.start(FramePace::untilNextFrame());
 }
 
 void TChessBoard::slideFrame()
 {
-    if (!m_slide) {
-        m_frameTimer.stop();
+    if (!m_slide)
         return;
-    }
     const QPoint point = m_slide->pointAt(m_slideClock.elapsed());
     if (m_slide->finished()) {
         endSlide();
         UpdateChangedColumns();
-    } else if (point != m_drag.point) {
-        moveLiftedPiece(point);
+        return;
     }
+    if (point != m_drag.point)
+        moveLiftedPiece(point);
+    m_frameTimer.start(FramePace::untilNextFrame());
 }
 
 // Stops a slide where it is; the caller's UpdateChangedColumns puts the piece on its square.

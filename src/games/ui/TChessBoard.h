@@ -7,6 +7,7 @@
 #include "games/ui/BoardCanvas.h"
 
 #include <QElapsedTimer>
+#include <QPolygonF>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -23,7 +24,6 @@ class TChessBoard : public QWidget
 
 public:
     using Position = std::array<PieceCode, 64>; // display orientation, row 0 at the top
-    static constexpr int FrameMilliseconds = 16;
 
     explicit TChessBoard(QWidget* parent = nullptr);
     ~TChessBoard() override;
@@ -124,6 +124,8 @@ private:
     void lay();
     void redrawColumn(int column, QRect& changed);
     PieceCode pieceToDraw(int index) const;
+    QPolygonF highlightOutline(QPoint square) const; // client pixels
+    QRect highlightArea(QPoint square) const;
     void liftPiece(QPoint square, QPoint devicePoint, bool eraseFromWorking);
     QRect showLifted(PieceCode piece, QPoint square, QPoint devicePoint);
     void moveLiftedPiece(QPoint devicePoint);
@@ -133,6 +135,7 @@ private:
     void endSlide();
     void updateDevice(const QRect& deviceRect);
     static Position turned(const Position& position);
+    static constexpr int HighlightPen = 3;
 
     bool m_coordinates = false;
     bool m_reversed = false;

@@ -2,6 +2,7 @@
 
 #include "games/BoardTexts.h"
 #include "games/ClockText.h"
+#include "games/FramePace.h"
 #include "games/LastMoveSquares.h"
 #include "games/ui/GameButtonPanel.h"
 #include "games/ui/StrengthBarsView.h"
@@ -107,7 +108,7 @@ TfrmBoard::TfrmBoard(SoundSink& sounds, QWidget* parent) : QWidget(parent), m_so
 
     buildMenu();
     m_renderTimer.setSingleShot(true);
-    m_renderTimer.setInterval(TChessBoard::FrameMilliseconds);
+    m_renderTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_renderTimer, &QTimer::timeout, this, &TfrmBoard::render);
     connect(&m_clock, &RunningClock::ticked, this,
             [this](const QString& text) { clockLabel()->setText(text); });
@@ -203,6 +204,8 @@ void TfrmBoard::buildMovePanel()
     palette.setColor(QPalette::Base, QColor(192, 192, 192));
     lstMoves->setPalette(palette);
     lstMoves->setFocusPolicy(Qt::NoFocus);
+    // One line per entry: the list is laid out without asking every entry its size.
+    lstMoves->setUniformItemSizes(true);
     panBars = new StrengthBarsView(panMoves);
     column->addWidget(lstMoves, 1);
     column->addWidget(panBars);
@@ -299,8 +302,14 @@ void TfrmBoard::apply(const BoardGame::Shown& shown)
         m_sounds.playSound(shown.sound);
     if (!shown.premoveToSend.isEmpty())
         send(QString::fromLatin1(shown.premoveToSend));
-    if ((shown.listChanged || shown.displayed) && !m_renderTimer.isActive())
-        m_renderTimer.start();
+    if (shown.listChanged || shown.displayed)
+        scheduleRender();
+}
+
+void TfrmBoard::scheduleRender()
+{
+    if (!m_renderTimer.isActive())
+        m_renderTimer.start(FramePace::untilNextFrame());
 }
 
 void TfrmBoard::renderNow()
@@ -406,15 +415,18 @@ void TfrmBoard::syncMoveList()
     const MoveList& moves = m_game.moveList();
     const int size = moves.size();
     const QSignalBlocker blocker(lstMoves);
+    const int shown = lstMoves->count();
     while (lstMoves->count() > size)
         delete lstMoves->takeItem(lstMoves->count() - 1);
     // Only the last entry can differ: a cut list always ends with the one new entry.
-    if (size > 0 && lstMoves->count() == size)
+    if (size > 0 && lstMoves->count() == size && lstMoves->item(size - 1)->text() != moves.at(size - 1).text)
         lstMoves->item(size - 1)->setText(moves.at(size - 1).text);
     for (int i = lstMoves->count(); i < size; ++i)
         lstMoves->addItem(moves.at(i).text);
-    if (m_game.selectedItem() >= 0 && m_game.selectedItem() < lstMoves->count()) {
-        lstMoves->setCurrentRow(m_game.selectedItem());
+    const int selected = m_game.selectedItem();
+    if (selected >= 0 && selected < size
+        && (selected != lstMoves->currentRow() || shown != size)) {
+        lstMoves->setCurrentRow(selected);
         lstMoves->scrollToItem(lstMoves->currentItem());
     }
 }
@@ -428,8 +440,7 @@ QLabel* TfrmBoard::clockLabel() const
 void TfrmBoard::ApplyGameInfo(const GameInfo& info)
 {
     m_game.setGameInfo(info);
-    if (!m_renderTimer.isActive())
-        m_renderTimer.start();
+    scheduleRender();
 }
 
 void TfrmBoard::ClearGameInfo()
@@ -442,8 +453,7 @@ void TfrmBoard::ApplyHoldings(const QByteArray& line)
     m_game.setHoldingsMode(true);
     if (const auto holdings = HoldingsLine::parse(line)) {
         m_holdings = *holdings;
-        if (!m_renderTimer.isActive())
-            m_renderTimer.start();
+        scheduleRender();
     }
 }
 

@@ -109,6 +109,8 @@ private:
     void buildMovePanel();
     void buildButtonColumn();
     void apply(const BoardGame::Shown& shown);
+    // Renders at the next frame of the shared grid; what changes before then is drawn once.
+    void scheduleRender();
     void render();
     void renderPlayers(const Style12Record& record);
     void renderGrids(const Style12Record& record);

@@ -1,3 +1,4 @@
+#include "games/FramePace.h"
 #include "games/MoveAnimationRule.h"
 #include "games/ParseStyle12.h"
 #include "games/Style12Record.h"
@@ -257,7 +258,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!board.isSliding(), Patience);
         PaintCounter counter;
         board.installEventFilter(&counter);
-        QTest::qWait(10 * TChessBoard::FrameMilliseconds);
+        QTest::qWait(10 * FramePace::Milliseconds);
         QCOMPARE(counter.paints, 0);
     }
 
