@@ -419,15 +419,22 @@ void TfrmBoard::syncMoveList()
     while (lstMoves->count() > size)
         delete lstMoves->takeItem(lstMoves->count() - 1);
     // Only the last entry can differ: a cut list always ends with the one new entry.
-    if (size > 0 && lstMoves->count() == size && lstMoves->item(size - 1)->text() != moves.at(size - 1).text)
+    if (size > 0 && lstMoves->count() == size
+        && lstMoves->item(size - 1)->text() != moves.at(size - 1).text)
         lstMoves->item(size - 1)->setText(moves.at(size - 1).text);
     for (int i = lstMoves->count(); i < size; ++i)
         lstMoves->addItem(moves.at(i).text);
     const int selected = m_game.selectedItem();
-    if (selected >= 0 && selected < size
-        && (selected != lstMoves->currentRow() || shown != size)) {
+    if (selected < 0 || selected >= size)
+        return;
+    const bool moved = selected != lstMoves->currentRow() || shown != size;
+    if (selected != lstMoves->currentRow())
         lstMoves->setCurrentRow(selected);
+    // Scrolling lays the whole list out: a hidden list scrolls when it is shown again.
+    m_listScrollPending = m_listScrollPending || moved;
+    if (m_moveListShown && m_listScrollPending) {
         lstMoves->scrollToItem(lstMoves->currentItem());
+        m_listScrollPending = false;
     }
 }
 
@@ -500,6 +507,7 @@ void TfrmBoard::SetMoveListShown(bool value)
     m_moveListShown = value;
     pnlBoardInfo->setVisible(value);
     panMoves->setVisible(value);
+    syncMoveList();
 }
 
 void TfrmBoard::SetStayOnTop(bool value)

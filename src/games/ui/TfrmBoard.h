@@ -145,6 +145,7 @@ private:
     bool m_active = false;
     bool m_stayOnTop = true;
     bool m_moveListShown = true;
+    bool m_listScrollPending = false;
     QPoint m_rightClickSquare{-1, -1};
     QWidget* m_chat = nullptr;
 };
