@@ -313,6 +313,18 @@ void BoardManager::setPendingGameInfo(const QByteArray& line)
     m_hasPendingGameInfo = true;
 }
 
+void BoardManager::clockPaused(int game, bool paused)
+{
+    for (int slot = 0; slot <= m_lastIndex; ++slot) {
+        ManagedBoard* board = m_slots[slot];
+        if (!board || !board->game().InUse())
+            continue;
+        const BoardGame& state = board->game();
+        if (game > 0 ? state.gameNumber() == game : state.playing())
+            board->setClockPaused(paused);
+    }
+}
+
 void BoardManager::applyHoldings(int game, const QByteArray& line)
 {
     if (ManagedBoard* board = boardOfGame(game))

@@ -29,7 +29,12 @@ public:
         holdings = line;
         state.setHoldingsMode(true);
     }
-    void startClock() override { clockRunning = true; }
+    void startClock() override { clockRunning = !state.clockPaused(); }
+    void setClockPaused(bool paused) override
+    {
+        state.setClockPaused(paused);
+        clockRunning = !paused;
+    }
     void stopClock() override { clockRunning = false; }
     void setActive(bool on) override { active = on; }
     void showButtonPanel(ButtonPanel shown, bool) override { panel = shown; }
@@ -335,6 +340,40 @@ private Q_SLOTS:
         manager->applyHoldings(1, "<b1> game 1 white [P] black []");
         manager->applyHoldings(2, "<b1> game 2 white [Q] black []");
         QCOMPARE(slot(0)->holdings, QByteArray("<b1> game 1 white [P] black []"));
+    }
+
+    void clockPauseReachesItsGameOnly_data()
+    {
+        QTest::addColumn<int>("named"); // game of the notice, 0 for the user's own
+        QTest::addColumn<bool>("ownStops");
+        QTest::addColumn<bool>("observedStops");
+        QTest::newRow("the players' notice stops the game the user plays") << 0 << true << false;
+        QTest::newRow("an observer's notice stops the game it names") << 2 << false << true;
+        QTest::newRow("a game no board shows stops nothing") << 9 << false << false;
+    }
+    void clockPauseReachesItsGameOnly()
+    {
+        QFETCH(int, named);
+        QFETCH(bool, ownStops);
+        QFETCH(bool, observedStops);
+        manager->style12Line(startOf(1, 1));
+        manager->style12Line(startOf(2, 0));
+        QVERIFY(slot(0)->clockRunning && slot(1)->clockRunning);
+        manager->clockPaused(named, true);
+        QCOMPARE(slot(0)->clockRunning, !ownStops);
+        QCOMPARE(slot(1)->clockRunning, !observedStops);
+        manager->clockPaused(named, false);
+        QVERIFY(slot(0)->clockRunning && slot(1)->clockRunning);
+    }
+
+    void pausedClockStaysStillUntilTheGameMovesOn()
+    {
+        manager->style12Line(startOf(1, 1));
+        manager->clockPaused(0, true);
+        manager->style12Line(startOf(1, 1)); // a refresh of the same position
+        QVERIFY(!slot(0)->clockRunning);
+        manager->style12Line(Style12Line::openingPly(1, 1, -1).text());
+        QVERIFY(slot(0)->clockRunning);
     }
 
     void leavingABughouseGameLeavesThePartnersToo()

@@ -346,12 +346,16 @@ void TfrmBoard::renderPlayers(const Style12Record& record)
     const bool blackBottom = record.Flip;
     const QByteArray& bottomName = blackBottom ? record.BlackName.value() : record.WhiteName.value();
     const QByteArray& topName = blackBottom ? record.WhiteName.value() : record.BlackName.value();
-    m_bottomHandle = QString::fromLatin1(bottomName);
-    m_topHandle = QString::fromLatin1(topName);
-    lblBottomName->setText(BoardTexts::shortName(bottomName));
-    lblTopName->setText(BoardTexts::shortName(topName));
-    lblBottomName->setToolTip(m_bottomHandle);
-    lblTopName->setToolTip(m_topHandle);
+    const QString bottomHandle = QString::fromLatin1(bottomName);
+    const QString topHandle = QString::fromLatin1(topName);
+    if (bottomHandle != m_bottomHandle || topHandle != m_topHandle) {
+        m_bottomHandle = bottomHandle;
+        m_topHandle = topHandle;
+        lblBottomName->setText(BoardTexts::shortName(bottomName));
+        lblTopName->setText(BoardTexts::shortName(topName));
+        lblBottomName->setToolTip(m_bottomHandle);
+        lblTopName->setToolTip(m_topHandle);
+    }
     const GameInfo& info = m_game.gameInfo();
     const QString whiteRate = QString::fromLatin1(info.whiteRating);
     const QString blackRate = QString::fromLatin1(info.blackRating);
@@ -373,8 +377,11 @@ void TfrmBoard::renderPlayers(const Style12Record& record)
     const bool bottomToMove = bool(record.WhitesMove) != blackBottom;
     for (QLabel* label : {lblBottomName, lblBottomTime, lblTopName, lblTopTime}) {
         const bool bottom = label == lblBottomName || label == lblBottomTime;
+        const QColor& colour = bottom == bottomToMove ? active : waiting;
+        if (label->palette().color(QPalette::WindowText) == colour)
+            continue;
         QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, bottom == bottomToMove ? active : waiting);
+        palette.setColor(QPalette::WindowText, colour);
         label->setPalette(palette);
     }
 }
@@ -468,7 +475,7 @@ void TfrmBoard::startClock()
 {
     m_clock.stop();
     const Style12Record& record = m_game.current();
-    if (!m_game.InUse() || !record.LiveGame)
+    if (!m_game.InUse() || !record.LiveGame || m_game.clockPaused())
         return;
     m_clockForWhite = record.WhitesMove;
     m_clock.start(m_clockForWhite ? record.WhiteTime.value() : record.BlackTime.value());
@@ -477,6 +484,15 @@ void TfrmBoard::startClock()
 void TfrmBoard::stopClock()
 {
     m_clock.stop();
+}
+
+void TfrmBoard::setClockPaused(bool paused)
+{
+    m_game.setClockPaused(paused);
+    if (paused)
+        m_clock.pause();
+    else if (!m_clock.resume())
+        startClock(); // stopped meanwhile (a refresh): the server's times are current
 }
 
 void TfrmBoard::setActive(bool active)

@@ -45,6 +45,7 @@ public:
     void ApplyHoldings(const QByteArray& line) override;
     void startClock() override;
     void stopClock() override;
+    void setClockPaused(bool paused) override;
     void setActive(bool active) override;
     void showButtonPanel(ButtonPanel panel, bool gameBarShown) override;
 
