@@ -139,4 +139,9 @@ FieldReading readField(const QString& text)
     return reading;
 }
 
+bool refusesTyped(QChar typed)
+{
+    return typed.unicode() > 31 && !(typed >= u'0' && typed <= u'9');
+}
+
 } // namespace MatchTiming

@@ -58,4 +58,8 @@ struct FieldReading
 };
 FieldReading readField(const QString& text);
 
+// A typed character the time fields refuse: any printable one that is not a
+// decimal digit.
+bool refusesTyped(QChar typed);
+
 } // namespace MatchTiming

@@ -182,7 +182,9 @@ void ConnectionController::showConnectedControls(bool connected)
 void ConnectionController::clearForNewSession()
 {
     m_window.memTerminal->clearTerminal();
-    m_window.tabSplitters->setCurrentIndex(0);
+    // Whatever the last session showed, a new one starts on the terminal with
+    // no list refresh running.
+    m_window.selectTabAnew(TLists::TerminalTab);
     m_window.cmbInput->clearEditText();
 }
 

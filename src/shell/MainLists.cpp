@@ -4,18 +4,20 @@
 #include "chat/ui/TerminalPane.h"
 #include "chat/ui/TfrmEditCommands.h"
 #include "chat/ui/TfrmLists.h"
-#include "session/CommandWord.h"
 #include "lists/SeekGraphGeometry.h"
 #include "lists/ui/TSeekGraph.h"
 #include "lists/ui/TSoughtPanel.h"
 #include "lists/ui/TfrmCmds.h"
-#include "lists/ui/TfrmGameList.h"
+#include "lists/ui/TfrmHistory.h"
+#include "lists/ui/TfrmJournal.h"
 #include "lists/ui/TfrmMatch.h"
 #include "lists/ui/TfrmSoughtOptions.h"
+#include "lists/ui/TfrmStored.h"
 #include "lists/ui/TfrmVars.h"
+#include "session/CommandWord.h"
 #include "session/ListCapture.h"
-#include "shell/MainSession.h"
 #include "session/ui/CommandInput.h"
+#include "shell/MainSession.h"
 #include "shell/TfrmMainChess.h"
 
 #include <QAction>
@@ -76,9 +78,9 @@ void MainLists::build()
     m_match = new TfrmMatch(&m_window);
     m_match->setSettingsFile(m_window.settingsFile());
     m_vars = new TfrmVars(commands(), &m_window);
-    for (GameListKind::Id kind :
-         {GameListKind::Stored, GameListKind::Journal, GameListKind::History})
-        m_gameLists[kind] = new TfrmGameList(kind, commands(), &m_window);
+    m_gameLists[GameListKind::Stored] = new TfrmStored(commands(), &m_window);
+    m_gameLists[GameListKind::Journal] = new TfrmJournal(commands(), &m_window);
+    m_gameLists[GameListKind::History] = new TfrmHistory(commands(), &m_window);
     m_cmds = new TfrmCmds(&m_window);
 
     wireSeeks();

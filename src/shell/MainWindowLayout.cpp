@@ -67,6 +67,17 @@ void TfrmMainChess::selectTab(int index)
         tabSplitters->setCurrentIndex(index);
 }
 
+void TfrmMainChess::selectTabAnew(int index)
+{
+    if (index < 0 || index >= tabSplitters->count())
+        return;
+    {
+        const QSignalBlocker blocker(tabSplitters);
+        tabSplitters->setCurrentIndex(index);
+    }
+    tabChanged(index);
+}
+
 float TfrmMainChess::tabShare(int tab) const
 {
     if (tab == TLists::BoardsTab)

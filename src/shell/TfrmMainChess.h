@@ -58,6 +58,9 @@ public:
 
     bool isSetUp() const { return m_setUp; }
     const SettingsFile& settingsFile() const { return m_settingsFile; }
+
+    // Selects the tab and runs the tab change even when it was selected already.
+    void selectTabAnew(int index);
     MainSession& session() { return *m_session; }
     ConnectionController& connection() { return *m_connection; }
     MainLists& lists() { return *m_listsWiring; }

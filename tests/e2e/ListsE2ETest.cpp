@@ -3,16 +3,22 @@
 #include "lists/ui/TSeekGraph.h"
 #include "lists/ui/TSoughtPanel.h"
 #include "lists/ui/TfrmCmds.h"
-#include "lists/ui/TfrmGameList.h"
+#include "lists/ui/TfrmHistory.h"
 #include "lists/ui/TfrmMatch.h"
+#include "lists/ui/TfrmStored.h"
 #include "lists/ui/TfrmVars.h"
+#include "session/ui/CommandInput.h"
 #include "settings/SettingsFile.h"
 #include "shell/MainLists.h"
 #include "shell/TfrmMainChess.h"
 
+#include "ficsim/BotPlayer.h"
 #include "ficsim/FakeFicsServer.h"
 #include "ficsim/FakeFicsText.h"
+#include "ficsim/GameReferee.h"
+#include "ficsim/RandomMover.h"
 #include "support/ModalAnswer.h"
+#include "support/RawFicsClient.h"
 #include "support/ui/LoggedInWindow.h"
 
 #include <QApplication>
@@ -22,6 +28,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTest>
@@ -84,12 +91,20 @@ private Q_SLOTS:
     void gameListButtons_data();
     void gameListButtons();
     void allInfoFillsTheCommandsWindow();
+    void historyShowsAGamePlayedAgainstRandy();
+    void storedShowsAnAdjournedGame();
+    void journalOfTheServer();
+    void newSessionStartsOnTheTerminalTab_data();
+    void newSessionStartsOnTheTerminalTab();
     void wildGraphRangeFromTheSettingsIsClamped();
 
 private:
     void start(bool graphView = true);
     int received(const QByteArray& line) const;
     QList<QByteArray> receivedSince(qsizetype from) const;
+    // Typed into the command input and sent with Return, as a user does.
+    void type(const QString& command);
+    QToolButton* infoButton(const char* name) const;
 
     TfrmMainChess& mainWindow() const { return m_session->window(); }
     FakeFicsServer& server() const { return m_session->server(); }
@@ -126,6 +141,17 @@ int ListsE2ETest::received(const QByteArray& line) const
 QList<QByteArray> ListsE2ETest::receivedSince(qsizetype from) const
 {
     return server().receivedLines().mid(from);
+}
+
+void ListsE2ETest::type(const QString& command)
+{
+    mainWindow().cmbInput->setEditText(command);
+    QTest::keyClick(mainWindow().cmbInput, Qt::Key_Return);
+}
+
+QToolButton* ListsE2ETest::infoButton(const char* name) const
+{
+    return mainWindow().toolBars.TBToolbar2->findChild<QToolButton*>(QLatin1String(name));
 }
 
 void ListsE2ETest::soughtTabFillsThePaneAndRefreshes()
@@ -306,6 +332,164 @@ void ListsE2ETest::allInfoFillsTheCommandsWindow()
     QVERIFY(shown.contains(u"alice has no history games."));
     QVERIFY(cmds->isVisible());
     QVERIFY(mainWindow().lists().gameList(ListWindow::History)->isVisible());
+}
+
+void ListsE2ETest::historyShowsAGamePlayedAgainstRandy()
+{
+    server().addAccount("Randy", "randypw");
+    BotPlayer randy("Randy", "randypw", new RandomMover(0));
+    randy.setSeek({});
+    QSignalSpy randyIn(&randy, &BotPlayer::loggedIn);
+    QSignalSpy randyStarted(&randy, &BotPlayer::gameStarted);
+    QSignalSpy randyEnded(&randy, &BotPlayer::gameEnded);
+    randy.connectTo(server().port());
+    QVERIFY(randyIn.wait(Patience));
+    start();
+    type(QStringLiteral("match Randy 1 0"));
+    QTRY_COMPARE_WITH_TIMEOUT(randyStarted.count(), 1, Patience);
+    type(QStringLiteral("resign"));
+    QTRY_COMPARE_WITH_TIMEOUT(randyEnded.count(), 1, Patience);
+    const QList<GameReferee::Finished> played = server().referee().finishedOf("alice");
+    QCOMPARE(played.size(), 1);
+    const QString colour =
+        played[0].setup.white == "alice" ? QStringLiteral("W") : QStringLiteral("B");
+
+    infoButton("btHistory")->click();
+    TfrmGameList* history = mainWindow().lists().gameList(ListWindow::History);
+    QTRY_VERIFY_WITH_TIMEOUT(history->isVisible(), Patience);
+    QTRY_COMPARE_WITH_TIMEOUT(history->windowTitle(), QStringLiteral("History of alice"), Patience);
+    QCOMPARE(history->edPlayer->text(), QStringLiteral("alice"));
+    QTreeWidgetItem* game = history->list->topLevelItem(0);
+    QCOMPARE(game->text(0).trimmed(), QStringLiteral("0"));
+    QCOMPARE(game->text(1).trimmed(), QStringLiteral("-"));     // Win
+    QCOMPARE(game->text(3).trimmed(), colour);                  // Color
+    QCOMPARE(game->text(5).trimmed(), QStringLiteral("Randy")); // Opponent
+    QVERIFY(game->text(6).contains(u"1   0"));                  // Type
+    QCOMPARE(game->text(8).trimmed(), QStringLiteral("Res"));   // Result
+    QVERIFY(history->list->topLevelItem(1)->text(0).trimmed().isEmpty());
+
+    // The game's row leads to its opponent and to the server's copy of the game.
+    QTest::mouseClick(history->list->viewport(), Qt::LeftButton, {},
+                      history->list->visualItemRect(game).center());
+    QCOMPARE(history->edPlayer->text(), QStringLiteral("Randy"));
+    history->findChild<QPushButton*>("btMoves")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(received("smoves alice 0") == 1, Patience);
+
+    // The History tab shows the same list in the pane.
+    mainWindow().tabSplitters->setCurrentIndex(10);
+    QTRY_VERIFY_WITH_TIMEOUT(mainWindow().memOutPut->toPlainText().contains(u"History for alice:"),
+                             Patience);
+    QVERIFY(mainWindow().memOutPut->toPlainText().contains(u"Randy"));
+}
+
+void ListsE2ETest::storedShowsAnAdjournedGame()
+{
+    start();
+    RawFicsClient bob(server().port());
+    QVERIFY(bob.loginAs("bob", "bobpw").endsWith("fics% "));
+    type(QStringLiteral("match bob 5 0 white"));
+    QVERIFY(bob.takeUntil("fics% ").contains("Challenge: "));
+    bob.send("accept\n");
+    QTRY_VERIFY_WITH_TIMEOUT(server().referee().isPlaying("alice"), Patience);
+    type(QStringLiteral("adjourn"));
+    QVERIFY(bob.takeThrough("would like to adjourn").contains("alice"));
+    bob.send("adjourn\n");
+    QTRY_COMPARE_WITH_TIMEOUT(server().referee().adjournedOf("alice").size(), 1, Patience);
+
+    infoButton("btStored")->click();
+    auto* stored = static_cast<TfrmStored*>(mainWindow().lists().gameList(ListWindow::Stored));
+    QTRY_VERIFY_WITH_TIMEOUT(stored->isVisible(), Patience);
+    QTRY_COMPARE_WITH_TIMEOUT(stored->windowTitle(), QStringLiteral("Stored games for alice"),
+                              Patience);
+    QTreeWidgetItem* game = stored->list->topLevelItem(0);
+    QCOMPARE(game->text(0).trimmed(), QStringLiteral("1"));
+    QCOMPARE(game->text(1).trimmed(), QStringLiteral("W"));   // Color
+    QCOMPARE(game->text(2).trimmed(), QStringLiteral("bob")); // Opponent
+    QCOMPARE(game->text(3).trimmed(), QStringLiteral("Y"));   // Online
+    QVERIFY(game->text(4).contains(u"5   0"));                // Type
+    QVERIFY(stored->list->topLevelItem(1)->text(0).trimmed().isEmpty());
+
+    QTest::mouseClick(stored->list->viewport(), Qt::LeftButton, {},
+                      stored->list->visualItemRect(game).center());
+    QCOMPARE(stored->edPlayer->text(), QStringLiteral("bob"));
+    QCOMPARE(stored->laAdj->text(), QStringLiteral("message adjudicate alice bob"));
+    stored->findChild<QPushButton*>("btDraw")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(received("sdraw bob") == 1, Patience);
+
+    // The opponent's list, asked for from the window: the same game from bob's side.
+    stored->btHistory->click();
+    QTRY_COMPARE_WITH_TIMEOUT(stored->windowTitle(), QStringLiteral("Stored games for bob"),
+                              Patience);
+    QCOMPARE(received("101 Stored bob"), 1);
+    game = stored->list->topLevelItem(0);
+    QCOMPARE(game->text(1).trimmed(), QStringLiteral("B"));
+    QCOMPARE(game->text(2).trimmed(), QStringLiteral("alice"));
+}
+
+void ListsE2ETest::journalOfTheServer()
+{
+    start();
+    infoButton("btJournal")->click();
+    TfrmGameList* journal = mainWindow().lists().gameList(ListWindow::Journal);
+    QTRY_VERIFY_WITH_TIMEOUT(journal->isVisible(), Patience);
+    QTRY_COMPARE_WITH_TIMEOUT(journal->windowTitle(), QStringLiteral("Journal for  alice"),
+                              Patience);
+    const QStringList opponents{"Rookwell", "Pawnpusher"};
+    for (int row = 0; row < opponents.size(); ++row) {
+        QTreeWidgetItem* game = journal->list->topLevelItem(row);
+        QCOMPARE(game->text(0).trimmed(),
+                 QStringLiteral("%%1").arg(row + 1, 2, 10, QLatin1Char('0')));
+        QTest::mouseClick(journal->list->viewport(), Qt::LeftButton, {},
+                          journal->list->visualItemRect(game).center());
+        QCOMPARE(journal->edPlayer->text(), opponents[row]);
+    }
+    QVERIFY(journal->list->topLevelItem(2)->text(0).trimmed().isEmpty());
+    journal->findChild<QPushButton*>("btExamine")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(received("examine alice %02") == 1, Patience);
+}
+
+void ListsE2ETest::newSessionStartsOnTheTerminalTab_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<bool>("refreshing");
+    QTest::newRow("the seek list with its refresh running") << 2 << true;
+    QTest::newRow("the history list") << 10 << false;
+    QTest::newRow("the boards") << 1 << false;
+}
+
+void ListsE2ETest::newSessionStartsOnTheTerminalTab()
+{
+    QFETCH(int, tab);
+    QFETCH(bool, refreshing);
+    start(false);
+    mainWindow().tabSplitters->setCurrentIndex(tab);
+    if (tab >= 2) {
+        QTRY_VERIFY_WITH_TIMEOUT(!mainWindow().memOutPut->toPlainText().isEmpty(), Patience);
+        QTRY_COMPARE_WITH_TIMEOUT(mainWindow().lists().countdown().isRunning(), refreshing,
+                                  Patience);
+    }
+    mainWindow().menus.mnuDisconnect->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!mainWindow().menus.mnuDisconnect->isEnabled(), Patience);
+
+    const qsizetype before = server().receivedLines().size();
+    m_session->connectAtStart();
+    const QByteArray loggedIn = "tell alice" + LoggedInWindow::Marker;
+    QTRY_VERIFY_WITH_TIMEOUT(receivedSince(before).contains(loggedIn), Patience);
+    QCOMPARE(mainWindow().tabSplitters->currentIndex(), 0);
+    QCOMPARE(mainWindow().lists().selectedListTab(), 0);
+    QVERIFY(mainWindow().memOutPut->toPlainText().isEmpty());
+    QVERIFY(!mainWindow().memOutPut->isVisible());
+    QVERIFY(!mainWindow().lists().countdown().isRunning());
+    // No list is asked for before the user picks a tab again.
+    for (const QByteArray& line : receivedSince(before))
+        QVERIFY2(!line.startsWith("capt%%"), line.constData());
+
+    // The tab is live again: picking it asks the server anew.
+    const qsizetype picked = server().receivedLines().size();
+    mainWindow().tabSplitters->setCurrentIndex(tab);
+    if (tab >= 2)
+        QTRY_VERIFY_WITH_TIMEOUT(receivedSince(picked).contains("capt%%" + QByteArray::number(tab)),
+                                 Patience);
 }
 
 void ListsE2ETest::wildGraphRangeFromTheSettingsIsClamped()

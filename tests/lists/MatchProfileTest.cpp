@@ -15,6 +15,8 @@ private Q_SLOTS:
     void standardCaption();
     void fieldReading_data();
     void fieldReading();
+    void typedCharacters_data();
+    void typedCharacters();
     void storedAndLoaded();
     void missingSectionGivesDefaults();
     void badValuesFallBack();
@@ -94,6 +96,26 @@ void MatchProfileTest::fieldReading()
     const MatchTiming::FieldReading reading = MatchTiming::readField(text);
     QTEST(reading.value, "value");
     QTEST(reading.exact, "exact");
+}
+
+void MatchProfileTest::typedCharacters_data()
+{
+    QTest::addColumn<QChar>("typed");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("a digit") << QChar(u'7') << false;
+    QTest::newRow("zero") << QChar(u'0') << false;
+    QTest::newRow("a letter") << QChar(u'a') << true;
+    QTest::newRow("a blank") << QChar(u' ') << true;
+    QTest::newRow("a minus sign") << QChar(u'-') << true;
+    QTest::newRow("an accented letter") << QChar(u'\u00e9') << true;
+    QTest::newRow("a backspace is an editing key") << QChar(u'\b') << false;
+    QTest::newRow("a carriage return is an editing key") << QChar(u'\r') << false;
+}
+
+void MatchProfileTest::typedCharacters()
+{
+    QFETCH(QChar, typed);
+    QTEST(MatchTiming::refusesTyped(typed), "refused");
 }
 
 void MatchProfileTest::storedAndLoaded()

@@ -1,6 +1,7 @@
 #include "lists/ui/TfrmCmds.h"
 
-#include <QFontDatabase>
+#include "widgets/FixedPitchFont.h"
+
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -14,7 +15,7 @@ TfrmCmds::TfrmCmds(QWidget* parent) : QWidget(parent, Qt::Window), reCmds(new QP
     reCmds->setObjectName(QStringLiteral("reCmds"));
     reCmds->setReadOnly(true);
     reCmds->setLineWrapMode(QPlainTextEdit::NoWrap);
-    reCmds->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    reCmds->setFont(FixedPitchFont::named(FontFamily));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(reCmds);

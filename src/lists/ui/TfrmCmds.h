@@ -14,6 +14,8 @@ class TfrmCmds : public QWidget
 public:
     static constexpr int MaxLines = 5000;
     static constexpr int LinesDropped = 2000;
+    // The face the window asks for; where it is missing a fixed-pitch one stands in.
+    static inline const QString FontFamily = QStringLiteral("Fixedsys");
 
     explicit TfrmCmds(QWidget* parent = nullptr);
 

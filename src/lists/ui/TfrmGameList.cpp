@@ -2,7 +2,6 @@
 
 #include "session/CommandSender.h"
 
-#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -40,18 +39,16 @@ public:
 
 } // namespace
 
-TfrmGameList::TfrmGameList(GameListKind::Id kind, CommandSender& commands, QWidget* parent)
+TfrmGameList::TfrmGameList(GameListKind::Id kind, const QString& listName, CommandSender& commands,
+                           QWidget* parent)
     : QWidget(parent, Qt::Window), list(new QTreeWidget), edPlayer(new QLineEdit),
-      btHistory(new QPushButton), m_state(kind), m_commands(commands)
+      btHistory(new QPushButton), m_state(kind), m_commands(commands),
+      m_ownButtons(new QHBoxLayout), m_extraRow(new QHBoxLayout)
 {
     const GameListKind& spec = m_state.kind();
-    const QString names[] = {QStringLiteral("Stored"), QStringLiteral("Journ"),
-                             QStringLiteral("Hist")};
-    setObjectName(QStringLiteral("frm") + spec.builtInCaption);
     setWindowTitle(m_state.caption());
-    resize(760, kind == GameListKind::History ? 320 : 480);
 
-    list->setObjectName(QStringLiteral("lst") + names[kind]);
+    list->setObjectName(listName);
     list->setRootIsDecorated(false);
     list->setAllColumnsShowFocus(true);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -70,41 +67,8 @@ TfrmGameList::TfrmGameList(GameListKind::Id kind, CommandSender& commands, QWidg
     addButton(buttons, Button::Examine, QStringLiteral("btExamine"), QStringLiteral("Examine"));
     addButton(buttons, Button::Position, QStringLiteral("btPosition"), QStringLiteral("Position"));
     addButton(buttons, Button::Moves, QStringLiteral("btMoves"), QStringLiteral("Moves"));
-    auto* extra = new QHBoxLayout;
-    if (kind == GameListKind::Stored) {
-        addButton(buttons, Button::Resign, QStringLiteral("btResign"), QStringLiteral("Resign"));
-        addButton(buttons, Button::OfferDraw, QStringLiteral("btDraw"),
-                  QStringLiteral("Offer Draw"));
-        addButton(buttons, Button::OfferAbort, QStringLiteral("btAbort"),
-                  QStringLiteral("Offer Abort"));
-        laAdj = new QLabel(QStringLiteral("message adjudicate  White Black"));
-        laAdj->setObjectName(QStringLiteral("laAdj"));
-        edAdj = new QLineEdit(QStringLiteral("DESIRED_RESULT your messages to adjudicate here"));
-        edAdj->setObjectName(QStringLiteral("edAdj"));
-        extra->addWidget(laAdj);
-        extra->addWidget(edAdj, 1);
-        addButton(extra, Button::Adjudicate, QStringLiteral("btAdj"),
-                  QStringLiteral("Adjudicate"));
-    } else {
-        addButton(buttons, Button::MailStored, QStringLiteral("btMailStored"),
-                  QStringLiteral("Mail Stored"));
-        const bool journal = kind == GameListKind::Journal;
-        addButton(buttons, journal ? Button::DeleteFromJournal : Button::AddToJournal,
-                  QStringLiteral("btJournal"),
-                  journal ? QStringLiteral("Del From Journ") : QStringLiteral("Add To Journal"));
-    }
-    if (kind == GameListKind::History) {
-        cmbSlot = new QComboBox;
-        cmbSlot->setObjectName(QStringLiteral("cmbSlot"));
-        cmbSlot->setEditable(true);
-        for (int slot = 1; slot <= 26; ++slot)
-            cmbSlot->addItem(QStringLiteral("%%1").arg(slot, 2, 10, QLatin1Char('0')));
-        cmbSlot->addItem(QString());
-        cmbSlot->setCurrentIndex(0);
-        extra->addWidget(new QLabel(QStringLiteral("Journal Slot")));
-        extra->addWidget(cmbSlot);
-        extra->addStretch();
-    }
+    m_ownButtons->setContentsMargins(0, 0, 0, 0);
+    buttons->addLayout(m_ownButtons);
     edPlayer->setObjectName(QStringLiteral("edPlayer"));
     btHistory->setObjectName(QStringLiteral("btHistory"));
     btHistory->setText(spec.requestCaption);
@@ -115,13 +79,18 @@ TfrmGameList::TfrmGameList(GameListKind::Id kind, CommandSender& commands, QWidg
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(list, 1);
-    column->addLayout(extra);
+    column->addLayout(m_extraRow);
     column->addLayout(buttons);
 
     connect(list, &QTreeWidget::itemClicked, this, &TfrmGameList::rowClicked);
     connect(btHistory, &QPushButton::clicked, this,
             [this] { m_commands.sendCommand(m_state.requestFor(edPlayer->text())); });
     showRows();
+}
+
+void TfrmGameList::addButton(Button which, const QString& name, const QString& caption)
+{
+    addButton(m_ownButtons, which, name, caption);
 }
 
 void TfrmGameList::addButton(QHBoxLayout* row, Button which, const QString& name,
@@ -172,19 +141,13 @@ void TfrmGameList::rowClicked()
 {
     const int row = selectedRow();
     edPlayer->setText(m_state.opponent(row));
-    if (laAdj)
-        laAdj->setText(m_state.adjudicateLabel(row));
+    rowChosen(row);
 }
 
 void TfrmGameList::press(Button which)
 {
     GameListCommands::Extra extra;
-    if (laAdj) {
-        extra.adjudicateLabel = laAdj->text();
-        extra.adjudicateText = edAdj->text();
-    }
-    if (cmbSlot)
-        extra.slot = cmbSlot->currentText();
+    fillExtra(extra);
     const QString command = GameListCommands::forButton(m_state, selectedRow(), which, extra);
     if (command.isEmpty()) {
         QMessageBox::information(this, windowTitle(), SelectFirst);

@@ -2,11 +2,13 @@
 
 #include "widgets/ControlHint.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -122,8 +124,28 @@ TfrmMatch::TfrmMatch(QWidget* parent)
     connect(btnRename, &QPushButton::clicked, this, &TfrmMatch::rename);
     connect(tabMatch, &QTabBar::currentChanged, this, &TfrmMatch::tabSelected);
     connect(m_type, &QButtonGroup::idClicked, this, &TfrmMatch::typeChosen);
-    for (QSpinBox* field : {spnTime, spnInc})
+    for (QSpinBox* field : {spnTime, spnInc}) {
         connect(field, &QSpinBox::textChanged, this, &TfrmMatch::timeFieldChanged);
+        field->installEventFilter(this);
+    }
+    connect(this, &TfrmMatch::typingRefused, this, &QApplication::beep);
+}
+
+bool TfrmMatch::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || (watched != spnTime && watched != spnInc))
+        return QDialog::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // Shortcuts and editing keys pass; only what would be typed is judged.
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    for (QChar typed : key->text()) {
+        if (MatchTiming::refusesTyped(typed)) {
+            Q_EMIT typingRefused();
+            return true;
+        }
+    }
+    return false;
 }
 
 void TfrmMatch::loadProfiles()

@@ -46,6 +46,13 @@ public:
     QPushButton* btnRename;
     QTabBar* tabMatch;
 
+Q_SIGNALS:
+    // A character typed into a time field was refused (the dialog beeps).
+    void typingRefused();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void loadProfiles();
     void showProfile(const MatchProfile& profile);

@@ -14,6 +14,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int FieldColumns = 4;
@@ -35,12 +37,19 @@ TfrmVars::TfrmVars(CommandSender& commands, QWidget* parent)
     const QList<VarsFields::Field>& fields = VarsFields::all();
     int row = 0;
     int column = 0;
+    // Every column as wide as the widest label and the widest choice, so that
+    // the fields stand in an even grid.
+    int labelWidth = 0;
+    int controlWidth = 0;
     for (int field = 0; field < fields.size(); ++field) {
         QWidget* control = buildControl(field);
         m_controls.append(control);
         auto* label = new QLabel(fields[field].label);
         label->setBuddy(control);
         const bool wide = fields[field].kind == VarsFields::Kind::Note;
+        labelWidth = std::max(labelWidth, label->sizeHint().width());
+        if (!wide)
+            controlWidth = std::max(controlWidth, control->sizeHint().width());
         if (wide && column != 0) {
             ++row;
             column = 0;
@@ -53,8 +62,11 @@ TfrmVars::TfrmVars(CommandSender& commands, QWidget* parent)
         }
     }
 
-    for (int column = 0; column < FieldColumns; ++column)
+    for (int column = 0; column < FieldColumns; ++column) {
+        grid->setColumnMinimumWidth(column * 2, labelWidth);
+        grid->setColumnMinimumWidth(column * 2 + 1, controlWidth);
         grid->setColumnStretch(column * 2 + 1, 1);
+    }
 
     laInterface->setObjectName(QStringLiteral("laInterface"));
     QPalette red = laInterface->palette();

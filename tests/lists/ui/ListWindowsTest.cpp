@@ -1,9 +1,11 @@
 #include "lists/VarsFields.h"
 #include "lists/ui/TSeekGraph.h"
 #include "lists/ui/TfrmCmds.h"
-#include "lists/ui/TfrmGameList.h"
+#include "lists/ui/TfrmHistory.h"
+#include "lists/ui/TfrmJournal.h"
 #include "lists/ui/TfrmMatch.h"
 #include "lists/ui/TfrmSoughtOptions.h"
+#include "lists/ui/TfrmStored.h"
 #include "lists/ui/TfrmVars.h"
 #include "session/CommandSender.h"
 #include "settings/SettingsFile.h"
@@ -12,20 +14,23 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTextBlock>
+#include <QPaintEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTemporaryDir>
-#include <QPaintEvent>
-#include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QTreeWidget>
+
+#include <memory>
 
 namespace {
 
@@ -71,12 +76,18 @@ private Q_SLOTS:
     void matchDialogFirstRun();
     void matchDialogKeepsEditsPerTabAndSavesThem();
     void matchTimeFieldCorrection();
+    void matchTimeFieldRefusesWithABeep_data();
+    void matchTimeFieldRefusesWithABeep();
     void soughtOptionsClampTheRange();
     void seekGraphHoverShowsTheLineWithoutRepainting();
     void seekGraphClicks();
     void commandsWindowDropsOldestLines();
+    void commandsWindowShowsAFixedPitchFace();
     void varsHelpAndMarks();
+    void varsFieldsStandInAnEvenGrid();
     void sortedRowsKeepTheirGames();
+    void gameListWindowsHaveTheirOwnButtons_data();
+    void gameListWindowsHaveTheirOwnButtons();
 };
 
 void ListWindowsTest::matchDialogFirstRun()
@@ -154,6 +165,48 @@ void ListWindowsTest::matchTimeFieldCorrection()
     QCOMPARE(dialog.Run(QStringLiteral("Seek")), QStringLiteral("10 8 r  "));
 }
 
+void ListWindowsTest::matchTimeFieldRefusesWithABeep_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("beeps");
+    QTest::newRow("digits pass") << "15"
+                                 << "15" << 0;
+    QTest::newRow("a leading zero does not stay") << "07"
+                                                  << "7" << 0;
+    QTest::newRow("letters are refused with a beep each") << "1ab2"
+                                                          << "12" << 2;
+    QTest::newRow("a blank is refused") << "1 5"
+                                        << "15" << 1;
+    QTest::newRow("a sign is refused") << "-3"
+                                       << "3" << 1;
+    QTest::newRow("a hexadecimal prefix is refused") << "0x1F"
+                                                     << "1" << 2;
+}
+
+void ListWindowsTest::matchTimeFieldRefusesWithABeep()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(int, beeps);
+    QTemporaryDir dir;
+    TfrmMatch dialog;
+    dialog.setSettingsFile(SettingsFile(dir.filePath("Default.ini")));
+    QSignalSpy refused(&dialog, &TfrmMatch::typingRefused);
+    answerNextModal(this, [&](QWidget* modal) {
+        auto* match = static_cast<TfrmMatch*>(modal);
+        match->spnInc->selectAll();
+        QTest::keyClicks(match->spnInc, typed);
+        QCOMPARE(match->spnInc->text(), shown);
+        // Editing keys are never refused.
+        QTest::keyClick(match->spnInc, Qt::Key_Backspace);
+        QTest::keyClick(match->spnInc, Qt::Key_A, Qt::ControlModifier);
+        match->btnCancel->click();
+    });
+    dialog.Run(QStringLiteral("Seek"));
+    QCOMPARE(refused.count(), beeps);
+}
+
 void ListWindowsTest::soughtOptionsClampTheRange()
 {
     TfrmSoughtOptions dialog;
@@ -226,6 +279,13 @@ void ListWindowsTest::commandsWindowDropsOldestLines()
     QVERIFY(window.reCmds->toPlainText().isEmpty());
 }
 
+void ListWindowsTest::commandsWindowShowsAFixedPitchFace()
+{
+    TfrmCmds window;
+    QCOMPARE(TfrmCmds::FontFamily, QStringLiteral("Fixedsys"));
+    QVERIFY(QFontInfo(window.reCmds->font()).fixedPitch());
+}
+
 void ListWindowsTest::varsHelpAndMarks()
 {
     SentCommands commands;
@@ -264,10 +324,32 @@ void ListWindowsTest::varsHelpAndMarks()
     QCOMPARE(commands.sent.last(), QStringLiteral("iset block 1^107 vars Quenby^999 iset block 0"));
 }
 
+void ListWindowsTest::varsFieldsStandInAnEvenGrid()
+{
+    SentCommands commands;
+    TfrmVars window(commands);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // The first row: a text field, another, then two choice fields of the
+    // narrowest kind ("No"/"Yes"); the row below holds the longest choice texts.
+    QList<int> lefts;
+    for (const char* name : {"cmbTime", "cmbInc", "cmbRated", "cmbOpen"})
+        lefts.append(window.findChild<QWidget*>(name)->mapTo(&window, QPoint()).x());
+    QCOMPARE(lefts[1] - lefts[0], lefts[2] - lefts[1]);
+    QCOMPARE(lefts[2] - lefts[1], lefts[3] - lefts[2]);
+    QSet<int> widths;
+    for (int field = 0; field < VarsFields::all().size(); ++field)
+        if (VarsFields::all().at(field).kind != VarsFields::Kind::Note)
+            widths.insert(window.control(field)->width());
+    QCOMPARE(widths.size(), 1);
+    auto* unobserve = window.findChild<QComboBox*>("cmbUnObserve");
+    QVERIFY(unobserve->width() >= unobserve->sizeHint().width());
+}
+
 void ListWindowsTest::sortedRowsKeepTheirGames()
 {
     SentCommands commands;
-    TfrmGameList window(GameListKind::History, commands);
+    TfrmHistory window(commands);
     window.Fill({"History for alice:",
                  " 0: + 1500 W 1400 zed           [ bu  5   0] B01 Agr Thu Dec 10 12:20:54 2026",
                  " 1: - 1558 W 1882 bob           [ lr  1   0] C20 Res Thu Dec 10 12:21:40 2026"});
@@ -279,6 +361,73 @@ void ListWindowsTest::sortedRowsKeepTheirGames()
     QCOMPARE(commands.sent, QStringList{"examine alice 1"});
     list->sortByColumn(0, Qt::AscendingOrder); // the server's order again
     QCOMPARE(list->topLevelItem(0)->text(5).trimmed(), QStringLiteral("zed"));
+}
+
+void ListWindowsTest::gameListWindowsHaveTheirOwnButtons_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("listName");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QStringList>("buttons");
+    QTest::newRow("stored games") << int(GameListKind::Stored) << "TfrmStored"
+                                  << "lstStored"
+                                  << "Stored"
+                                  << QStringList{"Adjudicate",  "Examine",    "Position",
+                                                 "Moves",       "Resign",     "Offer Draw",
+                                                 "Offer Abort", "Show Stored"};
+    QTest::newRow("journal") << int(GameListKind::Journal) << "TfrmJournal"
+                             << "lstJourn"
+                             << "Journal"
+                             << QStringList{"Examine",     "Position",       "Moves",
+                                            "Mail Stored", "Del From Journ", "Show Journal"};
+    QTest::newRow("history") << int(GameListKind::History) << "TfrmHistory"
+                             << "lstHist"
+                             << "History"
+                             << QStringList{"Examine",     "Position",       "Moves",
+                                            "Mail Stored", "Add To Journal", "Show History"};
+}
+
+void ListWindowsTest::gameListWindowsHaveTheirOwnButtons()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, className);
+    QFETCH(QString, listName);
+    QFETCH(QString, caption);
+    QFETCH(QStringList, buttons);
+    SentCommands commands;
+    std::unique_ptr<TfrmGameList> window;
+    switch (GameListKind::Id(kind)) {
+    case GameListKind::Stored:
+        window = std::make_unique<TfrmStored>(commands);
+        break;
+    case GameListKind::Journal:
+        window = std::make_unique<TfrmJournal>(commands);
+        break;
+    case GameListKind::History:
+        window = std::make_unique<TfrmHistory>(commands);
+        break;
+    }
+    QCOMPARE(QString::fromLatin1(window->metaObject()->className()), className);
+    QCOMPARE(window->list->objectName(), listName);
+    QCOMPARE(window->windowTitle(), caption);
+    QCOMPARE(window->list->columnCount(), GameListKind::of(GameListKind::Id(kind)).columns.size());
+    // The buttons as a user reads them: row by row, left to right.
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QList<QPushButton*> placed = window->findChildren<QPushButton*>();
+    std::sort(placed.begin(), placed.end(), [&](QPushButton* a, QPushButton* b) {
+        const QPoint pa = a->mapTo(window.get(), QPoint());
+        const QPoint pb = b->mapTo(window.get(), QPoint());
+        return std::pair(pa.y(), pa.x()) < std::pair(pb.y(), pb.x());
+    });
+    QStringList shown;
+    for (QPushButton* button : placed)
+        shown.append(button->text());
+    QCOMPARE(shown, buttons);
+    // Only the history window offers journal slots, only the stored one adjudication.
+    QCOMPARE(window->findChild<QComboBox*>("cmbSlot") != nullptr, kind == GameListKind::History);
+    QCOMPARE(window->findChild<QLineEdit*>("edAdj") != nullptr, kind == GameListKind::Stored);
 }
 
 QTEST_MAIN(ListWindowsTest)
