@@ -359,6 +359,12 @@ void TfrmMainChess::exitOnSignal()
     exitProgram();
 }
 
+void TfrmMainChess::exitSwitchingBoardMode()
+{
+    m_switchBoardMode = true;
+    exitProgram();
+}
+
 void TfrmMainChess::exitProgram()
 {
     if (m_exiting || !m_setUp)
@@ -371,6 +377,8 @@ void TfrmMainChess::exitProgram()
     m_chat->storeChatForms();
     if (m_shown) {
         m_boards->storeBounds();
+        if (m_switchBoardMode)
+            m_record.boardsSeperated = !m_record.boardsSeperated;
         SaveMainSettings();
     }
     try {

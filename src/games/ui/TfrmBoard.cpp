@@ -529,9 +529,12 @@ void TfrmBoard::SetMoveListShown(bool value)
 void TfrmBoard::SetStayOnTop(bool value)
 {
     m_stayOnTop = value;
-    if (isWindow()) {
+    if (isWindow() && bool(windowFlags() & Qt::WindowStaysOnTopHint) != value) {
+        // Changing a window's flags hides it: a shown window is shown again.
+        const bool shown = isVisible();
         setWindowFlag(Qt::WindowStaysOnTopHint, value);
-        show();
+        if (shown)
+            show();
     }
 }
 

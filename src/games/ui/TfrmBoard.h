@@ -52,6 +52,7 @@ public:
     void SetUserFlip(bool value);
     void SetMoveListShown(bool value);
     void SetStayOnTop(bool value);
+    bool stayOnTop() const { return m_stayOnTop; }
     void listBack();
     void listForward();
     void listRevert();
