@@ -259,6 +259,9 @@ void BoardManager::gameEnded(const QByteArray& line, int game)
     ManagedBoard* board = boardOfGame(game);
     if (!board)
         return;
+    const Style12Record& shown = board->game().current();
+    if (end.namesOtherPlayers(shown.WhiteName.value(), shown.BlackName.value()))
+        return;
     m_sounds.playSound(QStringLiteral("Game End"));
     if (end.complete && !m_options.hideGameMessages)
         m_host.showGameOver(QString::fromLatin1(end.names), QString::fromLatin1(end.reason));
