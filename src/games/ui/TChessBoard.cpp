@@ -287,18 +287,23 @@ PieceCode TChessBoard::pieceToDraw(int index) const
 
 // Pieces are drawn with soft edges, so drawing one twice would darken its rim: the whole
 // column is erased before it is drawn again (in 3D a piece also covers the square behind).
+// Redrawn in the same order, an unchanged piece comes out as it was, so only the squares
+// whose piece changed need to reach the screen.
 void TChessBoard::redrawColumn(int column, QRect& changed)
 {
     for (int r = 0; r < 8; ++r) {
         const PieceCode shown = m_displayed[r * 8 + column];
         if (shown != PieceCode::Empty)
-            changed |= m_canvas.eraseSquarePiece(shown, column, r);
+            m_canvas.eraseSquarePiece(shown, column, r);
     }
     for (int r = 0; r < 8; ++r) {
         const PieceCode piece = pieceToDraw(r * 8 + column);
         if (piece != PieceCode::Empty)
-            changed |= m_canvas.drawSquarePiece(piece, column, r);
-        m_displayed[r * 8 + column] = piece;
+            m_canvas.drawSquarePiece(piece, column, r);
+        PieceCode& shown = m_displayed[r * 8 + column];
+        if (shown != piece)
+            changed |= m_canvas.pieceRect(m_canvas.layout().centre(column, r));
+        shown = piece;
     }
 }
 

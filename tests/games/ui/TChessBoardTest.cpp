@@ -29,16 +29,20 @@ Style12Record record(const QByteArray& ranks, bool whiteToMove, int moveNumber, 
     return r;
 }
 
-// Counts the board's paints: a slide paints once per frame.
+// Counts the board's paints (a slide paints once per frame) and the area they cover.
 class PaintCounter : public QObject
 {
 public:
     int paints = 0;
+    QRegion painted;
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        paints += event->type() == QEvent::Paint;
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+            painted += static_cast<QPaintEvent*>(event)->region();
+        }
         return false;
     }
 };
@@ -243,6 +247,42 @@ private Q_SLOTS:
         board.SetPosition(newest);
         QVERIFY(!board.isSliding()); // in quick succession: no slide for the newer move
         QCOMPARE(board.grab().toImage(), stillImage(newest, 800));
+    }
+
+    void aMoveRepaintsOnlyTheSquaresThatChanged_data()
+    {
+        QTest::addColumn<bool>("threeD");
+        QTest::newRow("flat board") << false;
+        QTest::newRow("in perspective") << true;
+    }
+    void aMoveRepaintsOnlyTheSquaresThatChanged()
+    {
+        QFETCH(bool, threeD);
+        TChessBoard board;
+        board.resize(480, 480);
+        board.setF3d(threeD);
+        board.setMoveSpeed(0);
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        board.SetPosition(record(Start, true, 1, 0, "none"));
+        QCoreApplication::processEvents();
+        PaintCounter counter;
+        board.installEventFilter(&counter);
+        board.SetPosition(record(AfterE4, false, 1, 0, "P/e2-e4"));
+        QTRY_VERIFY_WITH_TIMEOUT(counter.paints > 0, Patience);
+        const BoardLayout& layout = board.layout();
+        const auto square = [&](int column, int row) {
+            const QPoint centre = layout.centre(column, row);
+            const int w = layout.colWidth(centre.y());
+            return QRect(centre - QPoint(w, w), centre + QPoint(w, w));
+        };
+        // e2 and e4 (with room for the piece drawn above its square), not the e-file's
+        // other pieces: the king on e1 and the black pieces are left alone.
+        QVERIFY(counter.painted.boundingRect().intersects(square(4, 6)));
+        QVERIFY(counter.painted.boundingRect().intersects(square(4, 4)));
+        QVERIFY(!counter.painted.contains(layout.centre(4, 7)));
+        QVERIFY(!counter.painted.contains(layout.centre(4, 1)));
+        QVERIFY(!counter.painted.contains(layout.centre(4, 0)));
     }
 
     void nothingIsDrawnOnceTheSlideHasLanded()
