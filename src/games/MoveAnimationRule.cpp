@@ -25,6 +25,11 @@ std::optional<MoveAnimationRule::SquarePair> MoveAnimationRule::squaresToSlide(
     return SquarePair(*from, *to);
 }
 
+bool MoveAnimationRule::setsPace(const Style12Record& record)
+{
+    return record.Relation.value() != OpponentToMove;
+}
+
 bool MoveAnimationRule::atHumanPace(qint64 sincePreviousPosition)
 {
     return sincePreviousPosition < 0 || sincePreviousPosition >= HumanPaceMilliseconds;

@@ -20,6 +20,9 @@ public:
     // Whether a position that follows the one shown this many milliseconds ago comes at a
     // pace where a slide can be watched (negative: no position was shown yet).
     static bool atHumanPace(qint64 sincePreviousPosition);
+    // Whether a position sets the pace: the echo of the user's own move does not, so that an
+    // opponent who answers at once still has the answer slide.
+    static bool setsPace(const Style12Record& record);
 
     static std::optional<SquarePair> squaresToSlide(const Style12Record& last,
                                                     const Style12Record& next, int moveSpeed,

@@ -95,6 +95,21 @@ private Q_SLOTS:
         QCOMPARE(turned->second, QPoint(3, 3));
     }
 
+    void ownMoveSetsNoPace_data()
+    {
+        QTest::addColumn<int>("relation");
+        QTest::addColumn<bool>("setsPace");
+        QTest::newRow("the echo of the user's move") << -1 << false;
+        QTest::newRow("the opponent's move") << 1 << true;
+        QTest::newRow("an observed game's move") << 0 << true;
+    }
+    void ownMoveSetsNoPace()
+    {
+        QFETCH(int, relation);
+        QFETCH(bool, setsPace);
+        QCOMPARE(MoveAnimationRule::setsPace(record(1, relation, 2, true, "P/d7-d5")), setsPace);
+    }
+
     void slidesOnlyAtHumanPace_data()
     {
         QTest::addColumn<qint64>("sincePrevious");

@@ -351,7 +351,7 @@ void TChessBoard::SetPosition(const Style12Record& record)
     const bool movedOn = record.GameNumber.value() != m_lastRecord.GameNumber.value()
                          || record.PlyIndex() != m_lastRecord.PlyIndex();
     const qint64 sincePrevious = m_sincePosition.isValid() ? m_sincePosition.elapsed() : -1;
-    if (movedOn)
+    if (movedOn && MoveAnimationRule::setsPace(record))
         m_sincePosition.start();
     const auto slide =
         MoveAnimationRule::squaresToSlide(m_lastRecord, record, m_moveSpeed, m_reversed);

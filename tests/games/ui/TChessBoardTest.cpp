@@ -285,6 +285,20 @@ private Q_SLOTS:
         QVERIFY(!counter.painted.contains(layout.centre(4, 0)));
     }
 
+    void anInstantAnswerToTheUsersMoveStillSlides()
+    {
+        TChessBoard board;
+        board.resize(400, 400);
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        board.SetPosition(record(Start, true, 1, 1, "none"));
+        QTest::qWait(MoveAnimationRule::HumanPaceMilliseconds);
+        board.SetPosition(record(AfterE4, false, 1, -1, "P/e2-e4")); // the user's move
+        board.SetPosition(record(AfterD5, true, 2, 1, "P/d7-d5"));   // answered at once
+        QVERIFY(board.isSliding());
+        QTRY_VERIFY_WITH_TIMEOUT(!board.isSliding(), Patience);
+    }
+
     void nothingIsDrawnOnceTheSlideHasLanded()
     {
         TChessBoard board;
