@@ -288,7 +288,11 @@ void TfrmBoard::showEvent(QShowEvent* event)
 
 void TfrmBoard::ShowRecord(const Style12Record& record, bool redisplay)
 {
-    apply(m_game.showRecord(record, redisplay));
+    const Style12Record before = m_game.current();
+    const BoardGame::Shown shown = m_game.showRecord(record, redisplay);
+    if (shown.displayed)
+        m_stepBefore = before;
+    apply(shown);
 }
 
 void TfrmBoard::LoadRecords(const QList<Style12Record>& records)
@@ -336,6 +340,14 @@ void TfrmBoard::render()
     renderPlayers(record);
     renderGrids(record);
     lblMove->setText(BoardTexts::lastMove(record));
+    // Positions that came within one frame are drawn once, yet the last move still slides
+    // from the position it was made in (an opponent answering at once, for one).
+    const Style12Record& drawn = chsBoard->LastRecord();
+    if (m_stepBefore.GameNumber.value() == record.GameNumber.value()
+        && m_stepBefore.PlyIndex() + 1 == record.PlyIndex()
+        && (drawn.GameNumber.value() != m_stepBefore.GameNumber.value()
+            || drawn.PlyIndex() != m_stepBefore.PlyIndex()))
+        chsBoard->SetPosition(m_stepBefore);
     chsBoard->SetPosition(record);
     showLastMove(record);
     syncMoveList();

@@ -140,6 +140,7 @@ private:
     RunningClock m_clock;
     bool m_clockForWhite = true;
     QTimer m_renderTimer;
+    Style12Record m_stepBefore; // the position the one on display followed
     QString m_caption;
     QString m_topHandle;
     QString m_bottomHandle;
