@@ -118,6 +118,9 @@ inline constexpr BoolKey ShowMoveListSingle{Board, QLatin1String("ShowMoveList0"
 inline constexpr BoolKey ShowMoveListMulti{Board, QLatin1String("ShowMoveList1"), false};
 inline constexpr BoolKey ShowCoordinates{Board, QLatin1String("ShowCoordinates"), false};
 inline constexpr BoolKey ClickMove{Board, QLatin1String("ClickMove"), false};
+// The boards' helpers: the last move outlined, a move made before one's turn kept.
+inline constexpr BoolKey HighlightLastMove{Board, QLatin1String("HighlightLastMove"), true};
+inline constexpr BoolKey Premoves{Board, QLatin1String("Premoves"), true};
 // Share of the main window's height for the docked boards, by boards open - 1.
 inline constexpr std::array<PercentKey, 4> BoardsShare{{{Board, QLatin1String("Y0"), 70},
                                                         {Board, QLatin1String("Y1"), 70},

@@ -45,6 +45,29 @@ struct Writer
     }
 };
 
+// The board's appearance keys, part of the one list below and written alone by the board
+// properties dialog.
+template <class Record, class Visit>
+void visitBoardLook(Record& r, const Visit& visit)
+{
+    visit(QString(WPColor.section), QString(WPColor.key), r.wpColor);
+    visit(QString(BPColor.section), QString(BPColor.key), r.bpColor);
+    visit(QString(BSColor.section), QString(BSColor.key), r.bsColor);
+    visit(QString(WSColor.section), QString(WSColor.key), r.wsColor);
+    visit(Perspective, r.perspective);
+    visit(Board3DSingle, r.board3DSingle);
+    visit(Board3DMulti, r.board3DMulti);
+    visit(PieceSetSingle, r.pieceSetSingle);
+    visit(PieceSetMulti, r.pieceSetMulti);
+    visit(ShowMoveListSingle, r.showMoveListSingle);
+    visit(ShowMoveListMulti, r.showMoveListMulti);
+    visit(ShowCoordinates, r.showCoordinates);
+    visit(ClickMove, r.clickMove);
+    visit(MoveSpeed, r.moveSpeed);
+    visit(HighlightLastMove, r.highlightLastMove);
+    visit(Premoves, r.premoves);
+}
+
 // The one list of keys, in loading order, shared by load and save.
 template <class Record, class Visit>
 void visitKeys(Record& r, const Visit& visit)
@@ -79,20 +102,7 @@ void visitKeys(Record& r, const Visit& visit)
         visit(section, QString(BoundsRight), r.separateBoards[i].right);
     }
 
-    current(WPColor, r.wpColor);
-    current(BPColor, r.bpColor);
-    current(BSColor, r.bsColor);
-    current(WSColor, r.wsColor);
-    visit(Perspective, r.perspective);
-    visit(Board3DSingle, r.board3DSingle);
-    visit(Board3DMulti, r.board3DMulti);
-    visit(PieceSetSingle, r.pieceSetSingle);
-    visit(PieceSetMulti, r.pieceSetMulti);
-    visit(ShowMoveListSingle, r.showMoveListSingle);
-    visit(ShowMoveListMulti, r.showMoveListMulti);
-    visit(ShowCoordinates, r.showCoordinates);
-    visit(ClickMove, r.clickMove);
-    visit(MoveSpeed, r.moveSpeed);
+    visitBoardLook(r, visit);
 
     visit(Shout, r.shout);
     visit(Silence, r.silence);
@@ -154,5 +164,14 @@ void MainSettingsRecord::save(SettingsFile& file) const
 {
     SettingsBatch batch(file);
     visitKeys(*this, Writer{file});
+    batch.commit();
+}
+
+void MainSettingsRecord::saveBoardProperties(SettingsFile& file) const
+{
+    SettingsBatch batch(file);
+    const Writer writer{file};
+    visitBoardLook(*this, writer);
+    writer(ManualPromotion, manualPromotion);
     batch.commit();
 }

@@ -74,6 +74,8 @@ struct MainSettingsRecord
     bool showMoveListMulti = MainSettings::ShowMoveListMulti.byDefault;
     bool showCoordinates = MainSettings::ShowCoordinates.byDefault;
     bool clickMove = MainSettings::ClickMove.byDefault;
+    bool highlightLastMove = MainSettings::HighlightLastMove.byDefault;
+    bool premoves = MainSettings::Premoves.byDefault;
     std::array<float, 4> boardsShare{0.7f, 0.7f, 0.7f, 0.7f};
 
     // Sections "Font0".."Font12"
@@ -87,6 +89,10 @@ struct MainSettingsRecord
     // Writes every key in the same order. Throws SettingsWriteError at the
     // first refused write; the keys after it stay unwritten.
     void save(SettingsFile& file) const;
+
+    // Writes the keys the board properties dialog chooses (the "Board" appearance keys and
+    // "ManualPromotion") in one go, so that a confirmed choice survives a crash.
+    void saveBoardProperties(SettingsFile& file) const;
 
     bool operator==(const MainSettingsRecord&) const = default;
 };

@@ -185,6 +185,7 @@ void ConnectionController::clearForNewSession()
     // Whatever the last session showed, a new one starts on the terminal with
     // no list refresh running.
     m_window.selectTabAnew(TLists::TerminalTab);
+    m_window.chat().sessionStarting();
     m_window.cmbInput->clearEditText();
 }
 

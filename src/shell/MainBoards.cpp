@@ -2,14 +2,18 @@
 
 #include "shell/MainGameFiles.h"
 
-#include "chat/ui/FontSpecConversion.h"
 #include "chat/ui/TfrmChat.h"
+#include "chat/ui/TfrmMessage.h"
 #include "games/BoardGame.h"
+#include "games/BoardLook.h"
+#include "games/BoardProperties.h"
 #include "games/DockedBoardLayout.h"
 #include "games/GameButtons.h"
+#include "games/ui/BoardLookOnControl.h"
 #include "games/ui/GameButtonPanel.h"
 #include "games/ui/TChessBoard.h"
 #include "games/ui/TfrmBoard.h"
+#include "games/ui/TfrmBoardProperties.h"
 #include "games/ui/TfrmDropPiece.h"
 #include "session/CommandSender.h"
 #include "settings/SettingsFile.h"
@@ -48,11 +52,6 @@ constexpr MenuRule GameMenuRules[] = {
     {13, true, true, true},   // "&Observers"
     {14, true, true, true},   // "Pro&motion"
 };
-// Switches of the board's helpers, kept with the board's appearance.
-const QString BoardSection = QStringLiteral("Board");
-const QString HighlightKey = QStringLiteral("HighlightLastMove");
-const QString PremoveKey = QStringLiteral("Premoves");
-
 const QString LayoutSection = QStringLiteral("BoardX");
 
 constexpr int AbortItem = 5;
@@ -68,8 +67,12 @@ int panelIndex(ButtonPanel panel)
 MainBoards::MainBoards(TfrmMainChess& window, CommandSender& commands, SoundSink& sounds,
                        ChatSink& chat)
     : m_window(window), m_commands(commands), m_sounds(sounds),
-      m_manager(*this, commands, sounds, chat)
+      m_manager(*this, commands, sounds, chat), m_notice(new TfrmMessage(&window))
 {
+    connect(m_notice, &TfrmMessage::hideGameMessagesChosen, this, [this](bool hide) {
+        m_window.m_record.hideGameMessages = hide;
+        setHideGameMessages(hide);
+    });
     const ButtonPanel kinds[3] = {ButtonPanel::Playing, ButtonPanel::Examining,
                                   ButtonPanel::Observing};
     for (int i = 0; i < 3; ++i) {
@@ -108,8 +111,9 @@ void MainBoards::wireMenus()
     for (QAction* item : menus.mnuGame) {
         connect(item, &QAction::triggered, this, [this, item] { gameButton(item->data().toInt()); });
     }
-    for (QAction* item : {menus.mnuAccept, menus.mnuDecline})
+    for (QAction* item : {menus.mnuAccept, menus.mnuDecline, menus.mnuBoardProperties})
         item->setEnabled(true);
+    connect(menus.mnuBoardProperties, &QAction::triggered, this, &MainBoards::BoardSettingsDialog);
     connect(menus.mnuAccept, &QAction::triggered, this,
             [this] { m_commands.sendCommand(QStringLiteral("Accept")); });
     connect(menus.mnuDecline, &QAction::triggered, this,
@@ -140,11 +144,8 @@ void MainBoards::start()
     const MainSettingsRecord& record = m_window.m_record;
     BoardManager::Options& options = m_manager.options();
     options.gameBar = record.gameBar;
-    options.hideGameMessages = record.hideGameMessages;
+    setHideGameMessages(record.hideGameMessages);
     options.manualPromotion = record.manualPromotion;
-    const SettingsFile& file = m_window.settingsFile();
-    m_highlightLastMove = file.readBool(BoardSection, HighlightKey, true);
-    m_premoves = file.readBool(BoardSection, PremoveKey, true);
     applySoundSwitches();
     m_manager.start();
 }
@@ -152,6 +153,12 @@ void MainBoards::start()
 void MainBoards::applySoundSwitches()
 {
     m_manager.options().soundsOnFirstBoardOnly = m_window.sounds().settings().firstOnly;
+}
+
+void MainBoards::setHideGameMessages(bool hide)
+{
+    m_manager.options().hideGameMessages = hide;
+    m_notice->setHideGameMessages(hide);
 }
 
 void MainBoards::registerChatPanes()
@@ -166,19 +173,47 @@ void MainBoards::registerChatPanes()
 void MainBoards::applyBoardSettings(TfrmBoard* board, bool severalBoards) const
 {
     const MainSettingsRecord& record = m_window.m_record;
-    TChessBoard* chess = board->chsBoard;
-    chess->setWPColor(FontSpecConversion::toColor(record.wpColor));
-    chess->setBPColor(FontSpecConversion::toColor(record.bpColor));
-    chess->setWSColor(FontSpecConversion::toColor(record.wsColor));
-    chess->setBSColor(FontSpecConversion::toColor(record.bsColor));
-    chess->setPerspective(record.perspective);
-    chess->setMoveSpeed(record.moveSpeed);
-    chess->setCoordinates(record.showCoordinates);
-    chess->setClickMove(record.clickMove);
-    chess->setF3d(severalBoards ? record.board3DMulti : record.board3DSingle);
-    chess->setPieceSet(severalBoards ? record.pieceSetMulti : record.pieceSetSingle);
+    BoardLookOnControl::applyLook(*board->chsBoard, BoardLook::fromRecord(record, severalBoards));
     board->SetMoveListShown(severalBoards ? record.showMoveListMulti : record.showMoveListSingle);
-    chess->FullRebuild();
+}
+
+void MainBoards::BoardSettingsDialog()
+{
+    TfrmBoard* first = boardWindow(0);
+    if (!first)
+        return;
+    MainSettingsRecord& record = m_window.m_record;
+    const bool several = m_manager.LastIndex() > 0;
+    BoardProperties choice(record, several, BoardLookOnControl::lookOf(*first->chsBoard));
+    TfrmBoardProperties dialog(choice, *first->chsBoard, &m_window);
+    if (dialog.Execute()) {
+        choice.store(record);
+        m_manager.options().manualPromotion = record.manualPromotion;
+        first->SetMoveListShown(choice.moveListShown());
+        try {
+            record.saveBoardProperties(m_window.m_settingsFile);
+        } catch (const SettingsWriteError& error) {
+            m_window.reportWriteFailure(error);
+        }
+        PropagateSettings();
+        return;
+    }
+    // The colours and the piece set are shared by every board, so all of them show the
+    // restored look again.
+    PropagateSettings();
+}
+
+void MainBoards::PropagateSettings()
+{
+    const bool several = m_manager.LastIndex() > 0;
+    for (int slot = 0; slot <= m_manager.LastIndex(); ++slot) {
+        TfrmBoard* board = boardWindow(slot);
+        if (!board)
+            continue;
+        if (slot > 0)
+            applyBoardSettings(board, several);
+        board->lookChanged();
+    }
 }
 
 ManagedBoard* MainBoards::createBoard(int slot)
@@ -197,8 +232,9 @@ ManagedBoard* MainBoards::createBoard(int slot)
     hooks.refreshRequest = [this] { m_manager.refreshBoards(); };
     hooks.helloText = [this] { return m_window.m_record.hello; };
     hooks.goodGameText = [this] { return m_window.m_record.goodGame; };
-    hooks.premoveEnabled = [this] { return m_premoves; };
-    hooks.highlightLastMove = [this] { return m_highlightLastMove; };
+    hooks.premoveEnabled = [this] { return m_window.m_record.premoves; };
+    hooks.highlightLastMove = [this] { return m_window.m_record.highlightLastMove; };
+    hooks.boardSettings = [this] { BoardSettingsDialog(); };
     hooks.icc = [this] { return m_manager.options().icc; };
     MainChat& chat = m_window.chat();
     TfrmChat* pane = chat.createBoardPane(board->pnlCmds);
@@ -340,16 +376,7 @@ void MainBoards::showGamePanels(ButtonPanel panel)
 void MainBoards::showGameOver(const QString& caption, const QString& message)
 {
     // One notice, showing the latest result: observed games can end many a minute.
-    if (!m_notice) {
-        m_notice = new QMessageBox(QMessageBox::Information, caption, QString(),
-                                   QMessageBox::Ok, &m_window);
-        m_notice->setObjectName(QStringLiteral("frmMessage"));
-        m_notice->setAttribute(Qt::WA_DeleteOnClose);
-        m_notice->setModal(false);
-    }
-    m_notice->setWindowTitle(caption);
-    m_notice->setText(message.trimmed());
-    m_notice->show();
+    m_notice->showNotice(message, caption);
 }
 
 void MainBoards::gameFinished(const BoardGame& game)

@@ -4,16 +4,15 @@
 #include "games/BoardManager.h"
 
 #include <QObject>
-#include <QPointer>
 #include <array>
 
 class ChatSink;
 class CommandSender;
 class GameButtonPanel;
-class QMessageBox;
 class SoundSink;
 class TfrmBoard;
 class TfrmMainChess;
+class TfrmMessage;
 
 // The main window's side of the boards: it makes the board windows, docks them in the
 // Boards tab or shows them on their own, carries the game bar and the Game menu, and
@@ -37,6 +36,14 @@ public:
     void storeBounds();
     // The sounds dialog's "first board only" switch, for the boards opened from now on.
     void applySoundSwitches();
+    // The board properties dialog on the first board; a confirmed choice is stored and
+    // reaches every board.
+    void BoardSettingsDialog();
+    // Every other board takes the first board's look; all are drawn again.
+    void PropagateSettings();
+    // Whether a game's end shows its notice; from the settings, the options and the notice.
+    void setHideGameMessages(bool hide);
+    TfrmMessage* notice() const { return m_notice; }
 
     // BoardHost
     ManagedBoard* createBoard(int slot) override;
@@ -71,7 +78,5 @@ private:
     BoardManager m_manager;
     std::array<GameButtonPanel*, 3> m_gameBar{}; // playing, examining, observing
     ButtonPanel m_panel = ButtonPanel::Observing;
-    bool m_highlightLastMove = true;
-    bool m_premoves = true;
-    QPointer<QMessageBox> m_notice;
+    TfrmMessage* m_notice;
 };

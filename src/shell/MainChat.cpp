@@ -3,6 +3,7 @@
 #include "chat/DesktopNotice.h"
 #include "chat/GeneralOptions.h"
 #include "chat/ui/ChatMenu.h"
+#include "chat/ui/ChatPane.h"
 #include "chat/ui/TfrmChat.h"
 #include "settings/MainSettingsRecord.h"
 #include "settings/SettingsFile.h"
@@ -219,10 +220,8 @@ void MainChat::applySettings(const MainSettingsRecord& record)
     m_frmChat->setEcho(record.chatEcho);
     m_frmChat->setStayOnTop(record.chatStayOnTop);
     m_frmChat->setFocusFollowsMouseOff(record.boardsSeperated);
-    const MainSettings::Bounds& bounds = record.chat1;
-    if (bounds.right > bounds.left && bounds.bottom > bounds.top)
-        m_frmChat->setGeometry(bounds.left, bounds.top, bounds.right - bounds.left,
-                               bounds.bottom - bounds.top);
+    m_viewBounds = {record.chat1, record.chat2};
+    placeMainChat(m_viewBounds[m_boardsViewShown]);
     if (record.chatVisible)
         showMainChat();
 }
@@ -236,9 +235,25 @@ void MainChat::collectSettings(MainSettingsRecord& record) const
     record.popupSays = routing.popUpOnSays;
     record.chatEcho = m_frmChat->echo();
     record.chatStayOnTop = m_frmChat->stayOnTop();
-    const QRect bounds = m_frmChat->geometry();
-    record.chat1 = {bounds.left(), bounds.top(), bounds.left() + bounds.width(),
-                    bounds.top() + bounds.height()};
+    const std::array<MainSettings::Bounds, 2> bounds = viewBounds();
+    record.chat1 = bounds[0];
+    record.chat2 = bounds[1];
+}
+
+std::array<MainSettings::Bounds, 2> MainChat::viewBounds() const
+{
+    std::array<MainSettings::Bounds, 2> bounds = m_viewBounds;
+    const QRect shown = m_frmChat->geometry();
+    bounds[m_boardsViewShown] = {shown.left(), shown.top(), shown.left() + shown.width(),
+                                 shown.top() + shown.height()};
+    return bounds;
+}
+
+void MainChat::placeMainChat(const MainSettings::Bounds& bounds)
+{
+    if (bounds.right > bounds.left && bounds.bottom > bounds.top)
+        m_frmChat->setGeometry(bounds.left, bounds.top, bounds.right - bounds.left,
+                               bounds.bottom - bounds.top);
 }
 
 void MainChat::loadAliases(const SettingsFile& shared)
@@ -261,6 +276,11 @@ void MainChat::showMainChat()
 void MainChat::setBoardsViewShown(bool shown)
 {
     m_frmChat->setBoardsViewShown(shown);
+    if (shown == m_boardsViewShown)
+        return;
+    m_viewBounds = viewBounds();
+    m_boardsViewShown = shown;
+    placeMainChat(m_viewBounds[shown]);
 }
 
 void MainChat::protocolChosen(ChatComposer::Protocol protocol)
@@ -275,4 +295,9 @@ void MainChat::protocolChosen(ChatComposer::Protocol protocol)
 void MainChat::sessionEnded()
 {
     m_frmChat->hide();
+}
+
+void MainChat::sessionStarting()
+{
+    m_frmChat->memOut->clear();
 }

@@ -2,6 +2,7 @@
 
 #include "chat/ChatComposer.h"
 #include "chat/ChatRouter.h"
+#include "settings/MainSettingsKeys.h"
 #include "shell/DesktopNotifier.h"
 
 #include <QColor>
@@ -70,10 +71,15 @@ public:
     void composeFromBoard(int tag, TfrmChat* boardPane);
 
     void showMainChat();
+    // Entering or leaving the boards view moves the main chat window to the place it had
+    // the last time that view showed.
     void setBoardsViewShown(bool shown);
     void protocolChosen(ChatComposer::Protocol protocol);
     // The connection ended: the main chat window goes out of the way.
     void sessionEnded();
+    // A new connection starts with an empty main chat window; the filtered
+    // windows keep their text, as they are the user's own record.
+    void sessionStarting();
     // At exit: the filtered windows' places and filters.
     void storeChatForms();
 
@@ -81,6 +87,9 @@ private:
     void initialiseFiltered(TfrmChat& window) const;
     void showWindowsMenu(QPushButton* button);
     void serveMenuOf(TfrmChat* window) const;
+    void placeMainChat(const MainSettings::Bounds& bounds);
+    // Where the main chat window goes in each view: [0] every other view, [1] the boards view.
+    std::array<MainSettings::Bounds, 2> viewBounds() const;
 
     void noticeLine(const QByteArray& line, const QByteArray& speaker, TextKind kind,
                     const QByteArray& other);
@@ -95,4 +104,7 @@ private:
     std::unique_ptr<FilteredChats> m_filtered;
     QFont m_font;
     QColor m_color;
+    std::array<MainSettings::Bounds, 2> m_viewBounds{MainSettings::BuiltInChatBounds,
+                                                     MainSettings::BuiltInChatBounds};
+    bool m_boardsViewShown = false;
 };

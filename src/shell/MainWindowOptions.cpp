@@ -6,6 +6,7 @@
 #include "chat/ui/TfrmChat.h"
 #include "settings/SettingsWriteError.h"
 #include "session/LoginSteps.h"
+#include "shell/MainBoards.h"
 #include "shell/MainChat.h"
 #include "shell/MainToggles.h"
 
@@ -45,6 +46,7 @@ void TfrmMainChess::openOptions()
     const GeneralOptions chosen = dialog.options();
     m_record.ignoreThanks = chosen.ignoreThanks;
     m_record.hideGameMessages = chosen.hideGameMessages;
+    m_boards->setHideGameMessages(chosen.hideGameMessages);
     m_toggles->setSilenceSet(chosen.silenceSet);
     m_record.shout = chosen.shoutType;
     m_record.backColor = chosen.backColor;

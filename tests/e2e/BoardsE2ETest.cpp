@@ -1,9 +1,11 @@
 // The boards in the running client: a real main window (offscreen) logged in to the fake
 // server on 127.0.0.1, which pushes captured and scripted game lines.
+#include "chat/ui/TfrmMessage.h"
 #include "games/BoardGame.h"
 #include "games/BoardManager.h"
 #include "games/QlGameFile.h"
 #include "games/ui/GameButtonPanel.h"
+#include "chat/ui/TerminalView.h"
 #include "games/ui/TChessBoard.h"
 #include "games/ui/TPieceGrid.h"
 #include "games/ui/TfrmBoard.h"
@@ -19,6 +21,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -86,6 +89,7 @@ private Q_SLOTS:
     void separateWindowsStayOnTopAsStored();
     void loadedGameFileIsReviewedOnAFreeBoard_data();
     void loadedGameFileIsReviewedOnAFreeBoard();
+    void gameEndNoticeCanHideTheNoticesToCome();
 
 private:
     void login(const QByteArray& handle);
@@ -101,6 +105,12 @@ private:
     QPoint squareCentre(TfrmBoard* board, const QByteArray& square) const;
     void drag(TfrmBoard* board, const QByteArray& from, const QByteArray& to);
 
+    // The game-result notice when it shows with this caption, otherwise null.
+    TfrmMessage* shownNotice(const QString& caption) const
+    {
+        TfrmMessage* notice = mainWindow().boards().notice();
+        return notice->isVisible() && notice->windowTitle() == caption ? notice : nullptr;
+    }
     TfrmMainChess& mainWindow() const { return m_session->window(); }
     FakeFicsServer& server() const { return m_session->server(); }
 
@@ -170,8 +180,8 @@ void BoardsE2ETest::observedGameShowsEveryPositionAndEndFreesTheBoard()
     QCOMPARE(first->lblMove->text(), QStringLiteral("6. ... Nxg5"));
     QCOMPARE(first->lblTopTime->text(), QStringLiteral("4:55"));
     QCOMPARE(first->game().GameResult(), QByteArray("0-1"));
-    QTRY_COMPARE_WITH_TIMEOUT(shownBoxes("alice vs. bob").size(), 1, Patience);
-    QCOMPARE(shownBoxes("alice vs. bob").first()->text(), QStringLiteral("alice resigns"));
+    QTRY_VERIFY_WITH_TIMEOUT(shownNotice("alice vs. bob"), Patience);
+    QCOMPARE(shownNotice("alice vs. bob")->lblMessage->text(), QStringLiteral("alice resigns"));
     QCOMPARE(first->chsBoard->CurrentPosition()[4 * 8 + 6], PieceCode::Empty);
 }
 
@@ -231,7 +241,7 @@ void BoardsE2ETest::acceptedChallengeIsPlayedOnTheBoard()
     QVERIFY(serverGot("Resign"));
     QTRY_VERIFY_WITH_TIMEOUT(!first->game().InUse(), Patience);
     QCOMPARE(first->game().GameResult(), QByteArray("1-0"));
-    QTRY_COMPARE_WITH_TIMEOUT(shownBoxes("bob vs. alice").size(), 1, Patience);
+    QTRY_VERIFY_WITH_TIMEOUT(shownNotice("bob vs. alice"), Patience);
 }
 
 void BoardsE2ETest::promotionIsAskedForBeforeTheMove()
@@ -531,6 +541,32 @@ void BoardsE2ETest::loadedGameFileIsReviewedOnAFreeBoard()
     // The first item is on display: the starting position, white's king pawn at home.
     QVERIFY(loaded->chsBoard->CurrentPosition()[6 * 8 + 4] != PieceCode::Empty);
     QCOMPARE(loaded->chsBoard->CurrentPosition()[4 * 8 + 4], PieceCode::Empty);
+}
+
+void BoardsE2ETest::gameEndNoticeCanHideTheNoticesToCome()
+{
+    login("carol");
+    server().pushTo("carol", capture("f_game.C.raw"));
+    QTRY_VERIFY_WITH_TIMEOUT(shownNotice("alice vs. bob"), Patience);
+    TfrmMessage* notice = shownNotice("alice vs. bob");
+    QVERIFY(!notice->isModal());
+    QVERIFY(notice->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(!notice->chkHideGameMessages->isChecked());
+    notice->chkHideGameMessages->setChecked(true);
+    notice->btnOK->click();
+    QVERIFY(notice->isHidden());
+
+    // The same game once more ends without a notice.
+    server().pushTo("carol", capture("f_game.C.raw"));
+    // The terminal shows a game's end after the boards have handled it.
+    QTRY_COMPARE_WITH_TIMEOUT(
+        mainWindow().memTerminal->toPlainText().count(QStringLiteral("alice resigns")), 2,
+        Patience);
+    QVERIFY(notice->isHidden());
+
+    mainWindow().exitProgram();
+    SettingsFile profile(m_session->filePath("Default.ini"));
+    QCOMPARE(profile.readBool("Quodlin", "HideGameMessages", false), true);
 }
 
 QTEST_MAIN(BoardsE2ETest)

@@ -1,3 +1,4 @@
+#include "chat/ui/ChatInputBox.h"
 #include "chat/ui/ChatPane.h"
 #include "chat/ui/TerminalView.h"
 #include "chat/ui/TfrmChat.h"
@@ -17,10 +18,12 @@
 #include "chat/ui/TfrmOptions.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
@@ -65,7 +68,13 @@ private Q_SLOTS:
     void filteredWindowsComeBackAtTheFirstConnect();
     void silenceAndOpenSendTheirSettings();
     void optionsFontsActAtOnceAndAfterRestart();
+    void optionsReachTheWindowsAlreadyOpen();
+    void chatWindowKeepsAPlacePerView_data();
+    void windowsMenuListsTheShownWindows_data();
+    void windowsMenuListsTheShownWindows();
+    void chatWindowKeepsAPlacePerView();
     void tellInTheBackgroundShowsANotification();
+    void newConnectionStartsWithAnEmptyMainChat();
 
 private:
     void loginAs(const QByteArray& handle);
@@ -329,6 +338,157 @@ void ChatE2ETest::optionsFontsActAtOnceAndAfterRestart()
     checkColours();
 }
 
+void ChatE2ETest::optionsReachTheWindowsAlreadyOpen()
+{
+    const QColor yellow(255, 255, 0);
+    QVERIFY(m_session->startWindow());
+    TfrmBoard* board = mainWindow().boards().boardWindow(0);
+    QVERIFY(board);
+    auto* pane = qobject_cast<TfrmChat*>(board->chatPane());
+    QVERIFY(pane);
+    QFont chosenFont = pane->memOut->font();
+    chosenFont.setPointSize(chosenFont.pointSize() + 5);
+    answerNextModal(this, [&](QWidget* modal) {
+        auto* dialog = qobject_cast<TfrmOptions*>(modal);
+        QVERIFY(dialog);
+        OptionsFontPage* page = dialog->fontPage;
+        page->lstKinds->setCurrentRow(int(TextKind::Normal));
+        page->chooseFont = [chosenFont](const QFont&, bool) {
+            return std::optional<QFont>(chosenFont);
+        };
+        page->btnChange->click();
+        page->chooseColor = [yellow](const QColor&) { return std::optional<QColor>(yellow); };
+        dialog->btnBackground->click();
+        dialog->chkHideGameMessages->setChecked(true);
+        dialog->btnOK->click();
+    });
+    mainWindow().menus.mnuGeneral->trigger();
+
+    for (TfrmChat* chat : {pane, mainChat()}) {
+        QCOMPARE(chat->memOut->font().pointSize(), chosenFont.pointSize());
+        QCOMPARE(chat->memIn->font().pointSize(), chosenFont.pointSize());
+        QCOMPARE(chat->memOut->palette().color(QPalette::Base), yellow);
+        QCOMPARE(chat->memIn->palette().color(QPalette::Base), yellow);
+    }
+    QVERIFY(mainWindow().boards().manager().options().hideGameMessages);
+}
+
+namespace {
+
+void writeBounds(SettingsFile& profile, const QString& prefix, const QRect& bounds)
+{
+    profile.writeInteger("Quodlin", prefix + "Left", bounds.left());
+    profile.writeInteger("Quodlin", prefix + "Top", bounds.top());
+    profile.writeInteger("Quodlin", prefix + "Right", bounds.left() + bounds.width());
+    profile.writeInteger("Quodlin", prefix + "Bottom", bounds.top() + bounds.height());
+}
+
+QRect readBounds(const SettingsFile& profile, const QString& prefix)
+{
+    const int left = profile.readInteger("Quodlin", prefix + "Left", -1);
+    const int top = profile.readInteger("Quodlin", prefix + "Top", -1);
+    return {left, top, profile.readInteger("Quodlin", prefix + "Right", -1) - left,
+            profile.readInteger("Quodlin", prefix + "Bottom", -1) - top};
+}
+
+} // namespace
+
+void ChatE2ETest::chatWindowKeepsAPlacePerView_data()
+{
+    QTest::addColumn<int>("exitTab");
+    QTest::addColumn<QString>("movedKeys");
+
+    QTest::newRow("moved in the terminal view: the Chat1 place changes")
+        << int(TLists::TerminalTab) << "Chat1";
+    QTest::newRow("moved in the boards view: the Chat2 place changes")
+        << int(TLists::BoardsTab) << "Chat2";
+}
+
+void ChatE2ETest::chatWindowKeepsAPlacePerView()
+{
+    QFETCH(int, exitTab);
+    QFETCH(QString, movedKeys);
+
+    const QRect otherViews(100, 110, 500, 300);
+    const QRect boardsView(320, 340, 480, 360);
+    const QRect moved(60, 70, 450, 250);
+    SettingsFile profile(m_session->filePath("Default.ini"));
+    writeBounds(profile, "Chat1", otherViews);
+    writeBounds(profile, "Chat2", boardsView);
+    QVERIFY(m_session->startWindow());
+    QCOMPARE(mainChat()->geometry(), otherViews);
+    mainWindow().tabSplitters->setCurrentIndex(TLists::BoardsTab);
+    QCOMPARE(mainChat()->geometry(), boardsView);
+    mainWindow().tabSplitters->setCurrentIndex(TLists::TerminalTab);
+    QCOMPARE(mainChat()->geometry(), otherViews);
+
+    mainWindow().tabSplitters->setCurrentIndex(exitTab);
+    mainChat()->setGeometry(moved);
+    mainWindow().exitProgram();
+    QCOMPARE(readBounds(profile, "Chat1"), movedKeys == u"Chat1" ? moved : otherViews);
+    QCOMPARE(readBounds(profile, "Chat2"), movedKeys == u"Chat2" ? moved : boardsView);
+
+    // The next run puts the window where each view left it.
+    m_session->closeWindow();
+    QVERIFY(m_session->startWindow());
+    mainWindow().tabSplitters->setCurrentIndex(TLists::TerminalTab);
+    QCOMPARE(mainChat()->geometry(), movedKeys == u"Chat1" ? moved : otherViews);
+    mainWindow().tabSplitters->setCurrentIndex(TLists::BoardsTab);
+    QCOMPARE(mainChat()->geometry(), movedKeys == u"Chat2" ? moved : boardsView);
+}
+
+void ChatE2ETest::windowsMenuListsTheShownWindows_data()
+{
+    QTest::addColumn<bool>("chatShown");
+    QTest::addColumn<bool>("filteredShown");
+    QTest::addColumn<QString>("chosen");
+
+    QTest::newRow("chat and filtered window shown, the filtered one chosen")
+        << true << true << "Friends";
+    QTest::newRow("a hidden chat window is left out") << false << true << "Friends";
+    QTest::newRow("a closed filtered window is left out") << true << false << "Chat";
+}
+
+void ChatE2ETest::windowsMenuListsTheShownWindows()
+{
+    QFETCH(bool, chatShown);
+    QFETCH(bool, filteredShown);
+    QFETCH(QString, chosen);
+
+    QVERIFY(m_session->startWindow());
+    mainWindow().tabSplitters->setCurrentIndex(TLists::BoardsTab);
+    if (chatShown)
+        mainWindow().menus.mnuDisplayChat->trigger();
+    TfrmChat* friends = mainWindow().chat().filtered().create(
+        {"Friends", ChatFilter::fromText(" anna bob"), QRect(10, 20, 400, 200)});
+    QVERIFY(friends);
+    friends->show();
+    if (!filteredShown)
+        friends->close();
+    mainWindow().activateWindow();
+
+    QPushButton* button = mainWindow().btWindows;
+    button->click();
+    QMenu* menu = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT((menu = button->findChild<QMenu*>()) && menu->isVisible(), Patience);
+    QStringList captions;
+    for (const QAction* item : menu->actions())
+        captions << item->text();
+    QVERIFY2(captions.contains(mainWindow().windowTitle()), qPrintable(captions.join('|')));
+    QCOMPARE(captions.contains("Chat"), chatShown);
+    QCOMPARE(captions.contains("Friends"), filteredShown);
+    // The board's chat pane shows in the Boards tab, but it is no window of its own.
+    QVERIFY(!captions.contains(TfrmChat::BoardPaneCaption));
+
+    QAction* item = menu->actions().value(captions.indexOf(chosen));
+    QVERIFY(item);
+    menu->hide();
+    item->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(
+        QApplication::activeWindow() ? QApplication::activeWindow()->windowTitle() : QString(),
+        chosen, Patience);
+}
+
 void ChatE2ETest::tellInTheBackgroundShowsANotification()
 {
     const auto bodiesFromAlice = [this] {
@@ -360,6 +520,28 @@ void ChatE2ETest::tellInTheBackgroundShowsANotification()
     QVERIFY(QTest::qWaitForWindowActive(mainChat()));
     server().pushTo("bob", {"alice tells you: last"});
     QTRY_COMPARE_WITH_TIMEOUT(bodiesFromAlice(), (QStringList{"ping &lt;b&gt;", "last"}), Patience);
+}
+
+void ChatE2ETest::newConnectionStartsWithAnEmptyMainChat()
+{
+    loginAs("bob");
+    TfrmChat* alice =
+        mainWindow().chat().filtered().create(ChatForms::formFromChoices({"Alice", {}, "alice", {}}));
+    server().pushTo("bob", {"alice tells you: before the reconnect"});
+    QTRY_VERIFY_WITH_TIMEOUT(mainChat()->memOut->toPlainText().contains("before the reconnect"),
+                             Patience);
+    mainWindow().menus.mnuDisconnect->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!mainWindow().menus.mnuDisconnect->isEnabled(), Patience);
+
+    const qsizetype before = server().receivedLines().size();
+    m_session->connectAtStart();
+    QTRY_VERIFY_WITH_TIMEOUT(
+        server().receivedLines().mid(before).contains("tell bob" + LoggedInWindow::Marker),
+        Patience);
+    // The login's own marker tell may already be there; the old session's lines are not.
+    QVERIFY(!mainChat()->memOut->toPlainText().contains("before the reconnect"));
+    // The filtered window is the user's own record of that conversation.
+    QVERIFY(alice->memOut->toPlainText().contains("before the reconnect"));
 }
 
 QTEST_MAIN(ChatE2ETest)

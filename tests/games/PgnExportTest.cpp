@@ -1,6 +1,9 @@
 #include "games/ParseStyle12.h"
 #include "games/PgnExport.h"
 
+#include "ficsim/ServerGame.h"
+#include "ficsim/chess/MoveNotation.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -67,6 +70,60 @@ QList<CapturedGame> gamesOf(const QString& capture)
     return games;
 }
 
+// The records an observer receives of a game played by the practice server's rules, one
+// per position from the start; moves are in short algebraic notation.
+QList<Style12Record> playedGame(const QByteArrayList& moves)
+{
+    ServerGame game(7, ServerGame::Setup{"alice", "bob"}, 0);
+    qint64 now = 0;
+    QList<Style12Record> records{record(game.style12(0, false, now).constData())};
+    for (const QByteArray& text : moves) {
+        const std::optional<ChessMove> move = MoveNotation::parse(game.chess().position(), text);
+        if (!move)
+            qFatal("not a legal move in the test game: %s", text.constData());
+        now += 1000;
+        game.play(*move, now);
+        records.append(record(game.style12(0, false, now).constData()));
+    }
+    return records;
+}
+
+QString pgnReader()
+{
+    return QStandardPaths::findExecutable(
+        QStringLiteral("pgn-extract"), {QStringLiteral("/usr/games"), QStringLiteral("/usr/bin")});
+}
+
+// What a real PGN reader finds in the file: one line of moves and result per game, with
+// its complaints (empty when it took every game).
+QStringList readBack(const QString& reader, const QString& path, QString* complaints)
+{
+    QProcess process;
+    process.start(reader,
+                  {"-s", "-Wsan", "--nomovenumbers", "--notags", "--nocomments", "-w100000", path});
+    if (!process.waitForFinished(30000)) {
+        *complaints = QStringLiteral("pgn-extract did not finish");
+        return {};
+    }
+    *complaints = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
+    QStringList read;
+    for (const QString& line : QString::fromLatin1(process.readAllStandardOutput()).split(u'\n')) {
+        if (!line.trimmed().isEmpty())
+            read << line.simplified().replace(u'#', u'+');
+    }
+    return read;
+}
+
+// The moves and result a reader should find in an exported game.
+QString expectedMoves(const QList<Style12Record>& records, const QByteArray& result)
+{
+    QStringList moves;
+    for (qsizetype i = 1; i < records.size(); ++i)
+        moves << QString::fromLatin1(records.at(i).PrettyMove.value());
+    moves << QString::fromLatin1(result.isEmpty() ? QByteArray("*") : result);
+    return moves.join(u' ');
+}
+
 } // namespace
 
 class PgnExportTest : public QObject
@@ -82,6 +139,8 @@ private Q_SLOTS:
     void unwritableFileIsReported();
     void capturedGamesReadBackByAPgnReader_data();
     void capturedGamesReadBackByAPgnReader();
+    void playedGamesReadBackByAPgnReader_data();
+    void playedGamesReadBackByAPgnReader();
 };
 
 void PgnExportTest::gameText_data()
@@ -195,9 +254,7 @@ void PgnExportTest::capturedGamesReadBackByAPgnReader_data()
 void PgnExportTest::capturedGamesReadBackByAPgnReader()
 {
     QFETCH(QString, capture);
-    const QString reader = QStandardPaths::findExecutable(QStringLiteral("pgn-extract"),
-                                                          {QStringLiteral("/usr/games"),
-                                                           QStringLiteral("/usr/bin")});
+    const QString reader = pgnReader();
     if (reader.isEmpty())
         QSKIP("pgn-extract is not installed (scripts/install-deps installs it)");
 
@@ -208,25 +265,58 @@ void PgnExportTest::capturedGamesReadBackByAPgnReader()
     QStringList expected;
     for (const CapturedGame& game : games) {
         QVERIFY(PgnExport::append(path, game.records, game.result, QDate::currentDate(), nullptr));
-        QStringList moves;
-        for (qsizetype i = 1; i < game.records.size(); ++i)
-            moves << QString::fromLatin1(game.records.at(i).PrettyMove.value());
-        moves << QString::fromLatin1(game.result.isEmpty() ? QByteArray("*") : game.result);
-        expected << moves.join(u' ');
+        expected << expectedMoves(game.records, game.result);
     }
-
-    QProcess process;
-    process.start(reader, {"-s", "-Wsan", "--nomovenumbers", "--notags", "--nocomments",
-                           "-w100000", path});
-    QVERIFY(process.waitForFinished(30000));
-    const QString complaints = QString::fromLocal8Bit(process.readAllStandardError());
-    QVERIFY2(complaints.trimmed().isEmpty(), qPrintable(complaints));
-    QStringList read;
-    for (const QString& line : QString::fromLatin1(process.readAllStandardOutput()).split(u'\n')) {
-        if (!line.trimmed().isEmpty())
-            read << line.simplified().replace(u'#', u'+');
-    }
+    QString complaints;
+    const QStringList read = readBack(reader, path, &complaints);
+    QVERIFY2(complaints.isEmpty(), qPrintable(complaints));
     QCOMPARE(read, expected);
+}
+
+void PgnExportTest::playedGamesReadBackByAPgnReader_data()
+{
+    QTest::addColumn<QByteArrayList>("moves");
+    QTest::addColumn<int>("observedFrom"); // plies made before the observer's first board
+    QTest::addColumn<QByteArray>("result");
+    QTest::addColumn<QStringList>("mustHold");
+
+    const QByteArrayList whiteShortBlackLong{"e4",  "Nf6", "e5",  "d5",   "exd6",  "Qxd6", "Nf3",
+                                             "Nc6", "Bc4", "Bg4", "O-O",  "O-O-O", "Nc3",  "e5",
+                                             "Re1", "e4",  "d4",  "exd3", "Qxd3",  "Qxd3"};
+    QTest::newRow("white castles short, black long, both take en passant")
+        << whiteShortBlackLong << 0 << QByteArray("1/2-1/2")
+        << QStringList{"O-O", "O-O-O", "exd6", "exd3"};
+    QTest::newRow("white castles long, black short")
+        << QByteArrayList{"d4", "Nf6", "Nc3", "g6", "Bf4", "Bg7", "Qd2", "O-O", "O-O-O", "d6"} << 0
+        << QByteArray("0-1") << QStringList{"O-O", "O-O-O"};
+    QTest::newRow("observed from a double step: the first move takes en passant")
+        << whiteShortBlackLong.mid(0, 8) << 4 << QByteArray() << QStringList{"exd6"};
+}
+
+// Games with the moves the captures lack, played by the practice server's rules: a PGN
+// reader must take each one and find the same moves and result.
+void PgnExportTest::playedGamesReadBackByAPgnReader()
+{
+    QFETCH(QByteArrayList, moves);
+    QFETCH(int, observedFrom);
+    QFETCH(QByteArray, result);
+    QFETCH(QStringList, mustHold);
+    const QString reader = pgnReader();
+    if (reader.isEmpty())
+        QSKIP("pgn-extract is not installed (scripts/install-deps installs it)");
+
+    const QList<Style12Record> records = playedGame(moves).mid(observedFrom);
+    const QString expected = expectedMoves(records, result);
+    for (const QString& move : mustHold)
+        QVERIFY2(expected.split(u' ').contains(move),
+                 qPrintable(move + QStringLiteral(" in ") + expected));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("played.pgn"));
+    QVERIFY(PgnExport::append(path, records, result, QDate(2026, 1, 2), nullptr));
+    QString complaints;
+    const QStringList read = readBack(reader, path, &complaints);
+    QVERIFY2(complaints.isEmpty(), qPrintable(complaints));
+    QCOMPARE(read, QStringList{expected});
 }
 
 QTEST_GUILESS_MAIN(PgnExportTest)

@@ -16,7 +16,7 @@ QAction* checkable(QMenu* menu, const QString& caption)
 ChatMenu::ChatMenu(QWidget* parent) : QMenu(parent)
 {
     setObjectName(QStringLiteral("mnuChat"));
-    auto* style = new TerminalMenuStyle;
+    auto* style = new TerminalMenuStyle(TerminalMenuStyle::chatLook());
     style->setParent(this);
     setStyle(style);
     mnuMA = TerminalMenu::addMouseActionItems(this);

@@ -8,6 +8,7 @@ ChatPane::ChatPane(QWidget* parent) : TerminalPane(parent)
 {
     setObjectName(QStringLiteral("memOut"));
     setLinkCharacters(TerminalText::LinkCharacters::Chat);
+    setLeftClickPicks(false);
     QTextCursor(document()).setBlockFormat(paragraphFormat());
 }
 

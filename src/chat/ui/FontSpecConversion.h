@@ -1,17 +1,17 @@
 #pragma once
 
 #include "settings/FontSpec.h"
+#include "widgets/SettingsColour.h"
 
 #include <QColor>
 #include <QFont>
 #include <QTextCharFormat>
 
-// Between the settings' font and colour values and Qt's. A system colour (top
-// byte 0xFF) is the matching colour of the application palette.
+// Between the settings' font and colour values and Qt's.
 namespace FontSpecConversion {
 
-QColor toColor(qint32 value);
-qint32 fromColor(const QColor& color);
+using SettingsColour::fromColor;
+using SettingsColour::toColor;
 QFont toFont(const FontSpec& spec);
 QTextCharFormat toCharFormat(const FontSpec& spec);
 

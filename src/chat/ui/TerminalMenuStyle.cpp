@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int TextLeft = 4;
-
 const QAction* actionOf(const QStyleOptionMenuItem& item, const QWidget* widget)
 {
     const auto* menu = qobject_cast<const QMenu*>(widget);
@@ -41,10 +39,14 @@ void TerminalMenuStyle::drawControl(ControlElement element, const QStyleOption* 
         painter->restore();
         return;
     }
-    QRect textRect = rect.adjusted(TextLeft, 0, 0, 0);
-    if (item->checked)
-        painter->drawText(textRect, Qt::AlignVCenter, QStringLiteral("\u2713"));
-    textRect.adjust(item->maxIconWidth > 0 ? item->maxIconWidth : 14, 0, 0, 0);
+    if (item->checked) {
+        painter->setPen(item->palette.color(QPalette::WindowText));
+        painter->drawText(rect.adjusted(m_look.checkLeft, 0, 0, 0), Qt::AlignVCenter,
+                          m_look.checkMark);
+    }
+    QRect textRect = rect.adjusted(m_look.textLeft, 0, 0, 0);
+    if (m_look.checkColumn > 0)
+        textRect.adjust(item->maxIconWidth > 0 ? item->maxIconWidth : m_look.checkColumn, 0, 0, 0);
     const QColor plain = item->state & State_Enabled
                              ? item->palette.color(QPalette::WindowText)
                              : item->palette.color(QPalette::Disabled, QPalette::WindowText);
@@ -84,5 +86,5 @@ QSize TerminalMenuStyle::sizeFromContents(ContentsType type, const QStyleOption*
         return {metrics.horizontalAdvance(u'-') + 8, 8};
     QString caption = item->text;
     caption.remove(u'&');
-    return {metrics.horizontalAdvance(caption) + 8 + 14 + TextLeft, metrics.height() + 4};
+    return {metrics.horizontalAdvance(caption) + m_look.widthPadding, metrics.height() + 4};
 }

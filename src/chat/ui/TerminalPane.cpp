@@ -131,7 +131,7 @@ void TerminalPane::mousePressEvent(QMouseEvent* event)
     const bool hadSelection = textCursor().hasSelection();
     if (event->button() == Qt::LeftButton) {
         QTextEdit::mousePressEvent(event);
-        if (!hadSelection && !OpenLinkAt())
+        if (!hadSelection && !OpenLinkAt() && m_leftClickPicks)
             PickWordAt();
     } else {
         if (!hadSelection)

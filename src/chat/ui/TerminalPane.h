@@ -18,6 +18,9 @@ public:
     void setBaseFont(const QFont& font, const QColor& color);
     // The chat panes end links at "-".
     void setLinkCharacters(TerminalText::LinkCharacters rules) { m_linkRules = rules; }
+    // The terminal picks the word under a left click that opens no link; a
+    // chat pane leaves picking to the other buttons.
+    void setLeftClickPicks(bool picks) { m_leftClickPicks = picks; }
 
     // On the line that holds the caret (only its first 159 characters count).
     bool OpenLinkAt();
@@ -51,5 +54,6 @@ private:
     CaretLine caretLine() const;
 
     bool m_inMouseDown = false;
+    bool m_leftClickPicks = true;
     TerminalText::LinkCharacters m_linkRules = TerminalText::LinkCharacters::Terminal;
 };

@@ -1,6 +1,7 @@
 #include "chat/ui/TfrmChat.h"
 
 #include "chat/KindFonts.h"
+#include "chat/ui/ChatInputBox.h"
 #include "chat/ui/ChatMenu.h"
 #include "chat/ui/ChatPane.h"
 #include "chat/ui/FontSpecConversion.h"
@@ -19,7 +20,6 @@ namespace {
 
 constexpr int AliasButtonWidth = 22;
 constexpr int MinAliasLeft = 200;
-constexpr int MinInputTop = 40;
 
 QString aliasCaption(int index)
 {
@@ -46,8 +46,7 @@ TfrmChat::~TfrmChat() = default;
 void TfrmChat::buildControls()
 {
     memOut = new ChatPane(this);
-    memIn = new QLineEdit(this);
-    memIn->setObjectName(QStringLiteral("memIn"));
+    memIn = new ChatInputBox(this);
     QPalette inputColors = memIn->palette();
     inputColors.setColor(QPalette::Text, Qt::blue);
     memIn->setPalette(inputColors);
@@ -71,6 +70,7 @@ void TfrmChat::buildControls()
     for (int i = 0; i < AliasCount; ++i) {
         auto* button = new QToolButton(pnlAlias);
         button->setObjectName(QStringLiteral("c%1").arg(i));
+        button->setContextMenuPolicy(Qt::CustomContextMenu);
         button->setText(aliasCaption(i));
         button->setGeometry((i % 8) * AliasButtonWidth, (i / 8) * AliasButtonWidth,
                             AliasButtonWidth, AliasButtonWidth);
@@ -88,16 +88,17 @@ void TfrmChat::buildControls()
     cmdClose->setShortcut(Qt::Key_Escape);
 
     mnuChat = new ChatMenu(this);
-    for (QWidget* watched : {static_cast<QWidget*>(memIn), static_cast<QWidget*>(tabType),
-                             memOut->viewport()})
+    memIn->installEventFilter(this);
+    for (QWidget* watched : {memIn->viewport(), static_cast<QWidget*>(tabType), memOut->viewport()}) {
         watched->installEventFilter(this);
-    memIn->setMouseTracking(true);
-    tabType->setMouseTracking(true);
+        watched->setMouseTracking(true);
+    }
 }
 
 void TfrmChat::wireControls()
 {
-    connect(memIn, &QLineEdit::returnPressed, this, &TfrmChat::send);
+    connect(memIn, &ChatInputBox::returnPressed, this, &TfrmChat::send);
+    connect(memIn, &ChatInputBox::heightWanted, this, &TfrmChat::growInput);
     connect(cmdSend, &QPushButton::clicked, this, &TfrmChat::send);
     connect(cmdClose, &QPushButton::clicked, this, [this] {
         if (isWindow())
@@ -113,9 +114,13 @@ void TfrmChat::wireControls()
             edit->setCursorPosition(caret);
         }
     });
-    for (int i = 0; i < AliasCount; ++i)
-        connect(aliasButtons[std::size_t(i)], &QToolButton::clicked, this,
-                [this, i] { sendAlias(i); });
+    for (int i = 0; i < AliasCount; ++i) {
+        QToolButton* button = aliasButtons[std::size_t(i)];
+        connect(button, &QToolButton::clicked, this, [this, i] { sendAlias(i); });
+        // As the button's help says: a right click defines the aliases.
+        connect(button, &QWidget::customContextMenuRequested, this,
+                [this, i] { editAliases(i); });
+    }
 
     connect(memOut, &TerminalPane::wordPicked, this,
             [this](const QString& word) { m_pickedWord = word; });
@@ -141,7 +146,7 @@ void TfrmChat::setChatFont(const QFont& font)
     memOut->setFont(font);
     memIn->setFont(font);
     cmbTell->setFont(font);
-    layoutControls();
+    growInput(memIn->wantedHeight());
 }
 
 void TfrmChat::setChatColor(const QColor& color)
@@ -209,9 +214,10 @@ void TfrmChat::setAliases(const ChatAliases& aliases)
     }
 }
 
-void TfrmChat::editAliases()
+void TfrmChat::editAliases(int shownAlias)
 {
     TfrmEditTells editor(m_aliases, this);
+    editor.tabAlias->setCurrentIndex(shownAlias);
     if (editor.exec() == QDialog::Accepted)
         setAliases(editor.aliases());
 }
@@ -344,7 +350,7 @@ void TfrmChat::copyFromPane(bool paste)
         const QString text = cursor.selectedText().replace(QChar::ParagraphSeparator, u'\n');
         QApplication::clipboard()->setText(text);
         if (paste)
-            memIn->insert(text);
+            memIn->insertText(text);
         cursor.clearSelection();
         memOut->setTextCursor(cursor);
     }
@@ -372,10 +378,16 @@ void TfrmChat::layoutControls()
         above -= comboHeight;
         cmbTell->setGeometry(0, above, width, comboHeight);
     }
-    const int inputHeight = memIn->sizeHint().height();
-    const int inputTop = std::max(MinInputTop, above - inputHeight);
-    memIn->setGeometry(0, inputTop, width, inputHeight);
+    // The input box keeps its height and its bottom; its top stays below MinInputTop.
+    const int inputTop = std::max(MinInputTop, above - m_inputHeight);
+    memIn->setGeometry(0, inputTop, width, std::max(0, above - inputTop));
     memOut->setGeometry(0, 0, width, inputTop);
+}
+
+void TfrmChat::growInput(int wantedHeight)
+{
+    m_inputHeight = std::max(MinInputHeight, wantedHeight);
+    layoutControls();
 }
 
 void TfrmChat::resizeEvent(QResizeEvent* event)
@@ -414,7 +426,7 @@ bool TfrmChat::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::MouseMove)
         followMouse();
     else if (watched == memIn && event->type() == QEvent::FocusIn)
-        QMetaObject::invokeMethod(memIn, &QLineEdit::selectAll, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(memIn, &QTextEdit::selectAll, Qt::QueuedConnection);
     return QWidget::eventFilter(watched, event);
 }
 

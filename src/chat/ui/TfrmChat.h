@@ -10,11 +10,11 @@
 #include <array>
 #include <functional>
 
+class ChatInputBox;
 class ChatMenu;
 class ChatPane;
 class KindFonts;
 class QComboBox;
-class QLineEdit;
 class QPushButton;
 class QTabBar;
 class QToolButton;
@@ -37,13 +37,16 @@ public:
     static inline const QString BoardPaneCaption = QStringLiteral("__Board_Chat__");
     static constexpr int MinClientWidth = 400;
     static constexpr int MinClientHeight = 120;
+    // The input box never gets lower than this, nor its top above MinInputTop.
+    static constexpr int MinInputHeight = 18;
+    static constexpr int MinInputTop = 40;
 
     TfrmChat(const KindFonts& fonts, ChatFilter filter, QWidget* parent = nullptr);
     ~TfrmChat() override;
 
     // Controls with given names.
     ChatPane* memOut = nullptr;
-    QLineEdit* memIn = nullptr;
+    ChatInputBox* memIn = nullptr;
     QComboBox* cmbTell = nullptr;
     QTabBar* tabType = nullptr;
     QWidget* pnlAlias = nullptr;
@@ -81,8 +84,8 @@ public:
 
     const ChatAliases& aliases() const { return m_aliases; }
     void setAliases(const ChatAliases& aliases);
-    // The aliases editor; OK renews the buttons.
-    void editAliases();
+    // The aliases editor, open on the given alias; OK renews the buttons.
+    void editAliases(int shownAlias = 0);
 
     void openForComposing(MessageType type, const QString& handle);
     void selectType(MessageType type);
@@ -118,6 +121,7 @@ private:
     void copyFromPane(bool paste);
     void renewCaption();
     void followMouse();
+    void growInput(int wantedHeight);
 
     const KindFonts& m_fonts;
     ChatWindowRouting m_routing;
@@ -133,4 +137,5 @@ private:
     QString m_pickedWord;
     QString m_baseCaption;
     int m_unread = 0;
+    int m_inputHeight = MinInputHeight;
 };

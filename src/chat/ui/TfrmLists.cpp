@@ -1,4 +1,5 @@
 #include "chat/ui/TfrmLists.h"
+#include "widgets/ScreenCentre.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -68,6 +69,8 @@ TfrmLists::TfrmLists(const TLists& lists, ServerProtocol protocol, QWidget* pare
     connect(btDown, &QPushButton::clicked, this,
             [this] { showLabels(m_lists.moveDown(lstLists->currentRow())); });
     showLabels(m_lists.count() - 1);
+    adjustSize();
+    ScreenCentre::place(*this);
 }
 
 void TfrmLists::showLabels(int selected)

@@ -1,6 +1,7 @@
 #include "chat/ui/TfrmMouseActions.h"
 
 #include "widgets/NamedButton.h"
+#include "widgets/ScreenCentre.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -60,6 +61,7 @@ TfrmMouseActions::TfrmMouseActions(const QList<TMouseAction>& entries, QWidget* 
 
     fillList(int(m_entries.size()) - 1);
     resize(520, 320);
+    ScreenCentre::place(*this);
 }
 
 int TfrmMouseActions::selected() const

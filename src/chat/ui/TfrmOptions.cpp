@@ -3,6 +3,7 @@
 #include "chat/ui/FontSpecConversion.h"
 #include "chat/ui/OptionsFontPage.h"
 #include "session/InterfaceToggles.h"
+#include "widgets/ScreenCentre.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -58,6 +59,8 @@ TfrmOptions::TfrmOptions(const GeneralOptions& options, KindFonts& fonts,
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     setBackground(options.backColor);
+    adjustSize();
+    ScreenCentre::place(*this);
 }
 
 QWidget* TfrmOptions::buildTerminalPage()

@@ -1,6 +1,7 @@
 #include "chat/ui/TfrmSounds.h"
 
 #include "chat/ui/SoundPlayer.h"
+#include "widgets/ScreenCentre.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -85,6 +86,8 @@ TfrmSounds::TfrmSounds(SoundSettings& settings, SoundPlayer& player, QWidget* pa
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     showSound(0);
+    adjustSize();
+    ScreenCentre::place(*this);
 }
 
 SoundSettings::Sound& TfrmSounds::selected()

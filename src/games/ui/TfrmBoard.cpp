@@ -353,6 +353,15 @@ void TfrmBoard::render()
     syncMoveList();
 }
 
+void TfrmBoard::lookChanged()
+{
+    chsBoard->FullRebuild();
+    pgTop->update();
+    pgBottom->update();
+    panBars->setColours(chsBoard->WPColor(), chsBoard->BPColor());
+    showLastMove(m_game.current());
+}
+
 void TfrmBoard::renderPlayers(const Style12Record& record)
 {
     const bool blackBottom = record.Flip;

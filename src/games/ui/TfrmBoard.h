@@ -63,6 +63,8 @@ public:
     // The host's chat window fills pnlCmds; the board knows it only as a widget.
     void setChatPane(QWidget* pane);
     QWidget* chatPane() const { return m_chat; }
+    // The board's look or the last-move switch changed: board, grids and bars drawn again.
+    void lookChanged();
     // Draws a pending position now instead of at the next frame.
     void renderNow();
     bool renderPending() const { return m_renderTimer.isActive(); }

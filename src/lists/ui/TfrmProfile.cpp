@@ -5,6 +5,7 @@
 #include "widgets/AppPictures.h"
 #include "widgets/HelpAddresses.h"
 #include "widgets/NamedButton.h"
+#include "widgets/ScreenCentre.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,7 +16,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QUrl>
 
 namespace {
@@ -86,7 +86,9 @@ TfrmProfile::TfrmProfile(ProfileList& profiles, QWidget* parent)
 
     chkDoNotShow->setChecked(m_profiles.doNotShow());
     fillProfiles();
-    centreOnScreen();
+    // Shown before the main window, so not over it.
+    adjustSize();
+    ScreenCentre::place(*this);
 
     connect(OKBtn, &QPushButton::clicked, this, &TfrmProfile::okClicked);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -98,14 +100,6 @@ TfrmProfile::TfrmProfile(ProfileList& profiles, QWidget* parent)
             [this](const QString& name) { m_profiles.select(name); });
     connect(chkDoNotShow, &QCheckBox::toggled, this,
             [this](bool checked) { m_profiles.setDoNotShow(checked); });
-}
-
-// Shown before the main window, so not over it.
-void TfrmProfile::centreOnScreen()
-{
-    adjustSize();
-    const QRect area = screen()->availableGeometry();
-    move(area.center() - rect().center());
 }
 
 void TfrmProfile::fillProfiles()

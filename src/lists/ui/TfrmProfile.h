@@ -29,7 +29,6 @@ public:
     QPushButton* btRegister;
 
 private:
-    void centreOnScreen();
     void fillProfiles();
     void okClicked();
     void addClicked();

@@ -1,9 +1,25 @@
 #include "chat/CustomFontList.h"
 #include "chat/KindFonts.h"
 #include "chat/ui/ChatPane.h"
+#include "chat/ui/ChatMenu.h"
+#include "chat/ui/TerminalMenu.h"
+#include "chat/ui/TerminalMenuStyle.h"
 #include "chat/ui/TfrmChat.h"
+#include "chat/ui/TfrmEditTells.h"
+#include "support/ModalAnswer.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDesktopServices>
+#include <QImage>
+#include <QMenu>
+#include <QPainter>
+#include <QStyleOptionMenuItem>
+#include <QUrl>
+#include "chat/ui/ChatInputBox.h"
+
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTest>
@@ -27,14 +43,32 @@ private Q_SLOTS:
     void boardsViewKeepsTheWindowHidden();
     void unreadLinesShowInTheCaption();
     void paneKeepsAtMostAThousandLines();
+    void inputBoxGrowsWithItsText_data();
+    void inputBoxGrowsWithItsText();
+    void pastedLineBreaksBecomeSpaces();
+    void editMenuActsOnTheInputBox_data();
+    void editMenuActsOnTheInputBox();
+    void leftClickInThePaneOnlyOpensLinks_data();
+    void leftClickInThePaneOnlyOpensLinks();
+    void rightClickPicksTheWordAndOpensTheMenu();
+    void rightClickOnAnAliasOpensItsEditor();
+    void menuItemsAreMeasuredInTheirMenusLook_data();
+    void menuItemsAreMeasuredInTheirMenusLook();
+    void chatMenuMarksACheckedItemBeforeItsText();
+
+public Q_SLOTS:
+    void openUrl(const QUrl& url) { m_opened.append(url.toString()); }
 
 private:
     void type(const QString& recipients, const QString& text);
+    void showChat();
+    QPoint panePoint(int position) const;
 
     std::unique_ptr<CustomFontList> m_customFonts;
     std::unique_ptr<KindFonts> m_fonts;
     std::unique_ptr<TfrmChat> m_chat;
     QStringList m_sent;
+    QStringList m_opened;
 };
 
 void TfrmChatTest::init()
@@ -159,6 +193,256 @@ void TfrmChatTest::paneKeepsAtMostAThousandLines()
     m_chat->takeLine("bob says: last", "BOB", TextKind::Tell, "SAYS");
     QCOMPARE(m_chat->memOut->lineCount(), 1002 - ChatPane::KeptFromLine);
     QVERIFY(m_chat->memOut->toPlainText().startsWith("bob says: 400"));
+}
+
+void TfrmChatTest::showChat()
+{
+    m_chat->resize(520, 300);
+    m_chat->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_chat.get()));
+}
+
+QPoint TfrmChatTest::panePoint(int position) const
+{
+    QTextCursor cursor(m_chat->memOut->document());
+    cursor.setPosition(position);
+    return m_chat->memOut->cursorRect(cursor).center() + QPoint(2, 0);
+}
+
+void TfrmChatTest::inputBoxGrowsWithItsText_data()
+{
+    QTest::addColumn<int>("words");
+    QTest::addColumn<QString>("height");
+
+    QTest::newRow("a few words keep one line") << 3 << "one line";
+    QTest::newRow("a long message wraps and the box grows") << 40 << "taller";
+    QTest::newRow("a flood of text stops below the top limit") << 900 << "at the limit";
+}
+
+void TfrmChatTest::inputBoxGrowsWithItsText()
+{
+    QFETCH(int, words);
+    QFETCH(QString, height);
+
+    showChat();
+    m_chat->selectType(MessageType::Say);
+    const int oneLine = m_chat->memIn->height();
+    const int bottom = m_chat->memIn->geometry().bottom();
+    QVERIFY(oneLine >= TfrmChat::MinInputHeight);
+
+    m_chat->memIn->setText(QStringLiteral("word ").repeated(words));
+    QCOMPARE(m_chat->memIn->geometry().bottom(), bottom);
+    QCOMPARE(m_chat->memOut->geometry().bottom() + 1, m_chat->memIn->y());
+    if (height == u"one line") {
+        QCOMPARE(m_chat->memIn->height(), oneLine);
+    } else if (height == u"taller") {
+        QVERIFY2(m_chat->memIn->height() > oneLine, qPrintable(QString::number(m_chat->memIn->height())));
+        QVERIFY(m_chat->memIn->y() > TfrmChat::MinInputTop);
+    } else {
+        QCOMPARE(m_chat->memIn->y(), TfrmChat::MinInputTop);
+    }
+
+    // Sending empties the box, which shrinks back to one line.
+    QTest::keyClick(m_chat->memIn, Qt::Key_Return);
+    QCOMPARE(m_chat->memIn->height(), oneLine);
+    QCOMPARE(m_chat->memIn->geometry().bottom(), bottom);
+}
+
+void TfrmChatTest::pastedLineBreaksBecomeSpaces()
+{
+    m_chat->selectType(MessageType::Say);
+    QApplication::clipboard()->setText(QStringLiteral("first\r\nsecond\nthird"));
+    m_chat->memIn->paste();
+    QCOMPARE(m_chat->memIn->document()->blockCount(), 1);
+    QTest::keyClick(m_chat->memIn, Qt::Key_Return);
+    QCOMPARE(m_sent, QStringList{"Say first  second third"});
+}
+
+void TfrmChatTest::editMenuActsOnTheInputBox_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QString>("clipboard");
+
+    QTest::newRow("cut") << "Cu&t" << "hello " << "" << "world";
+    QTest::newRow("copy") << "&Copy" << "hello world" << "world" << "world";
+    QTest::newRow("paste") << "&Paste" << "hello there" << "" << "there";
+    QTest::newRow("delete leaves the clipboard alone") << "&Delete" << "hello " << "" << "there";
+    QTest::newRow("select all") << "Select &All" << "hello world" << "hello world" << "there";
+}
+
+void TfrmChatTest::editMenuActsOnTheInputBox()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, text);
+    QFETCH(QString, selected);
+    QFETCH(QString, clipboard);
+
+    showChat();
+    QApplication::clipboard()->setText(QStringLiteral("there"));
+    m_chat->memIn->setText(QStringLiteral("hello world"));
+    QTextCursor cursor = m_chat->memIn->textCursor();
+    cursor.setPosition(6);
+    cursor.setPosition(11, QTextCursor::KeepAnchor);
+    m_chat->memIn->setTextCursor(cursor);
+
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5),
+                              m_chat->memIn->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(m_chat->memIn->viewport(), &request);
+    QMenu* menu = m_chat->memIn->mnuStandardPop;
+    QTRY_VERIFY(menu->isVisible());
+    QAction* chosen = nullptr;
+    for (QAction* action : menu->actions()) {
+        if (action->text() == item)
+            chosen = action;
+    }
+    QVERIFY2(chosen, qPrintable(item));
+    QVERIFY(chosen->isEnabled());
+    menu->hide();
+    chosen->trigger();
+
+    QCOMPARE(m_chat->memIn->text(), text);
+    QCOMPARE(m_chat->memIn->textCursor().selectedText(), selected);
+    QCOMPARE(QApplication::clipboard()->text(), clipboard);
+}
+
+void TfrmChatTest::leftClickInThePaneOnlyOpensLinks_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("opened");
+
+    QTest::newRow("a handle is not picked")
+        << QByteArray("alice tells you: hi there") << 2 << "";
+    QTest::newRow("a web address opens")
+        << QByteArray("alice tells you: see www.example.com now") << 24 << "http://www.example.com";
+    QTest::newRow("a host with a dash opens from after the dash")
+        << QByteArray("alice tells you: try my-chess.example.com") << 32 << "http://chess.example.com";
+}
+
+void TfrmChatTest::leftClickInThePaneOnlyOpensLinks()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(int, column);
+    QFETCH(QString, opened);
+
+    showChat();
+    QStringList picked;
+    m_chat->setPickSink([&picked](const QString& word) { picked.append(word); });
+    m_chat->takeLine(line, "ALICE", TextKind::Tell, "TELLS");
+    m_opened.clear();
+    for (const char* scheme : {"http", "mailto"})
+        QDesktopServices::setUrlHandler(scheme, this, "openUrl");
+    QTest::mouseClick(m_chat->memOut->viewport(), Qt::LeftButton, {}, panePoint(column));
+    for (const char* scheme : {"http", "mailto"})
+        QDesktopServices::unsetUrlHandler(scheme);
+
+    QCOMPARE(m_opened.value(0).toLower(), opened.toLower());
+    QVERIFY(picked.isEmpty());
+    QVERIFY(m_chat->pickedWord().isEmpty());
+    QVERIFY(!m_chat->mnuChat->isVisible());
+}
+
+void TfrmChatTest::rightClickPicksTheWordAndOpensTheMenu()
+{
+    showChat();
+    QStringList picked;
+    m_chat->setPickSink([&picked](const QString& word) { picked.append(word); });
+    m_chat->takeLine("alice tells you: hi there", "ALICE", TextKind::Tell, "TELLS");
+    QTest::mouseClick(m_chat->memOut->viewport(), Qt::RightButton, {}, panePoint(2));
+    QCOMPARE(picked, QStringList{"alice"});
+    QCOMPARE(m_chat->pickedWord(), QStringLiteral("alice"));
+    QTRY_VERIFY(m_chat->mnuChat->isVisible());
+    m_chat->mnuChat->hide();
+}
+
+void TfrmChatTest::rightClickOnAnAliasOpensItsEditor()
+{
+    showChat();
+    int shown = -1;
+    answerNextModal(this, [&shown](QWidget* modal) {
+        auto* editor = qobject_cast<TfrmEditTells*>(modal);
+        if (!editor)
+            return;
+        shown = editor->tabAlias->currentIndex();
+        editor->txtName->setText(QStringLiteral("greet"));
+        editor->accept();
+    });
+    QToolButton* button = m_chat->aliasButtons[5];
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(3, 3),
+                              button->mapToGlobal(QPoint(3, 3)));
+    QApplication::sendEvent(button, &request);
+    QCOMPARE(shown, 5);
+    QCOMPARE(m_chat->aliases().aliases[5].name, QStringLiteral("greet"));
+    QCOMPARE(button->toolTip(), QStringLiteral("greet"));
+    QVERIFY(m_sent.isEmpty());
+}
+
+void TfrmChatTest::menuItemsAreMeasuredInTheirMenusLook_data()
+{
+    QTest::addColumn<bool>("chat");
+    QTest::addColumn<int>("padding");
+
+    QTest::newRow("chat menu: bold caption plus 16 pixels") << true << 16;
+    QTest::newRow("terminal menu keeps room for its check mark") << false << 4 + 14 + 8;
+}
+
+void TfrmChatTest::menuItemsAreMeasuredInTheirMenusLook()
+{
+    QFETCH(bool, chat);
+    QFETCH(int, padding);
+
+    TerminalMenu terminal;
+    QMenu* menu = chat ? static_cast<QMenu*>(m_chat->mnuChat) : &terminal;
+    QStyleOptionMenuItem item;
+    item.initFrom(menu);
+    item.menuItemType = QStyleOptionMenuItem::Normal;
+    item.text = QStringLiteral("Stay &On Top");
+    item.font = menu->font();
+    QFont bold = item.font;
+    bold.setBold(true);
+    const QSize size = menu->style()->sizeFromContents(QStyle::CT_MenuItem, &item, QSize(), nullptr);
+    QCOMPARE(size.width(), QFontMetrics(bold).horizontalAdvance(QStringLiteral("Stay On Top")) + padding);
+}
+
+void TfrmChatTest::chatMenuMarksACheckedItemBeforeItsText()
+{
+    const auto darkColumns = [this](bool checked) {
+        QImage image(200, 24, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QStyleOptionMenuItem item;
+        item.initFrom(m_chat->mnuChat);
+        item.palette.setColor(QPalette::Window, Qt::white);
+        item.palette.setColor(QPalette::WindowText, Qt::black);
+        item.state = QStyle::State_Enabled;
+        item.menuItemType = QStyleOptionMenuItem::Normal;
+        item.checkType = QStyleOptionMenuItem::NonExclusive;
+        item.checked = checked;
+        item.text = QStringLiteral("&Echo");
+        item.font = m_chat->mnuChat->font();
+        item.rect = image.rect();
+        {
+            QPainter painter(&image);
+            m_chat->mnuChat->style()->drawControl(QStyle::CE_MenuItem, &item, &painter, nullptr);
+        }
+        QList<int> columns;
+        for (int x = 0; x < image.width(); ++x) {
+            for (int y = 0; y < image.height(); ++y) {
+                if (qGray(image.pixel(x, y)) < 128) {
+                    columns.append(x);
+                    break;
+                }
+            }
+        }
+        return columns;
+    };
+    const QList<int> plain = darkColumns(false);
+    const QList<int> checked = darkColumns(true);
+    QVERIFY(!plain.isEmpty());
+    QVERIFY2(plain.first() >= 10, qPrintable(QString::number(plain.first())));
+    QVERIFY(!checked.isEmpty());
+    QVERIFY2(checked.first() >= 1 && checked.first() < 10, qPrintable(QString::number(checked.first())));
 }
 
 QTEST_MAIN(TfrmChatTest)
