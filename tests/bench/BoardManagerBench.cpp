@@ -7,11 +7,13 @@
 // Usage: BoardManagerBench DUMPFILE
 #include "games/BoardHost.h"
 #include "games/BoardManager.h"
+#include "games/ui/TChessBoard.h"
 #include "games/ui/TfrmBoard.h"
 #include "session/NullReceivers.h"
 #include "session/SessionLog.h"
 #include "session/SessionPipeline.h"
 #include "session/TraceLog.h"
+#include "settings/MainSettingsKeys.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -26,7 +28,8 @@
 
 namespace {
 
-// Docks the boards in one window, two by two, as the Boards tab does.
+// Docks the boards in one window, two by two, as the Boards tab does, with the client's
+// profile for several boards (move list, 3D and piece set as the settings give them).
 class BenchHost : public BoardHost
 {
 public:
@@ -40,6 +43,9 @@ public:
     {
         auto* board = new TfrmBoard(m_sounds, &m_panel);
         board->setDocked(true);
+        board->SetMoveListShown(MainSettings::ShowMoveListMulti.byDefault);
+        board->chsBoard->setF3d(MainSettings::Board3DMulti.byDefault);
+        board->chsBoard->setPieceSet(MainSettings::PieceSetMulti.byDefault);
         m_grid->addWidget(board, slot / 2, slot % 2);
         board->show();
         return board;

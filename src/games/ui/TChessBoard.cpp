@@ -216,6 +216,15 @@ void TChessBoard::lay()
     }
 }
 
+// The board paints with its own colours: the palette its frame passes down (the active
+// board's frame colour) changes nothing on it and asks for no repaint.
+void TChessBoard::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        return;
+    QWidget::changeEvent(event);
+}
+
 void TChessBoard::paintEvent(QPaintEvent* event)
 {
     ensureLayout();
@@ -356,7 +365,8 @@ void TChessBoard::SetPosition(const Style12Record& record)
     const auto slide =
         MoveAnimationRule::squaresToSlide(m_lastRecord, record, m_moveSpeed, m_reversed);
     PieceCode sliding = PieceCode::Empty;
-    if (slide && !keepDrag && MoveAnimationRule::atHumanPace(sincePrevious)
+    // A board out of sight (another tab, a hidden window) has no slide to show.
+    if (slide && !keepDrag && isVisible() && MoveAnimationRule::atHumanPace(sincePrevious)
         && m_canvas.isReady() && !m_layoutStale)
         sliding = m_current[slide->first.y() * 8 + slide->first.x()];
 
