@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextLayout>
 
 namespace {
 
@@ -127,10 +128,12 @@ void TerminalView::showPendingLines()
 
     QTextCursor end(document());
     end.movePosition(QTextCursor::End);
+    const int firstChanged = end.blockNumber();
     // One edit block: the new lines are laid out once, together.
     end.beginEditBlock();
     for (const TerminalBacklog::Piece& piece : batch.pieces)
         insert(piece, end);
+    keepShapedGlyphs(document()->findBlockByNumber(firstChanged));
     end.endEditBlock();
 
     if (keepView) {
@@ -144,6 +147,14 @@ void TerminalView::showPendingLines()
     } else {
         scrollToEnd();
     }
+}
+
+void TerminalView::keepShapedGlyphs(QTextBlock block)
+{
+    // Without its glyphs a line is shaped again at every paint; the pane keeps
+    // at most a thousand lines, so keeping them costs little memory.
+    for (; block.isValid(); block = block.next())
+        block.layout()->setCacheEnabled(true);
 }
 
 int TerminalView::cutFirstLines(int lines)

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 class KindFonts;
+class QTextBlock;
 class ScrollLock;
 
 // The terminal, memTerminal: where every shown server line lands, in the font
@@ -50,6 +51,7 @@ protected:
 private:
     void queue(TerminalBacklog::Piece piece);
     int cutFirstLines(int lines);
+    static void keepShapedGlyphs(QTextBlock block);
     void insert(const TerminalBacklog::Piece& piece, QTextCursor& end);
     const QTextCharFormat& charFormat(const FontSpec& font);
     bool keepsView() const;
