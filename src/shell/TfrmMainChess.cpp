@@ -165,7 +165,13 @@ void TfrmMainChess::wireMenus()
             &TerminalView::clearTerminal);
     connect(mnuTerminal->mnuScrollLock, &QAction::triggered, &m_scrollLock, &ScrollLock::toggle);
     connect(menus.mnuGeneral, &QAction::triggered, this, &TfrmMainChess::openOptions);
-    connect(mnuTerminal->mnuTerminalFont, &QAction::triggered, this, &TfrmMainChess::openOptions);
+    // One item, two dialogs: the pane the menu was opened on says which settings it means.
+    connect(mnuTerminal->mnuTerminalFont, &QAction::triggered, this, [this] {
+        if (mnuTerminal->pane() == memOutPut)
+            lists().editLists();
+        else
+            openOptions();
+    });
     menus.mnuGeneral->setEnabled(true);
     mnuTerminal->mnuTerminalFont->setEnabled(true);
     connect(spdScrollLock, &QToolButton::clicked, &m_scrollLock, &ScrollLock::toggle);

@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,6 +54,8 @@ private Q_SLOTS:
     void helpReportsWhatCouldNotBeOpened_data();
     void helpReportsWhatCouldNotBeOpened();
     void clearFromTheMenuEmptiesTheTerminal();
+    void paneMenuOptionsOpensThePanesSettings_data();
+    void paneMenuOptionsOpensThePanesSettings();
     void storedSettingsAreApplied();
     void aboutAndFeaturesWindows();
     void helpPanelShowsTheLongHint();
@@ -421,6 +424,39 @@ void MainWindowTest::clearFromTheMenuEmptiesTheTerminal()
     window->mnuTerminal->mnuTerminalClear->trigger();
     window->mnuTerminal->hide();
     QCOMPARE(window->memTerminal->lineCount(), 0);
+}
+
+void MainWindowTest::paneMenuOptionsOpensThePanesSettings_data()
+{
+    QTest::addColumn<bool>("onListPane");
+    QTest::addColumn<QString>("dialog");
+    QTest::newRow("on the terminal: the general options") << false << "Options";
+    QTest::newRow("on the list pane: the lists") << true << "Edit Lists";
+}
+
+void MainWindowTest::paneMenuOptionsOpensThePanesSettings()
+{
+    QFETCH(bool, onListPane);
+    QFETCH(QString, dialog);
+    skipProfileDialog();
+    auto window = startWindow();
+    QVERIFY(window);
+    TerminalPane* pane = onListPane ? static_cast<TerminalPane*>(window->memOutPut)
+                                    : static_cast<TerminalPane*>(window->memTerminal);
+    window->mnuTerminal->popupFor(pane, window->mapToGlobal(QPoint(10, 10)));
+    QVERIFY(window->mnuTerminal->mnuTerminalFont->isEnabled());
+    QStringList opened;
+    QObject answers;
+    const std::function<void(QWidget*)> record = [&](QWidget* modal) {
+        opened << modal->windowTitle();
+        // Ready for a second dialog, so that one opened after it is seen, not left waiting.
+        answerNextModal(&answers, record);
+        static_cast<QDialog*>(modal)->reject();
+    };
+    answerNextModal(&answers, record);
+    window->mnuTerminal->hide();
+    window->mnuTerminal->mnuTerminalFont->trigger();
+    QCOMPARE(opened, QStringList{dialog});
 }
 
 void MainWindowTest::storedSettingsAreApplied()
