@@ -216,15 +216,6 @@ void TChessBoard::lay()
     }
 }
 
-// The board paints with its own colours: the palette its frame passes down (the active
-// board's frame colour) changes nothing on it and asks for no repaint.
-void TChessBoard::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::PaletteChange)
-        return;
-    QWidget::changeEvent(event);
-}
-
 void TChessBoard::paintEvent(QPaintEvent* event)
 {
     ensureLayout();

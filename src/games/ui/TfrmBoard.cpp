@@ -519,12 +519,9 @@ void TfrmBoard::setClockPaused(bool paused)
 void TfrmBoard::setActive(bool active)
 {
     m_active = active;
-    const QColor frame = active ? QPalette().color(QPalette::Button) : QPalette().color(QPalette::Base);
-    // A new palette makes the frame and the board inside it paint in full.
-    if (Shape1->palette().color(QPalette::Window) == frame)
-        return;
     QPalette palette = Shape1->palette();
-    palette.setColor(QPalette::Window, frame);
+    palette.setColor(QPalette::Window, active ? QPalette().color(QPalette::Button)
+                                              : QPalette().color(QPalette::Base));
     Shape1->setPalette(palette);
 }
 

@@ -11,19 +11,6 @@
 namespace {
 constexpr int Patience = 20000;
 
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-};
-
 Style12Record ply(int n, int relation)
 {
     return Style12Line::openingPly(n, 1, relation).record();
@@ -75,21 +62,6 @@ private Q_SLOTS:
         QCOMPARE(board.chsBoard->isSliding(), waitFirst);
         QTRY_VERIFY_WITH_TIMEOUT(!board.chsBoard->isSliding(), Patience);
         QCOMPARE(board.chsBoard->LastRecord().PlyIndex(), ply(2, 1).PlyIndex());
-    }
-
-    void markingTheActiveBoardAgainPaintsNothing()
-    {
-        NullReceivers sounds;
-        TfrmBoard board(sounds);
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
-        board.setActive(true);
-        QCoreApplication::processEvents();
-        PaintCounter counter;
-        board.chsBoard->installEventFilter(&counter);
-        board.setActive(true); // the board manager marks every board at each activation
-        QTest::qWait(5 * 16);
-        QCOMPARE(counter.paints, 0);
     }
 };
 
