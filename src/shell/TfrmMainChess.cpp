@@ -171,6 +171,7 @@ void TfrmMainChess::wireMenus()
             lists().editLists();
         else
             openOptions();
+        cmbInput->setFocus();
     });
     menus.mnuGeneral->setEnabled(true);
     mnuTerminal->mnuTerminalFont->setEnabled(true);

@@ -443,6 +443,7 @@ void MainWindowTest::paneMenuOptionsOpensThePanesSettings()
     QVERIFY(window);
     TerminalPane* pane = onListPane ? static_cast<TerminalPane*>(window->memOutPut)
                                     : static_cast<TerminalPane*>(window->memTerminal);
+    pane->setFocus();
     window->mnuTerminal->popupFor(pane, window->mapToGlobal(QPoint(10, 10)));
     QVERIFY(window->mnuTerminal->mnuTerminalFont->isEnabled());
     QStringList opened;
@@ -457,6 +458,9 @@ void MainWindowTest::paneMenuOptionsOpensThePanesSettings()
     window->mnuTerminal->hide();
     window->mnuTerminal->mnuTerminalFont->trigger();
     QCOMPARE(opened, QStringList{dialog});
+    // Back to typing commands, as after Copy (the window's focus child: the
+    // offscreen platform does not give the activation back after a dialog).
+    QTRY_COMPARE(window->focusWidget(), static_cast<QWidget*>(window->cmbInput));
 }
 
 void MainWindowTest::storedSettingsAreApplied()
