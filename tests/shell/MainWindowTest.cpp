@@ -1,12 +1,12 @@
-#include "support/ModalAnswer.h"
 #include "chat/ui/TerminalMenu.h"
 #include "chat/ui/TerminalView.h"
-#include "settings/SettingsFile.h"
 #include "session/ui/CommandInput.h"
-#include "widgets/HelpAddresses.h"
+#include "settings/SettingsFile.h"
 #include "shell/MainSession.h"
 #include "shell/SplitterBar.h"
 #include "shell/TfrmMainChess.h"
+#include "support/ModalAnswer.h"
+#include "widgets/HelpAddresses.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -21,10 +21,9 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QToolBar>
 #include <QTextBlock>
+#include <QToolBar>
 #include <QToolButton>
-
 
 class MainWindowTest : public QObject
 {
@@ -147,7 +146,8 @@ void MainWindowTest::firstRunAcceptsTheProfileDialog()
 
 void MainWindowTest::cancelledProfileEndsWithoutWriting()
 {
-    answerNextModal(this, [](QWidget* modal) { modal->findChild<QPushButton*>("CancelBtn")->click(); });
+    answerNextModal(this,
+                    [](QWidget* modal) { modal->findChild<QPushButton*>("CancelBtn")->click(); });
     auto window = startWindow();
     QVERIFY(window && !window->isSetUp());
     QVERIFY(!window->isVisible());
@@ -209,8 +209,7 @@ void MainWindowTest::listTabShareHasAFloor()
     QVERIFY(window->memOutPut->isVisible());
     const int inputTop = window->cmbInput->geometry().top();
     const int tabBottom = window->tabSplitters->geometry().bottom() + 1;
-    QCOMPARE(window->pnlSplitter->geometry().top(),
-             tabBottom + int((inputTop - tabBottom) * 0.1f));
+    QCOMPARE(window->pnlSplitter->geometry().top(), tabBottom + int((inputTop - tabBottom) * 0.1f));
     window->exitProgram();
     QCOMPARE(settings().readString("Lists", "Y3", ""), QStringLiteral("10"));
 }

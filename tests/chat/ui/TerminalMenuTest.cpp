@@ -1,5 +1,5 @@
-#include "chat/ui/ChatMenu.h"
 #include "chat/ui/TerminalMenu.h"
+#include "chat/ui/ChatMenu.h"
 
 #include <QApplication>
 #include <QTest>
