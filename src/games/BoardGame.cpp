@@ -61,6 +61,7 @@ QString BoardGame::soundFor(const Style12Record& record) const
 
 void BoardGame::startNewGame()
 {
+    m_pausedPly = -1;
     m_gameNumber = NoGame;
     m_gameResult.clear();
     m_inUse = false;
@@ -88,6 +89,16 @@ BoardGame::Shown BoardGame::loadRecords(const QList<Style12Record>& records)
     m_previous = m_current;
     shown.displayed = true;
     return shown;
+}
+
+void BoardGame::setClockPaused(bool paused)
+{
+    m_pausedPly = paused ? m_current.PlyIndex() : -1;
+}
+
+bool BoardGame::clockPaused() const
+{
+    return m_pausedPly >= 0 && m_pausedPly == m_current.PlyIndex();
 }
 
 void BoardGame::leaveGame()

@@ -79,6 +79,11 @@ public:
     const QByteArray& GameResult() const { return m_gameResult; }
     void setGameResult(const QByteArray& result) { m_gameResult = result; }
 
+    // A paused clock stays still while the position stays: a refresh of the same position
+    // does not restart it, a resume or the game's next move does.
+    void setClockPaused(bool paused);
+    bool clockPaused() const;
+
     const MoveList& moveList() const { return m_moves; }
     int selectedItem() const { return m_selected; }
     void ClearMoveList();
@@ -100,4 +105,5 @@ private:
     MoveList m_moves;
     int m_selected = -1;
     QByteArray m_premove;
+    int m_pausedPly = -1;
 };

@@ -259,6 +259,9 @@ void BoardManager::gameEnded(const QByteArray& line, int game)
     ManagedBoard* board = boardOfGame(game);
     if (!board)
         return;
+    const Style12Record& shown = board->game().current();
+    if (end.namesOtherPlayers(shown.WhiteName.value(), shown.BlackName.value()))
+        return;
     m_sounds.playSound(QStringLiteral("Game End"));
     if (end.complete && !m_options.hideGameMessages)
         m_host.showGameOver(QString::fromLatin1(end.names), QString::fromLatin1(end.reason));
@@ -311,6 +314,18 @@ void BoardManager::setPendingGameInfo(const QByteArray& line)
 {
     m_pendingGameInfo = GameInfo::parse(line);
     m_hasPendingGameInfo = true;
+}
+
+void BoardManager::clockPaused(int game, bool paused)
+{
+    for (int slot = 0; slot <= m_lastIndex; ++slot) {
+        ManagedBoard* board = m_slots[slot];
+        if (!board || !board->game().InUse())
+            continue;
+        const BoardGame& state = board->game();
+        if (game > 0 ? state.gameNumber() == game : state.playing())
+            board->setClockPaused(paused);
+    }
 }
 
 void BoardManager::applyHoldings(int game, const QByteArray& line)

@@ -49,6 +49,7 @@ public:
     void setPendingGameInfo(const QByteArray& line) override;
     void setPartnerGame(int game) override { m_partnerGame = game; }
     void applyHoldings(int game, const QByteArray& line) override;
+    void clockPaused(int game, bool paused) override;
 
     ManagedBoard* OpenBoard(const Style12Record& record);
     // Opens a board for a game file's records; null (and the limit reported) when all four

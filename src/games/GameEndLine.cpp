@@ -6,6 +6,11 @@ bool GameEndLine::announcesStart() const
     return words.startsWith("Creating ") || words.startsWith("Continuing ");
 }
 
+bool GameEndLine::namesOtherPlayers(const QByteArray& white, const QByteArray& black) const
+{
+    return complete && names.contains(" vs. ") && names != white + " vs. " + black;
+}
+
 GameEndLine GameEndLine::parse(const QByteArray& line)
 {
     GameEndLine end;

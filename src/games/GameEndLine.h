@@ -13,6 +13,9 @@ struct GameEndLine
     // The creation or continuation notice of a game, judged by the words that open the
     // reason, so that a player named "Creator" or "Contino" does not hide a result.
     bool announcesStart() const;
+    // Whether the line names other players than these: the server reuses game numbers, and
+    // a notice of another game under the same number must not end this one.
+    bool namesOtherPlayers(const QByteArray& white, const QByteArray& black) const;
 
     static GameEndLine parse(const QByteArray& line);
 };

@@ -34,6 +34,9 @@ public:
     // Runs the clock of the side to move in the current position.
     virtual void startClock() = 0;
     virtual void stopClock() = 0;
+    // The server stopped or restarted the game's clocks: the ticker stops where it is and
+    // goes on from there.
+    virtual void setClockPaused(bool paused) = 0;
     virtual void setActive(bool active) = 0;
     virtual void showButtonPanel(ButtonPanel panel, bool gameBarShown) = 0;
 };

@@ -24,3 +24,13 @@ std::optional<MoveAnimationRule::SquarePair> MoveAnimationRule::squaresToSlide(
         return std::nullopt;
     return SquarePair(*from, *to);
 }
+
+bool MoveAnimationRule::setsPace(const Style12Record& record)
+{
+    return record.Relation.value() != OpponentToMove;
+}
+
+bool MoveAnimationRule::atHumanPace(qint64 sincePreviousPosition)
+{
+    return sincePreviousPosition < 0 || sincePreviousPosition >= HumanPaceMilliseconds;
+}

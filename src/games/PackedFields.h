@@ -39,7 +39,7 @@ public:
     }
     // False for a length byte beyond the field, which only a damaged file can hold.
     bool lengthFits() const { return m_length <= Capacity; }
-    void setValue(const QByteArray& text)
+    void setValue(QByteArrayView text)
     {
         const int length = std::min<int>(text.size(), Capacity);
         m_length = static_cast<unsigned char>(length);

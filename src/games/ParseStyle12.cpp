@@ -11,8 +11,9 @@
 
 #include "games/Style12Record.h"
 
+#include <QByteArrayView>
 #include <QElapsedTimer>
-#include <QList>
+#include <array>
 #include <limits>
 #include <optional>
 
@@ -27,7 +28,7 @@ bool isBlankOrControl(char c)
     return byte <= ' ' || byte == 0x7f;
 }
 
-QByteArray trimmedLine(const QByteArray& line)
+QByteArrayView trimmedLine(QByteArrayView line)
 {
     qsizetype begin = 0;
     qsizetype end = line.size();
@@ -35,26 +36,31 @@ QByteArray trimmedLine(const QByteArray& line)
         ++begin;
     while (end > begin && isBlankOrControl(line[end - 1]))
         --end;
-    return line.mid(begin, end - begin);
+    return line.sliced(begin, end - begin);
 }
 
-// Splitting stops at the first empty field, so "a  b" yields only "a".
-QList<QByteArray> splitFields(const QByteArray& line)
+// Views into the line, without copies: every board line of every observed game passes here.
+using Fields = std::array<QByteArrayView, FieldCount>;
+
+// Splitting stops at the first empty field, so "a  b" yields only "a". Returns the count.
+int splitFields(QByteArrayView line, Fields& fields)
 {
-    const QByteArray rest = trimmedLine(line) + ' ';
-    QList<QByteArray> fields;
+    const QByteArrayView rest = trimmedLine(line);
+    int count = 0;
     qsizetype start = 0;
-    while (fields.size() < FieldCount) {
-        const qsizetype blank = rest.indexOf(' ', start);
-        if (blank < 0 || blank == start)
+    while (count < FieldCount && start < rest.size()) {
+        qsizetype blank = rest.indexOf(' ', start);
+        if (blank < 0)
+            blank = rest.size();
+        if (blank == start)
             break;
-        fields.append(rest.mid(start, blank - start));
+        fields[count++] = rest.sliced(start, blank - start);
         start = blank + 1;
     }
-    return fields;
+    return count;
 }
 
-std::optional<qint64> decimal(const QByteArray& field)
+std::optional<qint64> decimal(QByteArrayView field)
 {
     qsizetype i = 0;
     const bool negative = field.startsWith('-');
@@ -75,7 +81,7 @@ std::optional<qint64> decimal(const QByteArray& field)
 }
 
 // A decimal integer times scale that still fits into 32 bits.
-bool scaledInt32(const QByteArray& field, qint64 scale, LittleEndianInt32& out)
+bool scaledInt32(QByteArrayView field, qint64 scale, LittleEndianInt32& out)
 {
     const std::optional<qint64> value = decimal(field);
     if (!value)
@@ -87,7 +93,7 @@ bool scaledInt32(const QByteArray& field, qint64 scale, LittleEndianInt32& out)
     return true;
 }
 
-quint8 startsWith(const QByteArray& field, char c)
+quint8 startsWith(QByteArrayView field, char c)
 {
     return field.startsWith(c) ? 1 : 0;
 }
@@ -105,12 +111,12 @@ quint32 millisecondTick()
 bool ParseStyle12(const QByteArray& line, Style12Record& record)
 {
     record.ReceivedTick = millisecondTick();
-    const QList<QByteArray> f = splitFields(line);
-    if (f.size() < FieldCount)
+    Fields f;
+    if (splitFields(line, f) < FieldCount)
         return false;
 
     for (int field = 8; field >= 1; --field) {
-        const QByteArray& rank = f[field];
+        const QByteArrayView rank = f[field];
         if (rank.size() < RankLength)
             return false;
         for (int k = 0; k < RankLength; ++k)

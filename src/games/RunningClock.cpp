@@ -20,12 +20,34 @@ void RunningClock::start(qint64 serverMilliseconds)
     m_elapsed.start();
     m_lastTick = 0;
     m_ticked = false;
+    m_paused = false;
     m_ticker.start();
 }
 
 void RunningClock::stop()
 {
     m_ticker.stop();
+    m_paused = false;
+}
+
+void RunningClock::pause()
+{
+    if (!m_ticker.isActive())
+        return;
+    tick();
+    m_ticker.stop();
+    m_paused = true;
+}
+
+bool RunningClock::resume()
+{
+    if (!m_paused)
+        return false;
+    m_paused = false;
+    m_elapsed.start();
+    m_lastTick = 0;
+    m_ticker.start();
+    return true;
 }
 
 void RunningClock::tick()

@@ -20,6 +20,10 @@ public:
     // time or one of a day or more counts as 0).
     void start(qint64 serverMilliseconds);
     void stop();
+    // Stops with the time counted up to now; resume() goes on from there. A clock that was
+    // not paused is not started by resume(), which then answers false.
+    void pause();
+    bool resume();
     bool isRunning() const { return m_ticker.isActive(); }
     qint64 remaining() const { return m_remaining; }
     bool hasTicked() const { return m_ticked; }
@@ -35,4 +39,5 @@ private:
     qint64 m_lastTick = 0;
     qint64 m_remaining = 0;
     bool m_ticked = false;
+    bool m_paused = false;
 };

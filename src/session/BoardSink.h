@@ -17,4 +17,6 @@ public:
     virtual void setPartnerGame(int game) = 0;
     // Goes to the board in use that shows this game; ignored when none does.
     virtual void applyHoldings(int game, const QByteArray& line) = 0;
+    // The server stopped (paused) or restarted a game's clocks; game 0 is the user's own.
+    virtual void clockPaused(int game, bool paused) = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "session/BoardSink.h"
 #include "session/ChatSink.h"
+#include "session/ClockPauseLine.h"
 #include "session/CommandSender.h"
 #include "session/LineAssembler.h"
 #include "session/LoginSink.h"
@@ -43,8 +44,14 @@ bool LineDispatcher::dispatch(LineAssembler& assembler, Pass pass)
     if (firstWord.isEmpty())
         return false;
     const LineClass lineClass = TParsing::classify(line, firstWord);
-    if (lineClass == LineClass::None)
+    if (lineClass == LineClass::None) {
+        // The clock notice has no row in the pattern table: it is shown as ordinary text.
+        if (pass == Pass::First) {
+            if (const auto pause = ClockPauseLine::parse(line))
+                m_receivers.boards.clockPaused(pause->game, pause->paused);
+        }
         return false;
+    }
     return act(lineClass, assembler);
 }
 

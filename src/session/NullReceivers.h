@@ -39,6 +39,7 @@ public:
     void setPendingGameInfo(const QByteArray&) override {}
     void setPartnerGame(int) override {}
     void applyHoldings(int, const QByteArray&) override {}
+    void clockPaused(int, bool) override {}
     bool includeShouts() const override { return true; }
     bool includeChannelTells() const override { return true; }
     void fanOut(const QByteArray&, const QByteArray&, TextKind, const QByteArray&, bool) override {}

@@ -10,9 +10,20 @@ TraceLog::TraceLog(bool enabled, qint64 rotationSize)
 
 TraceLog::~TraceLog() = default;
 
+// Every line of a flood is stamped: reading the clock is cheap, turning it
+// into local-time text is not, so the text is made once per second.
 QByteArray TraceLog::timeStamp()
 {
-    return QDateTime::currentDateTime().toString(QStringLiteral("yyMMdd HHmmss : ")).toLatin1();
+    thread_local qint64 stampedSecond = -1;
+    thread_local QByteArray stamp;
+    const qint64 second = QDateTime::currentSecsSinceEpoch();
+    if (second != stampedSecond) {
+        stampedSecond = second;
+        stamp = QDateTime::fromSecsSinceEpoch(second)
+                    .toString(QStringLiteral("yyMMdd HHmmss : "))
+                    .toLatin1();
+    }
+    return stamp;
 }
 
 QString TraceLog::previousPartName(const QString& fileName)

@@ -44,6 +44,11 @@ public:
         if (m_target)
             m_target->applyHoldings(game, line);
     }
+    void clockPaused(int game, bool paused) override
+    {
+        if (m_target)
+            m_target->clockPaused(game, paused);
+    }
 
 private:
     BoardSink* m_target = nullptr;

@@ -124,6 +124,19 @@ void MainBoards::wireMenus()
             [this] { m_commands.sendCommand(QStringLiteral("Decline")); });
     m_window.toolBars.spdAccept->setEnabled(true);
     m_window.toolBars.spdDecline->setEnabled(true);
+    menus.mnuBoardsSeparate->setEnabled(true);
+    connect(menus.mnuBoardsSeparate, &QAction::triggered, this, &MainBoards::askToSwitchBoardMode);
+}
+
+void MainBoards::askToSwitchBoardMode()
+{
+    // The check mark shows the mode in use until the program ends.
+    m_window.menus.mnuBoardsSeparate->setChecked(separate());
+    const auto answer = QMessageBox::question(&m_window, QStringLiteral("Seperate Boards"),
+                                              QStringLiteral("This setting will require exiting Quodlin."),
+                                              QMessageBox::Ok | QMessageBox::Cancel);
+    if (answer == QMessageBox::Ok)
+        m_window.exitSwitchingBoardMode();
 }
 
 void MainBoards::start()
@@ -207,6 +220,9 @@ ManagedBoard* MainBoards::createBoard(int slot)
 {
     auto* board = new TfrmBoard(m_sounds, separate() ? nullptr : m_window.pnlBoard);
     board->setDocked(!separate());
+    // The first window takes the stored choice, the others copy the first one's.
+    const TfrmBoard* first = boardWindow(0);
+    board->SetStayOnTop(first && slot > 0 ? first->stayOnTop() : m_window.m_record.boardsStayOnTop);
     applyBoardSettings(board, slot > 0);
     BoardHooks& hooks = board->hooks;
     hooks.sendCommand = [this](const QString& text) { m_commands.sendCommand(text); };
@@ -432,6 +448,8 @@ void MainBoards::storeBounds()
         if (board && board->isVisible() && board->hooks.boundsChanged)
             board->hooks.boundsChanged(board->geometry());
     }
+    if (TfrmBoard* first = boardWindow(0))
+        m_window.m_record.boardsStayOnTop = first->stayOnTop();
 }
 
 bool MainBoards::eventFilter(QObject* watched, QEvent* event)

@@ -32,7 +32,7 @@ public:
     // The game bar's and the Game menu's handler, acting on the active board.
     void gameButton(int tag);
     void arrangeDocked();
-    // Before the settings are saved: separate windows' bounds.
+    // Before the settings are saved: separate windows' bounds and stay-on-top state.
     void storeBounds();
     // The sounds dialog's "first board only" switch, for the boards opened from now on.
     void applySoundSwitches();
@@ -65,6 +65,8 @@ private:
     bool separate() const;
     void applyBoardSettings(TfrmBoard* board, bool severalBoards) const;
     void wireMenus();
+    // "Boards in Seperate &Windows": the mode changes at the next start, after a confirmation.
+    void askToSwitchBoardMode();
     void choosePromotion();
     void showSeparate(TfrmBoard* board, int slot);
     // The chat router follows the slots, which shift when a board closes.

@@ -21,13 +21,12 @@
 
 MainChat::MainChat(const KindFonts& fonts, QWidget* mainWindow)
     : QObject(mainWindow), m_fonts(fonts),
-      m_frmChat(new TfrmChat(fonts, ChatFilter::everything(), nullptr)),
-      m_router(*m_frmChat), m_mainWindow(mainWindow)
+      m_frmChat(new TfrmChat(fonts, ChatFilter::everything(), nullptr)), m_router(*m_frmChat),
+      m_mainWindow(mainWindow)
 {
-    m_router.setLineObserver([this](const QByteArray& line, const QByteArray& speaker,
-                                    TextKind kind, const QByteArray& other) {
-        noticeLine(line, speaker, kind, other);
-    });
+    m_router.setLineObserver(
+        [this](const QByteArray& line, const QByteArray& speaker, TextKind kind,
+               const QByteArray& other) { noticeLine(line, speaker, kind, other); });
     m_frmChat->setBaseCaption(QStringLiteral("Chat"));
     m_frmChat->setHidesWhenClosed(true);
     m_filtered = std::make_unique<FilteredChats>(
@@ -123,8 +122,7 @@ void MainChat::serveMenuOf(TfrmChat* window) const
     if (!m_mouseActions)
         return;
     const QList<QAction*> items(window->mnuChat->mnuMA.begin(), window->mnuChat->mnuMA.end());
-    m_mouseActions->serveMenu(window->mnuChat, items,
-                              [window] { return window->pickedWord(); });
+    m_mouseActions->serveMenu(window->mnuChat, items, [window] { return window->pickedWord(); });
 }
 
 void MainChat::showWindowsMenu(QPushButton* button)
@@ -173,8 +171,8 @@ void MainChat::connectTo(TfrmMainChess& mainWindow, MainSession& session)
     connect(mainWindow.menus.mnuCreateChat, &QAction::triggered, m_filtered.get(),
             &FilteredChats::createFromDialog);
     mainWindow.menus.mnuCreateChat->setEnabled(true);
-    if (auto* chatFilter =
-            mainWindow.toolBars.TBToolbar2->findChild<QToolButton*>(QStringLiteral("btChatFilter"))) {
+    if (auto* chatFilter = mainWindow.toolBars.TBToolbar2->findChild<QToolButton*>(
+            QStringLiteral("btChatFilter"))) {
         connect(chatFilter, &QToolButton::clicked, m_filtered.get(),
                 &FilteredChats::createFromDialog);
         chatFilter->setEnabled(true);

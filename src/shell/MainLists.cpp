@@ -91,15 +91,6 @@ void MainLists::build()
     menus.mnuCommands->setEnabled(true);
     connect(menus.mnuCommands, &QAction::triggered, this, &MainLists::editPresets);
 
-    // The pane menu's "&Options" edits the lists when it was opened on the list pane.
-    TerminalMenu* paneMenu = m_window.mnuTerminal;
-    connect(paneMenu, &QMenu::aboutToShow, this, [this, paneMenu] {
-        paneMenu->mnuTerminalFont->setEnabled(paneMenu->pane() == m_window.memOutPut);
-    });
-    connect(paneMenu->mnuTerminalFont, &QAction::triggered, this, [this, paneMenu] {
-        if (paneMenu->pane() == m_window.memOutPut)
-            editLists();
-    });
 }
 
 void MainLists::wireSeeks()

@@ -4,24 +4,22 @@
 #include "chat/ui/SoundPlayer.h"
 #include "chat/ui/TerminalMenu.h"
 #include "chat/ui/TerminalView.h"
-#include "session/SessionLog.h"
-#include "session/TraceLog.h"
-#include "settings/SettingsBatch.h"
-#include "settings/SettingsWriteError.h"
 #include "lists/ui/TfrmMatch.h"
 #include "lists/ui/TfrmProfile.h"
+#include "session/SessionLog.h"
+#include "session/TraceLog.h"
 #include "session/ui/CommandInput.h"
+#include "settings/SettingsBatch.h"
+#include "settings/SettingsWriteError.h"
 #include "shell/ApplicationTitle.h"
 #include "shell/ConnectionController.h"
-#include "shell/MainLists.h"
+#include "shell/MainBoards.h"
 #include "shell/MainChat.h"
+#include "shell/MainGameFiles.h"
+#include "shell/MainLists.h"
+#include "shell/MainSession.h"
 #include "shell/MainSounds.h"
 #include "shell/MainToggles.h"
-#include "shell/MainBoards.h"
-#include "shell/MainGameFiles.h"
-#include "widgets/ControlHint.h"
-#include "widgets/HelpAddresses.h"
-#include "shell/MainSession.h"
 #include "shell/MouseActionsController.h"
 #include "shell/SplitterBar.h"
 #include "shell/TfrmAbout.h"
@@ -73,7 +71,8 @@ TfrmMainChess::TfrmMainChess(const QString& programDirectory, const QString& req
     m_sounds->connectTo(*this);
     wireMenus();
     wirePanes();
-    m_boards = std::make_unique<MainBoards>(*this, m_session->commands(), m_session->sounds(), m_session->chat());
+    m_boards = std::make_unique<MainBoards>(*this, m_session->commands(), m_session->sounds(),
+                                            m_session->chat());
     m_session->boards().setTarget(&m_boards->manager());
     m_gameFiles = new MainGameFiles(*this);
     m_connection = new ConnectionController(*this, m_programDirectory);
@@ -151,7 +150,8 @@ void TfrmMainChess::wireMenus()
     connect(menus.mnuHideGameBar, &QAction::triggered, this, &TfrmMainChess::toggleGameBar);
     connect(menus.mnuContents, &QAction::triggered, this, &TfrmMainChess::openUserGuide);
     for (QAction* web : {menus.mnuWebPage, menus.mnuFicsServer, menus.mnuIccServer})
-        connect(web, &QAction::triggered, this, [this, web] { openHelpAddress(web->data().toInt()); });
+        connect(web, &QAction::triggered, this,
+                [this, web] { openHelpAddress(web->data().toInt()); });
     connect(menus.mnuAbout, &QAction::triggered, this, [this] { TfrmAbout(this).exec(); });
     connect(menus.mnuFeatures, &QAction::triggered, this, [this] {
         if (!m_features)
@@ -165,7 +165,14 @@ void TfrmMainChess::wireMenus()
             &TerminalView::clearTerminal);
     connect(mnuTerminal->mnuScrollLock, &QAction::triggered, &m_scrollLock, &ScrollLock::toggle);
     connect(menus.mnuGeneral, &QAction::triggered, this, &TfrmMainChess::openOptions);
-    connect(mnuTerminal->mnuTerminalFont, &QAction::triggered, this, &TfrmMainChess::openOptions);
+    // One item, two dialogs: the pane the menu was opened on says which settings it means.
+    connect(mnuTerminal->mnuTerminalFont, &QAction::triggered, this, [this] {
+        if (mnuTerminal->pane() == memOutPut)
+            lists().editLists();
+        else
+            openOptions();
+        cmbInput->setFocus();
+    });
     menus.mnuGeneral->setEnabled(true);
     mnuTerminal->mnuTerminalFont->setEnabled(true);
     connect(spdScrollLock, &QToolButton::clicked, &m_scrollLock, &ScrollLock::toggle);
@@ -185,8 +192,7 @@ void TfrmMainChess::wirePanes()
     for (TerminalPane* pane : {static_cast<TerminalPane*>(memTerminal), memOutPut}) {
         connect(pane, &TerminalPane::wordPicked, this, &TfrmMainChess::setTarget);
         connect(pane, &TerminalPane::menuRequested, mnuTerminal, &TerminalMenu::popupFor);
-        connect(pane, &TerminalPane::mouseReleased, cmbInput,
-                [this] { cmbInput->setFocus(); });
+        connect(pane, &TerminalPane::mouseReleased, cmbInput, [this] { cmbInput->setFocus(); });
         connect(pane, &TerminalPane::mouseMoved, this, [this] {
             // Focus follows the mouse, except where separate board windows would
             // lose it to the main window all the time.
@@ -359,6 +365,12 @@ void TfrmMainChess::exitOnSignal()
     exitProgram();
 }
 
+void TfrmMainChess::exitSwitchingBoardMode()
+{
+    m_switchBoardMode = true;
+    exitProgram();
+}
+
 void TfrmMainChess::exitProgram()
 {
     if (m_exiting || !m_setUp)
@@ -371,6 +383,8 @@ void TfrmMainChess::exitProgram()
     m_chat->storeChatForms();
     if (m_shown) {
         m_boards->storeBounds();
+        if (m_switchBoardMode)
+            m_record.boardsSeperated = !m_record.boardsSeperated;
         SaveMainSettings();
     }
     try {

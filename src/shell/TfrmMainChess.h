@@ -78,6 +78,8 @@ public:
 
     // "E&xit": disconnect, store what the run keeps, hide; then programEnded.
     void exitProgram();
+    // Ends the program with the boards' docked or separate mode switched for the next start.
+    void exitSwitchingBoardMode();
     // A termination signal (a desktop logout): "E&xit" without any box, whatever is
     // open; a refused write goes to the session log and standard error. A signal that
     // comes while the exit itself waits in a box ends every event loop at once.
@@ -167,6 +169,7 @@ private:
     bool m_setUp = false;
     bool m_shown = false;
     bool m_exiting = false;
+    bool m_switchBoardMode = false;
     bool m_quietExit = false; // the exit runs for a signal: no box may wait for the user
     QString m_programDirectory;
     SettingsFile m_settingsFile;

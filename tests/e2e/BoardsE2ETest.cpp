@@ -83,6 +83,10 @@ private Q_SLOTS:
     void soundsOnFirstBoardOnly();
     void bughouseHoldingsShowAndDropsAreSent();
     void separateWindowKeepsItsBoundsAndLayoutAcrossRuns();
+    void boardModeMenuAsksAndSwitchesAtTheNextStart_data();
+    void boardModeMenuAsksAndSwitchesAtTheNextStart();
+    void separateWindowsStayOnTopAsStored_data();
+    void separateWindowsStayOnTopAsStored();
     void loadedGameFileIsReviewedOnAFreeBoard_data();
     void loadedGameFileIsReviewedOnAFreeBoard();
     void gameEndNoticeCanHideTheNoticesToCome();
@@ -384,6 +388,82 @@ void BoardsE2ETest::separateWindowKeepsItsBoundsAndLayoutAcrossRuns()
     QVERIFY(!board(0)->panMoves->isVisible());
 }
 
+
+void BoardsE2ETest::boardModeMenuAsksAndSwitchesAtTheNextStart_data()
+{
+    QTest::addColumn<bool>("separate");
+    QTest::addColumn<bool>("confirmed");
+    QTest::newRow("docked boards go to windows of their own after OK") << false << true;
+    QTest::newRow("separate windows go back into the Boards tab after OK") << true << true;
+    QTest::newRow("cancel keeps the mode and the program running") << false << false;
+}
+
+void BoardsE2ETest::boardModeMenuAsksAndSwitchesAtTheNextStart()
+{
+    QFETCH(bool, separate);
+    QFETCH(bool, confirmed);
+    SettingsFile profile(m_session->filePath("Default.ini"));
+    profile.writeBool("Quodlin", "BoardsSeperated", separate);
+    login("carol");
+    QAction* item = mainWindow().menus.mnuBoardsSeparate;
+    QVERIFY(item->isEnabled());
+    QCOMPARE(item->isChecked(), separate);
+    QString caption;
+    QString question;
+    answerNextModal(this, [&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        caption = box->windowTitle();
+        question = box->text();
+        box->button(confirmed ? QMessageBox::Ok : QMessageBox::Cancel)->click();
+    });
+    item->trigger();
+    QCOMPARE(caption, QStringLiteral("Seperate Boards"));
+    QCOMPARE(question, QStringLiteral("This setting will require exiting Quodlin."));
+    QCOMPARE(item->isChecked(), separate); // the mode in use until the program ends
+    QCOMPARE(mainWindow().isVisible(), !confirmed);
+    if (!confirmed)
+        mainWindow().exitProgram();
+    const bool next = confirmed ? !separate : separate;
+    QCOMPARE(profile.readBool("Quodlin", "BoardsSeperated", !next), next);
+
+    m_session->closeWindow();
+    login("carol");
+    QCOMPARE(mainWindow().menus.mnuBoardsSeparate->isChecked(), next);
+    server().pushTo("carol", {Style12Line::openingPly(0, 6, 0).text()});
+    QTRY_VERIFY_WITH_TIMEOUT(board(0)->game().InUse() && board(0)->isVisible(), Patience);
+    QCOMPARE(board(0)->isWindow(), next);
+    QCOMPARE(mainWindow().tabSplitters->currentIndex(), next ? 0 : 1);
+}
+
+void BoardsE2ETest::separateWindowsStayOnTopAsStored_data()
+{
+    QTest::addColumn<bool>("stored");
+    QTest::newRow("on top as stored") << true;
+    QTest::newRow("an ordinary window as stored") << false;
+}
+
+void BoardsE2ETest::separateWindowsStayOnTopAsStored()
+{
+    QFETCH(bool, stored);
+    SettingsFile profile(m_session->filePath("Default.ini"));
+    profile.writeBool("Quodlin", "BoardsSeperated", true);
+    profile.writeBool("Boards", "StayOnTop", stored);
+    login("carol");
+    server().pushTo("carol", {Style12Line::openingPly(0, 6, 0).text(),
+                              Style12Line::openingPly(0, 7, 0).text()});
+    QTRY_VERIFY_WITH_TIMEOUT(mainWindow().boards().manager().LastIndex() == 1
+                                 && board(1)->isVisible(), Patience);
+    for (int slot = 0; slot < 2; ++slot) {
+        QCOMPARE(board(slot)->stayOnTop(), stored);
+        QCOMPARE(bool(board(slot)->windowFlags() & Qt::WindowStaysOnTopHint), stored);
+    }
+    // The user's choice on the first window is kept for the next run.
+    board(0)->SetStayOnTop(!stored);
+    QVERIFY(board(0)->isVisible());
+    mainWindow().exitProgram();
+    QCOMPARE(profile.readBool("Boards", "StayOnTop", stored), !stored);
+}
 
 void BoardsE2ETest::loadedGameFileIsReviewedOnAFreeBoard_data()
 {

@@ -2,9 +2,9 @@
 #include "chat/ui/ChatPane.h"
 #include "chat/ui/TerminalView.h"
 #include "chat/ui/TfrmChat.h"
+#include "games/ui/TfrmBoard.h"
 #include "settings/SettingsFile.h"
 #include "shell/FilteredChats.h"
-#include "games/ui/TfrmBoard.h"
 #include "shell/MainBoards.h"
 #include "shell/MainChat.h"
 #include "shell/TfrmMainChess.h"
@@ -18,8 +18,8 @@
 #include "chat/ui/TfrmOptions.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -135,8 +135,8 @@ void ChatE2ETest::chatLinesReachTheirWindows_data()
                          << true << true;
     QTest::newRow("kibitz with rating")
         << QByteArray("alice(1500) kibitzes: nice move") << true << false << true << true;
-    QTest::newRow("whisper") << QByteArray("alice(1500)[12] whispers: quiet move") << true
-                             << false << true << true;
+    QTest::newRow("whisper") << QByteArray("alice(1500)[12] whispers: quiet move") << true << false
+                             << true << true;
 }
 
 void ChatE2ETest::chatLinesReachTheirWindows()
@@ -530,8 +530,8 @@ void ChatE2ETest::tellInTheBackgroundShowsANotification()
 void ChatE2ETest::newConnectionStartsWithAnEmptyMainChat()
 {
     loginAs("bob");
-    TfrmChat* alice =
-        mainWindow().chat().filtered().create(ChatForms::formFromChoices({"Alice", {}, "alice", {}}));
+    TfrmChat* alice = mainWindow().chat().filtered().create(
+        ChatForms::formFromChoices({"Alice", {}, "alice", {}}));
     server().pushTo("bob", {"alice tells you: before the reconnect"});
     QTRY_VERIFY_WITH_TIMEOUT(mainChat()->memOut->toPlainText().contains("before the reconnect"),
                              Patience);

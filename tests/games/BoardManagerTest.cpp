@@ -29,7 +29,12 @@ public:
         holdings = line;
         state.setHoldingsMode(true);
     }
-    void startClock() override { clockRunning = true; }
+    void startClock() override { clockRunning = !state.clockPaused(); }
+    void setClockPaused(bool paused) override
+    {
+        state.setClockPaused(paused);
+        clockRunning = !paused;
+    }
     void stopClock() override { clockRunning = false; }
     void setActive(bool on) override { active = on; }
     void showButtonPanel(ButtonPanel shown, bool) override { panel = shown; }
@@ -286,6 +291,21 @@ private Q_SLOTS:
         QVERIFY(host->notices.isEmpty());
     }
 
+    void anotherGamesResultUnderAReusedNumberKeepsTheBoard()
+    {
+        manager->style12Line(startOf(1, 0));
+        manager->style12Line(Style12Line::openingPly(1, 1, 0).text());
+        const int entries = slot(0)->game().moveList().size();
+        manager->gameEnded("{Game 1 (carol vs. dave) carol resigns} 0-1", 1);
+        QVERIFY(slot(0)->game().InUse());
+        QVERIFY(slot(0)->clockRunning);
+        QVERIFY(host->sounds.isEmpty());
+        QVERIFY(host->notices.isEmpty());
+        QCOMPARE(host->chat.size(), 1); // the notice itself is still shown
+        manager->style12Line(Style12Line::openingPly(2, 1, 0).text());
+        QCOMPARE(slot(0)->game().moveList().size(), entries + 1);
+    }
+
     void creationNoticeIsNoEnd()
     {
         manager->style12Line(startOf(1, 1));
@@ -337,6 +357,40 @@ private Q_SLOTS:
         QCOMPARE(slot(0)->holdings, QByteArray("<b1> game 1 white [P] black []"));
     }
 
+    void clockPauseReachesItsGameOnly_data()
+    {
+        QTest::addColumn<int>("named"); // game of the notice, 0 for the user's own
+        QTest::addColumn<bool>("ownStops");
+        QTest::addColumn<bool>("observedStops");
+        QTest::newRow("the players' notice stops the game the user plays") << 0 << true << false;
+        QTest::newRow("an observer's notice stops the game it names") << 2 << false << true;
+        QTest::newRow("a game no board shows stops nothing") << 9 << false << false;
+    }
+    void clockPauseReachesItsGameOnly()
+    {
+        QFETCH(int, named);
+        QFETCH(bool, ownStops);
+        QFETCH(bool, observedStops);
+        manager->style12Line(startOf(1, 1));
+        manager->style12Line(startOf(2, 0));
+        QVERIFY(slot(0)->clockRunning && slot(1)->clockRunning);
+        manager->clockPaused(named, true);
+        QCOMPARE(slot(0)->clockRunning, !ownStops);
+        QCOMPARE(slot(1)->clockRunning, !observedStops);
+        manager->clockPaused(named, false);
+        QVERIFY(slot(0)->clockRunning && slot(1)->clockRunning);
+    }
+
+    void pausedClockStaysStillUntilTheGameMovesOn()
+    {
+        manager->style12Line(startOf(1, 1));
+        manager->clockPaused(0, true);
+        manager->style12Line(startOf(1, 1)); // a refresh of the same position
+        QVERIFY(!slot(0)->clockRunning);
+        manager->style12Line(Style12Line::openingPly(1, 1, -1).text());
+        QVERIFY(slot(0)->clockRunning);
+    }
+
     void leavingABughouseGameLeavesThePartnersToo()
     {
         manager->style12Line(startOf(1, 1));
@@ -377,6 +431,41 @@ private Q_SLOTS:
         QCOMPARE(host->sent, QStringList{"primary 1"});
         manager->ActivateBoard(0);
         QCOMPARE(host->sent.size(), 1);
+    }
+
+    void primaryOnlyWhenTheActiveBoardChangesGame_data()
+    {
+        QTest::addColumn<QByteArrayList>("lines");
+        QTest::addColumn<QStringList>("primaries");
+        const QByteArray first = startOf(1, 0), second = startOf(2, 0);
+        const QByteArray firstMoved = Style12Line::openingPly(1, 1, 0).text();
+        QTest::newRow("each new observed game is made primary once")
+            << QByteArrayList{first, second, firstMoved, Style12Line::openingPly(1, 2, 0).text()}
+            << QStringList{"primary 1", "primary 2"};
+        QTest::newRow("a refresh of every board sends nothing")
+            << QByteArrayList{first, second, first, second} << QStringList{"primary 1", "primary 2"};
+        QTest::newRow("another game's result under a reused number keeps the board")
+            << QByteArrayList{first, "{Game 1 (carol vs. dave) carol resigns} 0-1", firstMoved}
+            << QStringList{"primary 1"};
+        QTest::newRow("a new game on the active board is made primary")
+            << QByteArrayList{first, "{Game 1 (alice vs. bob) bob resigns} 1-0", startOf(3, 0)}
+            << QStringList{"primary 1", "primary 3"};
+        QTest::newRow("nothing while the user plays")
+            << QByteArrayList{startOf(5, 1), first, second} << QStringList{};
+    }
+    void primaryOnlyWhenTheActiveBoardChangesGame()
+    {
+        QFETCH(QByteArrayList, lines);
+        QFETCH(QStringList, primaries);
+        for (const QByteArray& line : lines) {
+            if (line.startsWith("{Game "))
+                manager->gameEnded(line, line.mid(6).split(' ').value(0).toInt());
+            else
+                manager->style12Line(line);
+            // The user clicks the active board again: no change of game.
+            manager->ActivateBoard(manager->ActiveIndex());
+        }
+        QCOMPARE(host->sent.filter(QStringLiteral("primary")), primaries);
     }
 
     void secondBoardPlaysSoundsUnlessFirstOnly()

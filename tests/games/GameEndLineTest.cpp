@@ -65,6 +65,28 @@ private Q_SLOTS:
         QVERIFY(!end.complete);
         QCOMPARE(end.result, QByteArray("1-0"));
     }
+
+    void otherPlayersAreAnotherGame_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<bool>("other");
+        QTest::newRow("the board's players") << QByteArray("{Game 1 (alice vs. bob) bob resigns} 1-0")
+                                             << false;
+        QTest::newRow("another pair under the same number")
+            << QByteArray("{Game 1 (carol vs. dave) carol resigns} 0-1") << true;
+        QTest::newRow("the board's players the other way round")
+            << QByteArray("{Game 1 (bob vs. alice) bob resigns} 1-0") << true;
+        QTest::newRow("names that cannot be read are no other game")
+            << QByteArray("{Game 1 (alice) alice resigns} 0-1") << false;
+        QTest::newRow("a line without brackets is no other game")
+            << QByteArray("{Game 1 something odd} 1-0") << false;
+    }
+    void otherPlayersAreAnotherGame()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(bool, other);
+        QCOMPARE(GameEndLine::parse(line).namesOtherPlayers("alice", "bob"), other);
+    }
 };
 
 QTEST_GUILESS_MAIN(GameEndLineTest)

@@ -94,6 +94,38 @@ private Q_SLOTS:
         QCOMPARE(turned->first, QPoint(3, 1));
         QCOMPARE(turned->second, QPoint(3, 3));
     }
+
+    void ownMoveSetsNoPace_data()
+    {
+        QTest::addColumn<int>("relation");
+        QTest::addColumn<bool>("setsPace");
+        QTest::newRow("the echo of the user's move") << -1 << false;
+        QTest::newRow("the opponent's move") << 1 << true;
+        QTest::newRow("an observed game's move") << 0 << true;
+    }
+    void ownMoveSetsNoPace()
+    {
+        QFETCH(int, relation);
+        QFETCH(bool, setsPace);
+        QCOMPARE(MoveAnimationRule::setsPace(record(1, relation, 2, true, "P/d7-d5")), setsPace);
+    }
+
+    void slidesOnlyAtHumanPace_data()
+    {
+        QTest::addColumn<qint64>("sincePrevious");
+        QTest::addColumn<bool>("slides");
+        QTest::newRow("first position of the board") << qint64(-1) << true;
+        QTest::newRow("a move a second later") << qint64(1000) << true;
+        QTest::newRow("just at the pace") << MoveAnimationRule::HumanPaceMilliseconds << true;
+        QTest::newRow("a flood, a frame after the last") << qint64(16) << false;
+        QTest::newRow("the same moment") << qint64(0) << false;
+    }
+    void slidesOnlyAtHumanPace()
+    {
+        QFETCH(qint64, sincePrevious);
+        QFETCH(bool, slides);
+        QCOMPARE(MoveAnimationRule::atHumanPace(sincePrevious), slides);
+    }
 };
 
 QTEST_GUILESS_MAIN(MoveAnimationRuleTest)

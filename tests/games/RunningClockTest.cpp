@@ -44,6 +44,42 @@ private Q_SLOTS:
         clock.stop();
         QVERIFY(!clock.isRunning());
     }
+
+    void pauseKeepsTheTimeAndResumeGoesOnFromIt()
+    {
+        RunningClock clock;
+        clock.start(60000);
+        QTRY_VERIFY_WITH_TIMEOUT(clock.hasTicked(), 30000);
+        clock.pause();
+        QVERIFY(!clock.isRunning());
+        const qint64 atPause = clock.remaining();
+        QVERIFY(atPause <= 59000);
+        QVERIFY(clock.resume());
+        QVERIFY(clock.isRunning());
+        // Going on from the paused time, not from the time the clock was started with.
+        QVERIFY(clock.remaining() == atPause);
+    }
+
+    void resumeStartsNoClockThatWasNotPaused_data()
+    {
+        QTest::addColumn<bool>("started");
+        QTest::addColumn<bool>("stoppedAfterPause");
+        QTest::newRow("never started") << false << false;
+        QTest::newRow("stopped after its pause") << true << true;
+    }
+    void resumeStartsNoClockThatWasNotPaused()
+    {
+        QFETCH(bool, started);
+        QFETCH(bool, stoppedAfterPause);
+        RunningClock clock;
+        if (started)
+            clock.start(60000);
+        clock.pause();
+        if (stoppedAfterPause)
+            clock.stop();
+        QVERIFY(!clock.resume());
+        QVERIFY(!clock.isRunning());
+    }
 };
 
 QTEST_GUILESS_MAIN(RunningClockTest)

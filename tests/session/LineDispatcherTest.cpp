@@ -93,6 +93,12 @@ void LineDispatcherTest::actions_data()
     QTest::newRow("game left") << QByteArrayList{left}
                                << QByteArrayList{board("GameLeft", 7), line(left)};
     const QByteArray partner = "Your partner is playing game 2 (bob vs. dave).";
+    const QByteArray paused = "Game clock paused.";
+    QTest::newRow("own game's clock paused reaches the boards and is shown")
+        << QByteArrayList{paused} << QByteArrayList{board("ClockPaused", 0), line(paused)};
+    const QByteArray resumed = "Game 12: Game clock resumed.";
+    QTest::newRow("an observed game's clock resumed names its game")
+        << QByteArrayList{resumed} << QByteArrayList{board("ClockResumed", 12), line(resumed)};
     QTest::newRow("partner's game is observed")
         << QByteArrayList{partner}
         << QByteArrayList{send("Observe 2"), board("PartnerGame", 2), line(partner)};

@@ -1,5 +1,6 @@
 #include "session/TraceLog.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,6 +16,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void recordsAreAppendedWithStampAndLineEnd();
+    void stampFollowsTheClockFromSecondToSecond();
     void previousPartName_data();
     void previousPartName();
     void fileThatPassesTheSizeStartsAFreshPart();
@@ -78,13 +80,35 @@ void TraceLogTest::recordsAreAppendedWithStampAndLineEnd()
     QCOMPARE(stamped.mid(16), QByteArray(">>>DATAIN>>>a\n\rb<<<<\r\nsent\n\r\n"));
 }
 
+void TraceLogTest::stampFollowsTheClockFromSecondToSecond()
+{
+    const auto stampedTime = [] {
+        return QDateTime::fromString(QString::fromLatin1(TraceLog::timeStamp()),
+                                     QStringLiteral("yyMMdd HHmmss : "))
+            .addYears(100);
+    };
+    const QDateTime first = stampedTime();
+    QVERIFY(first.isValid());
+    QVERIFY(qAbs(first.secsTo(QDateTime::currentDateTime())) <= 1);
+    // A stamp made within the same second as an earlier one must not stay behind
+    // once the clock has moved on.
+    const qint64 start = QDateTime::currentSecsSinceEpoch();
+    QTRY_VERIFY(QDateTime::currentSecsSinceEpoch() > start);
+    const QDateTime later = stampedTime();
+    QVERIFY(later > first);
+    QVERIFY(qAbs(later.secsTo(QDateTime::currentDateTime())) <= 1);
+}
+
 void TraceLogTest::previousPartName_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("previous");
-    QTest::newRow("trace file") << "trace.txt" << "trace.1.txt";
-    QTest::newRow("scope file") << "scope.txt" << "scope.1.txt";
-    QTest::newRow("dotted folder, plain name") << "a.b/trace" << "a.b/trace.1";
+    QTest::newRow("trace file") << "trace.txt"
+                                << "trace.1.txt";
+    QTest::newRow("scope file") << "scope.txt"
+                                << "scope.1.txt";
+    QTest::newRow("dotted folder, plain name") << "a.b/trace"
+                                               << "a.b/trace.1";
 }
 
 void TraceLogTest::previousPartName()

@@ -1,16 +1,17 @@
-#include "support/ModalAnswer.h"
 #include "chat/ui/TerminalMenu.h"
 #include "chat/ui/TerminalView.h"
-#include "settings/SettingsFile.h"
 #include "session/ui/CommandInput.h"
-#include "widgets/HelpAddresses.h"
+#include "settings/SettingsFile.h"
 #include "shell/MainSession.h"
 #include "shell/SplitterBar.h"
 #include "shell/TfrmMainChess.h"
+#include "support/ModalAnswer.h"
+#include "widgets/HelpAddresses.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,10 +21,9 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QToolBar>
 #include <QTextBlock>
+#include <QToolBar>
 #include <QToolButton>
-
 
 class MainWindowTest : public QObject
 {
@@ -53,6 +53,8 @@ private Q_SLOTS:
     void helpReportsWhatCouldNotBeOpened_data();
     void helpReportsWhatCouldNotBeOpened();
     void clearFromTheMenuEmptiesTheTerminal();
+    void paneMenuOptionsOpensThePanesSettings_data();
+    void paneMenuOptionsOpensThePanesSettings();
     void storedSettingsAreApplied();
     void aboutAndFeaturesWindows();
     void helpPanelShowsTheLongHint();
@@ -144,7 +146,8 @@ void MainWindowTest::firstRunAcceptsTheProfileDialog()
 
 void MainWindowTest::cancelledProfileEndsWithoutWriting()
 {
-    answerNextModal(this, [](QWidget* modal) { modal->findChild<QPushButton*>("CancelBtn")->click(); });
+    answerNextModal(this,
+                    [](QWidget* modal) { modal->findChild<QPushButton*>("CancelBtn")->click(); });
     auto window = startWindow();
     QVERIFY(window && !window->isSetUp());
     QVERIFY(!window->isVisible());
@@ -206,8 +209,7 @@ void MainWindowTest::listTabShareHasAFloor()
     QVERIFY(window->memOutPut->isVisible());
     const int inputTop = window->cmbInput->geometry().top();
     const int tabBottom = window->tabSplitters->geometry().bottom() + 1;
-    QCOMPARE(window->pnlSplitter->geometry().top(),
-             tabBottom + int((inputTop - tabBottom) * 0.1f));
+    QCOMPARE(window->pnlSplitter->geometry().top(), tabBottom + int((inputTop - tabBottom) * 0.1f));
     window->exitProgram();
     QCOMPARE(settings().readString("Lists", "Y3", ""), QStringLiteral("10"));
 }
@@ -421,6 +423,43 @@ void MainWindowTest::clearFromTheMenuEmptiesTheTerminal()
     window->mnuTerminal->mnuTerminalClear->trigger();
     window->mnuTerminal->hide();
     QCOMPARE(window->memTerminal->lineCount(), 0);
+}
+
+void MainWindowTest::paneMenuOptionsOpensThePanesSettings_data()
+{
+    QTest::addColumn<bool>("onListPane");
+    QTest::addColumn<QString>("dialog");
+    QTest::newRow("on the terminal: the general options") << false << "Options";
+    QTest::newRow("on the list pane: the lists") << true << "Edit Lists";
+}
+
+void MainWindowTest::paneMenuOptionsOpensThePanesSettings()
+{
+    QFETCH(bool, onListPane);
+    QFETCH(QString, dialog);
+    skipProfileDialog();
+    auto window = startWindow();
+    QVERIFY(window);
+    TerminalPane* pane = onListPane ? static_cast<TerminalPane*>(window->memOutPut)
+                                    : static_cast<TerminalPane*>(window->memTerminal);
+    pane->setFocus();
+    window->mnuTerminal->popupFor(pane, window->mapToGlobal(QPoint(10, 10)));
+    QVERIFY(window->mnuTerminal->mnuTerminalFont->isEnabled());
+    QStringList opened;
+    QObject answers;
+    const std::function<void(QWidget*)> record = [&](QWidget* modal) {
+        opened << modal->windowTitle();
+        // Ready for a second dialog, so that one opened after it is seen, not left waiting.
+        answerNextModal(&answers, record);
+        static_cast<QDialog*>(modal)->reject();
+    };
+    answerNextModal(&answers, record);
+    window->mnuTerminal->hide();
+    window->mnuTerminal->mnuTerminalFont->trigger();
+    QCOMPARE(opened, QStringList{dialog});
+    // Back to typing commands, as after Copy (the window's focus child: the
+    // offscreen platform does not give the activation back after a dialog).
+    QTRY_COMPARE(window->focusWidget(), static_cast<QWidget*>(window->cmbInput));
 }
 
 void MainWindowTest::storedSettingsAreApplied()

@@ -1,8 +1,8 @@
+#include "widgets/ScreenCentre.h"
 #include "chat/TLists.h"
 #include "chat/ui/TfrmLists.h"
 #include "chat/ui/TfrmMessage.h"
 #include "chat/ui/TfrmMouseActions.h"
-#include "widgets/ScreenCentre.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -54,8 +54,8 @@ void ScreenCentreTest::windowOpensInTheScreensMiddle_data()
         return static_cast<QWidget*>(dialog);
     });
     QTest::newRow("the mouse actions dialog") << ShowWindow([](QWidget* parent) {
-        auto* dialog = new TfrmMouseActions({{QStringLiteral("Finger"), QStringLiteral("finger *")}},
-                                            parent);
+        auto* dialog =
+            new TfrmMouseActions({{QStringLiteral("Finger"), QStringLiteral("finger *")}}, parent);
         dialog->show();
         return static_cast<QWidget*>(dialog);
     });
@@ -77,7 +77,10 @@ void ScreenCentreTest::windowOpensInTheScreensMiddle()
     const int slack = 2 + frame.width() + frame.height();
     QVERIFY2((centre - middle).manhattanLength() <= slack,
              qPrintable(QStringLiteral("centre %1,%2 screen middle %3,%4")
-                            .arg(centre.x()).arg(centre.y()).arg(middle.x()).arg(middle.y())));
+                            .arg(centre.x())
+                            .arg(centre.y())
+                            .arg(middle.x())
+                            .arg(middle.y())));
 }
 
 QTEST_MAIN(ScreenCentreTest)

@@ -97,6 +97,11 @@ void EventRecorder::applyHoldings(int game, const QByteArray& line)
     board("ApplyHoldings", game, &line);
 }
 
+void EventRecorder::clockPaused(int game, bool paused)
+{
+    board(paused ? "ClockPaused" : "ClockResumed", game, nullptr);
+}
+
 void EventRecorder::chat(const char* route, const QByteArray& line, const QByteArray& speaker,
                          TextKind kind, const QByteArray& other, const bool* includeMain)
 {

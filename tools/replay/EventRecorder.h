@@ -52,6 +52,7 @@ public:
     void setPendingGameInfo(const QByteArray& line) override;
     void setPartnerGame(int game) override;
     void applyHoldings(int game, const QByteArray& line) override;
+    void clockPaused(int game, bool paused) override;
 
     bool includeShouts() const override { return true; }
     bool includeChannelTells() const override { return true; }

@@ -19,7 +19,9 @@ public:
 
     explicit TerminalMenu(QWidget* parent = nullptr);
 
-    // The thirty action items, hidden until actions fill them, at the menu's end.
+    // The thirty action items, hidden until actions fill them, at the menu's end,
+    // in groups of eight, then a bar before what follows them. A menu's bars
+    // collapse, so a bar shows only where items stand on both sides of it.
     static std::array<QAction*, MouseActionCount> addMouseActionItems(QMenu* menu);
 
     // The pane of the last right click; null until the first one.

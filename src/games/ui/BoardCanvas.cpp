@@ -21,7 +21,8 @@ void BoardCanvas::build(const BoardLayout& layout, const Look& look)
 {
     m_layout = layout;
     const QSize size(layout.input().width, layout.input().height);
-    m_background = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    // Opaque, in the screen's own format: showing a part of it is a plain copy.
+    m_background = QImage(size, QImage::Format_RGB32);
     m_background.fill(Qt::white);
     QPainter painter(&m_background);
     painter.setPen(Qt::NoPen);
@@ -113,17 +114,22 @@ QRect BoardCanvas::drawPiece(PieceCode code, QPoint anchor)
     return drawPieceOn(m_working, code, anchor);
 }
 
+// The background comes back wherever the piece's picture is not transparent. Done pixel by
+// pixel: a painter per piece would cost more than the copying (both images share a format).
 QRect BoardCanvas::erasePiece(PieceCode code, QPoint anchor)
 {
     const QRect rect = pieceRect(anchor);
-    QImage patch = m_background.copy(rect);
-    {
-        QPainter masker(&patch);
-        masker.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-        masker.drawImage(0, 0, SharedPieceState::instance().scaledMask(code, rect.width()));
+    const QImage& mask = SharedPieceState::instance().scaledMask(code, rect.width());
+    const QRect area = rect.intersected(m_working.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const auto* covered = reinterpret_cast<const QRgb*>(mask.constScanLine(y - rect.top()));
+        const auto* from = reinterpret_cast<const QRgb*>(m_background.constScanLine(y));
+        auto* to = reinterpret_cast<QRgb*>(m_working.scanLine(y));
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (qAlpha(covered[x - rect.left()]) != 0)
+                to[x] = from[x];
+        }
     }
-    QPainter painter(&m_working);
-    painter.drawImage(rect.topLeft(), patch);
     return rect;
 }
 
@@ -137,21 +143,12 @@ QRect BoardCanvas::eraseSquarePiece(PieceCode code, int column, int row)
     return erasePiece(code, m_layout.centre(column, row));
 }
 
-// The area around a moving piece that is restored before it is drawn again: wide enough
-// for the piece at any size it reaches.
-QRect BoardCanvas::restoreArea(QPoint anchor) const
-{
-    const int s = std::max(SharedPieceState::instance().pictureSize(),
-                           m_layout.colWidth(anchor.y()));
-    return QRect(QPoint(anchor.x() - 2 * s, anchor.y() - 3 * s),
-                 QPoint(anchor.x() + 2 * s, anchor.y() + 2 * s));
-}
-
 QRect BoardCanvas::moveOnDragLayer(PieceCode code, QPoint from, QPoint to, bool firstDraw)
 {
     QRect changed;
     if (!firstDraw) {
-        const QRect area = restoreArea(from).intersected(m_dragLayer.rect());
+        // A piece covers exactly its rectangle at its anchor, so that is all to restore.
+        const QRect area = pieceRect(from).intersected(m_dragLayer.rect());
         QPainter painter(&m_dragLayer);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(area.topLeft(), m_working, area);

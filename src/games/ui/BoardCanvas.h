@@ -43,7 +43,6 @@ public:
 
 private:
     QRect drawPieceOn(QImage& target, PieceCode code, QPoint anchor) const;
-    QRect restoreArea(QPoint anchor) const;
     void drawBoard();
     void drawCoordinates(const Look& look);
 

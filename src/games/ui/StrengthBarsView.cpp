@@ -25,6 +25,8 @@ void StrengthBarsView::setValues(const QByteArray& whiteStrength, const QByteArr
 
 void StrengthBarsView::setColours(const QColor& white, const QColor& black)
 {
+    if (white == m_white && black == m_black)
+        return;
     m_white = white;
     m_black = black;
     update();

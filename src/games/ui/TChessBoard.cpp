@@ -1,14 +1,15 @@
 #include "games/ui/TChessBoard.h"
 
 #include "games/BoardOrientation.h"
+#include "games/FramePace.h"
 #include "games/MoveAnimationRule.h"
-#include "games/AnimationPath.h"
 #include "games/PieceSetCatalog.h"
 #include "games/ui/SharedPieceState.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPolygonF>
 #include <cmath>
 
 namespace {
@@ -31,6 +32,9 @@ TChessBoard::TChessBoard(QWidget* parent) : QWidget(parent), m_current(startingP
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     SharedPieceState::instance().controlCreated();
+    m_frameTimer.setSingleShot(true);
+    m_frameTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_frameTimer, &QTimer::timeout, this, &TChessBoard::slideFrame);
 }
 
 TChessBoard::~TChessBoard()
@@ -115,6 +119,7 @@ void TChessBoard::setReversed(bool reversed)
 {
     if (reversed == m_reversed)
         return;
+    endSlide();
     m_reversed = reversed;
     m_current = turned(m_current);
     if (m_coordinates)
@@ -162,7 +167,6 @@ void TChessBoard::FullRebuild()
     SharedPieceState::instance().makePictures();
     m_layoutStale = true;
     update();
-    repaint();
 }
 
 void TChessBoard::ensureLayout()
@@ -177,6 +181,12 @@ void TChessBoard::ensureLayout()
 
 void TChessBoard::lay()
 {
+    // Everything is drawn anew at the new size, the sliding piece already landed.
+    if (m_slide) {
+        m_frameTimer.stop();
+        m_slide.reset();
+        m_drag = DragState();
+    }
     const qreal ratio = pixelRatio();
     QFont font = this->font();
     font.setPixelSize(std::max(1, int(std::lround(QFontInfo(font).pixelSize() * ratio))));
@@ -218,49 +228,82 @@ void TChessBoard::paintEvent(QPaintEvent* event)
     if (m_highlight[0].x() < 0 && m_highlight[1].x() < 0)
         return;
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(255, 200, 0, 220), 3));
-    const BoardLayout& layout = m_canvas.layout();
+    painter.setPen(QPen(QColor(255, 200, 0, 220), HighlightPen));
     for (const QPoint& square : m_highlight) {
-        if (square.x() < 0)
-            continue;
-        const QPointF corners[4] = {
-            QPointF(layout.corner(square.x(), square.y())) / ratio,
-            QPointF(layout.corner(square.x() + 1, square.y())) / ratio,
-            QPointF(layout.corner(square.x() + 1, square.y() + 1)) / ratio,
-            QPointF(layout.corner(square.x(), square.y() + 1)) / ratio};
-        painter.drawPolygon(corners, 4);
+        // Stroking soft edges is dear: an outline outside the updated area is skipped.
+        if (square.x() >= 0 && highlightArea(square).intersects(logical))
+            painter.drawPolygon(highlightOutline(square));
     }
+}
+
+QPolygonF TChessBoard::highlightOutline(QPoint square) const
+{
+    const BoardLayout& layout = m_canvas.layout();
+    const qreal ratio = pixelRatio();
+    return QPolygonF({QPointF(layout.corner(square.x(), square.y())) / ratio,
+                      QPointF(layout.corner(square.x() + 1, square.y())) / ratio,
+                      QPointF(layout.corner(square.x() + 1, square.y() + 1)) / ratio,
+                      QPointF(layout.corner(square.x(), square.y() + 1)) / ratio});
+}
+
+QRect TChessBoard::highlightArea(QPoint square) const
+{
+    return highlightOutline(square).boundingRect().toAlignedRect().adjusted(
+        -HighlightPen, -HighlightPen, HighlightPen, HighlightPen);
 }
 
 void TChessBoard::setHighlight(QPoint from, QPoint to)
 {
     if (m_highlight[0] == from && m_highlight[1] == to)
         return;
+    if (!m_canvas.isReady() || m_layoutStale) {
+        m_highlight = {from, to};
+        return; // the next paint draws everything
+    }
+    for (const QPoint& square : m_highlight) {
+        if (square.x() >= 0)
+            update(highlightArea(square));
+    }
     m_highlight = {from, to};
-    update();
+    for (const QPoint& square : m_highlight) {
+        if (square.x() >= 0)
+            update(highlightArea(square));
+    }
 }
 
-void TChessBoard::repaintDevice(const QRect& deviceRect)
+void TChessBoard::updateDevice(const QRect& deviceRect)
 {
+    if (deviceRect.isEmpty())
+        return;
     const qreal ratio = pixelRatio();
     const QRectF logical(QPointF(deviceRect.topLeft()) / ratio, QSizeF(deviceRect.size()) / ratio);
-    repaint(logical.toAlignedRect().intersected(rect()));
+    update(logical.toAlignedRect().intersected(rect()));
+}
+
+PieceCode TChessBoard::pieceToDraw(int index) const
+{
+    return m_slide && index == m_slideSquare ? m_slideHeld : m_current[index];
 }
 
 // Pieces are drawn with soft edges, so drawing one twice would darken its rim: the whole
 // column is erased before it is drawn again (in 3D a piece also covers the square behind).
+// Redrawn in the same order, an unchanged piece comes out as it was, so only the squares
+// whose piece changed need to reach the screen.
 void TChessBoard::redrawColumn(int column, QRect& changed)
 {
     for (int r = 0; r < 8; ++r) {
         const PieceCode shown = m_displayed[r * 8 + column];
         if (shown != PieceCode::Empty)
-            changed |= m_canvas.eraseSquarePiece(shown, column, r);
+            m_canvas.eraseSquarePiece(shown, column, r);
     }
     for (int r = 0; r < 8; ++r) {
-        const PieceCode piece = m_current[r * 8 + column];
+        const PieceCode piece = pieceToDraw(r * 8 + column);
         if (piece != PieceCode::Empty)
-            changed |= m_canvas.drawSquarePiece(piece, column, r);
-        m_displayed[r * 8 + column] = piece;
+            m_canvas.drawSquarePiece(piece, column, r);
+        PieceCode& shown = m_displayed[r * 8 + column];
+        if (shown != piece)
+            changed |= m_canvas.pieceRect(m_canvas.layout().centre(column, r));
+        shown = piece;
     }
 }
 
@@ -271,14 +314,13 @@ void TChessBoard::UpdateChangedColumns()
     QRect changed;
     for (int c = 0; c < 8; ++c) {
         for (int r = 0; r < 8; ++r) {
-            if (m_displayed[r * 8 + c] != m_current[r * 8 + c]) {
+            if (m_displayed[r * 8 + c] != pieceToDraw(r * 8 + c)) {
                 redrawColumn(c, changed);
                 break;
             }
         }
     }
-    if (!changed.isEmpty())
-        repaintDevice(changed);
+    updateDevice(changed);
 }
 
 void TChessBoard::SetPosition(const Style12Record& record)
@@ -287,6 +329,8 @@ void TChessBoard::SetPosition(const Style12Record& record)
     for (int i = 0; i < 64; ++i)
         next[i] = record.Flip ? record.Squares[63 - i] : record.Squares[i];
 
+    // A newer position ends a slide at once: the eye follows the game, not the slide.
+    endSlide();
     const bool wasDragging = m_drag.dragging;
     const DragState drag = m_drag;
     bool keepDrag = false;
@@ -304,20 +348,28 @@ void TChessBoard::SetPosition(const Style12Record& record)
         FullRebuild();
     }
 
+    const bool movedOn = record.GameNumber.value() != m_lastRecord.GameNumber.value()
+                         || record.PlyIndex() != m_lastRecord.PlyIndex();
+    const qint64 sincePrevious = m_sincePosition.isValid() ? m_sincePosition.elapsed() : -1;
+    if (movedOn && MoveAnimationRule::setsPace(record))
+        m_sincePosition.start();
     const auto slide =
         MoveAnimationRule::squaresToSlide(m_lastRecord, record, m_moveSpeed, m_reversed);
-    if (slide && m_canvas.isReady() && !m_layoutStale) {
-        const PieceCode piece = m_current[slide->first.y() * 8 + slide->first.x()];
-        if (piece != PieceCode::Empty)
-            AnimateMove(slide->first, slide->second, piece);
-    }
+    PieceCode sliding = PieceCode::Empty;
+    // A board out of sight (another tab, a hidden window) has no slide to show.
+    if (slide && !keepDrag && isVisible() && MoveAnimationRule::atHumanPace(sincePrevious)
+        && m_canvas.isReady() && !m_layoutStale)
+        sliding = m_current[slide->first.y() * 8 + slide->first.x()];
 
     m_current = next;
     m_castling = {bool(record.WCanCastleQS), bool(record.WCanCastleKS),
                   bool(record.BCanCastleQS), bool(record.BCanCastleKS)};
     m_whitesMove = record.WhitesMove;
     m_lastDblPPush = record.LastDblPPush;
-    UpdateChangedColumns();
+    if (sliding != PieceCode::Empty)
+        AnimateMove(slide->first, slide->second, sliding);
+    else
+        UpdateChangedColumns();
     m_lastRecord = record;
 
     if (keepDrag) {
@@ -332,6 +384,8 @@ void TChessBoard::SetPosition(const Style12Record& record)
 
 void TChessBoard::startDrag(QPoint pressPoint)
 {
+    endSlide();
+    UpdateChangedColumns();
     ensureLayout();
     const QPoint device = pressPoint * pixelRatio();
     m_drag.pressPoint = pressPoint;
@@ -351,13 +405,17 @@ void TChessBoard::liftPiece(QPoint square, QPoint devicePoint, bool eraseFromWor
     m_current[index] = PieceCode::Empty;
     if (eraseFromWorking)
         redrawColumn(square.x(), changed);
+    updateDevice(changed | showLifted(piece, square, devicePoint));
+}
+
+QRect TChessBoard::showLifted(PieceCode piece, QPoint square, QPoint devicePoint)
+{
     m_drag.lifted = true;
     m_drag.from = m_drag.to = square;
     m_drag.piece = piece;
     m_drag.point = devicePoint;
     m_canvas.makeDragLayer();
-    changed |= m_canvas.moveOnDragLayer(piece, devicePoint, devicePoint, true);
-    repaintDevice(changed);
+    return m_canvas.moveOnDragLayer(piece, devicePoint, devicePoint, true);
 }
 
 void TChessBoard::moveLiftedPiece(QPoint devicePoint)
@@ -365,7 +423,7 @@ void TChessBoard::moveLiftedPiece(QPoint devicePoint)
     const QRect changed =
         m_canvas.moveOnDragLayer(m_drag.piece, m_drag.point, devicePoint, false);
     m_drag.point = devicePoint;
-    repaintDevice(changed);
+    updateDevice(changed);
 }
 
 void TChessBoard::mouseMoveEvent(QMouseEvent* event)
@@ -415,14 +473,14 @@ void TChessBoard::finishDrag(QPoint releasePoint)
     m_drag = DragState();
     m_canvas.dropDragLayer();
     if (!target) {
-        repaint();
+        update();
         chessMove("x@" + SquareName(drag.from.y(), drag.from.x()));
         return;
     }
     QRect changed;
     m_current[target->y() * 8 + target->x()] = drag.piece;
     redrawColumn(target->x(), changed);
-    repaint();
+    update();
     if (*target == drag.from)
         return;
     m_lastRecord.GameNumber = -1; // the server's echo of this move is not slid again
@@ -438,23 +496,48 @@ void TChessBoard::stopDrag()
     releaseMouse();
     m_drag = DragState();
     m_canvas.dropDragLayer();
-    repaint();
+    update();
 }
 
+// The position is already the new one; the to-square goes on showing what it showed
+// (empty, or the piece about to be taken) until the sliding piece lands.
 void TChessBoard::AnimateMove(QPoint from, QPoint to, PieceCode piece)
 {
     const BoardLayout& layout = m_canvas.layout();
     const QPoint start = layout.centre(from.x(), from.y());
-    liftPiece(from, start, true);
-    const QPoint target = layout.centre(to.x(), to.y());
-    for (AnimationPath path(start, target, m_moveSpeed); !path.finished(); path.advance())
-        moveLiftedPiece(path.current());
-    moveLiftedPiece(target);
+    m_slideSquare = to.y() * 8 + to.x();
+    m_slideHeld = m_displayed[m_slideSquare];
+    m_slide.emplace(start, layout.centre(to.x(), to.y()), m_moveSpeed);
+    UpdateChangedColumns();
+    updateDevice(showLifted(piece, from, start));
+    m_slideClock.start();
+    m_frameTimer.start(FramePace::untilNextFrame());
+}
 
+void TChessBoard::slideFrame()
+{
+    if (!m_slide)
+        return;
+    const QPoint point = m_slide->pointAt(m_slideClock.elapsed());
+    if (m_slide->finished()) {
+        endSlide();
+        UpdateChangedColumns();
+        return;
+    }
+    if (point != m_drag.point)
+        moveLiftedPiece(point);
+    m_frameTimer.start(FramePace::untilNextFrame());
+}
+
+// Stops a slide where it is; the caller's UpdateChangedColumns puts the piece on its square.
+void TChessBoard::endSlide()
+{
+    if (!m_slide)
+        return;
+    m_frameTimer.stop();
+    m_slide.reset();
+    if (m_canvas.hasDragLayer())
+        updateDevice(m_canvas.pieceRect(m_drag.point));
     m_drag = DragState();
     m_canvas.dropDragLayer();
-    QRect changed; // a captured piece goes with the redrawn column
-    m_current[to.y() * 8 + to.x()] = piece;
-    redrawColumn(to.x(), changed);
-    repaintDevice(changed | m_canvas.pieceRect(target));
 }

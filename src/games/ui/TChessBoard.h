@@ -1,17 +1,23 @@
 #pragma once
 
 #include "games/BoardLayout.h"
+#include "games/PacedSlide.h"
 #include "games/PieceCode.h"
 #include "games/Style12Record.h"
 #include "games/ui/BoardCanvas.h"
 
+#include <QElapsedTimer>
+#include <QPolygonF>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <optional>
 
 // Draws one position as a flat board or in perspective, with the shared piece set and
 // colours, and slides the opponent's move. It knows no chess: it shows what the server
-// sends (SetPosition) and reports what the mouse does.
+// sends (SetPosition) and reports what the mouse does. Drawing goes to off-screen images
+// and the screen is asked to update only the changed area; a slide moves one step of its
+// path per due time, a frame at a time, and never holds up the event loop.
 class TChessBoard : public QWidget
 {
     Q_OBJECT
@@ -61,7 +67,9 @@ public:
     QByteArray SquareName(int row, int column) const;
     std::optional<QPoint> ParseSquare(const QByteArray& text) const; // (column, row)
 
+    // The position last set, a sliding piece counted on its to-square already.
     const Position& CurrentPosition() const { return m_current; }
+    bool isSliding() const { return m_slide.has_value(); }
     const Style12Record& LastRecord() const { return m_lastRecord; }
     const BoardLayout& layout() const { return m_canvas.layout(); }
     bool isDragging() const { return m_drag.dragging; }
@@ -115,12 +123,19 @@ private:
     void ensureLayout();
     void lay();
     void redrawColumn(int column, QRect& changed);
+    PieceCode pieceToDraw(int index) const;
+    QPolygonF highlightOutline(QPoint square) const; // client pixels
+    QRect highlightArea(QPoint square) const;
     void liftPiece(QPoint square, QPoint devicePoint, bool eraseFromWorking);
+    QRect showLifted(PieceCode piece, QPoint square, QPoint devicePoint);
     void moveLiftedPiece(QPoint devicePoint);
     void stopDrag();
     void AnimateMove(QPoint from, QPoint to, PieceCode piece);
-    void repaintDevice(const QRect& deviceRect);
+    void slideFrame();
+    void endSlide();
+    void updateDevice(const QRect& deviceRect);
     static Position turned(const Position& position);
+    static constexpr int HighlightPen = 3;
 
     bool m_coordinates = false;
     bool m_reversed = false;
@@ -137,4 +152,12 @@ private:
     BoardCanvas m_canvas;
     bool m_layoutStale = true;
     std::array<QPoint, 2> m_highlight{QPoint(-1, -1), QPoint(-1, -1)};
+    // The slide under way: its path, the square it lands on and what that square shows
+    // until then (a captured piece stays until it is taken).
+    std::optional<PacedSlide> m_slide;
+    int m_slideSquare = -1;
+    PieceCode m_slideHeld = PieceCode::Empty;
+    QElapsedTimer m_slideClock;
+    QTimer m_frameTimer;
+    QElapsedTimer m_sincePosition; // since the shown game last moved on
 };

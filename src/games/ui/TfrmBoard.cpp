@@ -2,6 +2,7 @@
 
 #include "games/BoardTexts.h"
 #include "games/ClockText.h"
+#include "games/FramePace.h"
 #include "games/LastMoveSquares.h"
 #include "games/ui/GameButtonPanel.h"
 #include "games/ui/StrengthBarsView.h"
@@ -107,7 +108,7 @@ TfrmBoard::TfrmBoard(SoundSink& sounds, QWidget* parent) : QWidget(parent), m_so
 
     buildMenu();
     m_renderTimer.setSingleShot(true);
-    m_renderTimer.setInterval(FrameMilliseconds);
+    m_renderTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_renderTimer, &QTimer::timeout, this, &TfrmBoard::render);
     connect(&m_clock, &RunningClock::ticked, this,
             [this](const QString& text) { clockLabel()->setText(text); });
@@ -203,6 +204,8 @@ void TfrmBoard::buildMovePanel()
     palette.setColor(QPalette::Base, QColor(192, 192, 192));
     lstMoves->setPalette(palette);
     lstMoves->setFocusPolicy(Qt::NoFocus);
+    // One line per entry: the list is laid out without asking every entry its size.
+    lstMoves->setUniformItemSizes(true);
     panBars = new StrengthBarsView(panMoves);
     column->addWidget(lstMoves, 1);
     column->addWidget(panBars);
@@ -285,7 +288,11 @@ void TfrmBoard::showEvent(QShowEvent* event)
 
 void TfrmBoard::ShowRecord(const Style12Record& record, bool redisplay)
 {
-    apply(m_game.showRecord(record, redisplay));
+    const Style12Record before = m_game.current();
+    const BoardGame::Shown shown = m_game.showRecord(record, redisplay);
+    if (shown.displayed)
+        m_stepBefore = before;
+    apply(shown);
 }
 
 void TfrmBoard::LoadRecords(const QList<Style12Record>& records)
@@ -299,8 +306,14 @@ void TfrmBoard::apply(const BoardGame::Shown& shown)
         m_sounds.playSound(shown.sound);
     if (!shown.premoveToSend.isEmpty())
         send(QString::fromLatin1(shown.premoveToSend));
-    if ((shown.listChanged || shown.displayed) && !m_renderTimer.isActive())
-        m_renderTimer.start();
+    if (shown.listChanged || shown.displayed)
+        scheduleRender();
+}
+
+void TfrmBoard::scheduleRender()
+{
+    if (!m_renderTimer.isActive())
+        m_renderTimer.start(FramePace::untilNextFrame());
 }
 
 void TfrmBoard::renderNow()
@@ -327,6 +340,14 @@ void TfrmBoard::render()
     renderPlayers(record);
     renderGrids(record);
     lblMove->setText(BoardTexts::lastMove(record));
+    // Positions that came within one frame are drawn once, yet the last move still slides
+    // from the position it was made in (an opponent answering at once, for one).
+    const Style12Record& drawn = chsBoard->LastRecord();
+    if (m_stepBefore.GameNumber.value() == record.GameNumber.value()
+        && m_stepBefore.PlyIndex() + 1 == record.PlyIndex()
+        && (drawn.GameNumber.value() != m_stepBefore.GameNumber.value()
+            || drawn.PlyIndex() != m_stepBefore.PlyIndex()))
+        chsBoard->SetPosition(m_stepBefore);
     chsBoard->SetPosition(record);
     showLastMove(record);
     syncMoveList();
@@ -346,12 +367,16 @@ void TfrmBoard::renderPlayers(const Style12Record& record)
     const bool blackBottom = record.Flip;
     const QByteArray& bottomName = blackBottom ? record.BlackName.value() : record.WhiteName.value();
     const QByteArray& topName = blackBottom ? record.WhiteName.value() : record.BlackName.value();
-    m_bottomHandle = QString::fromLatin1(bottomName);
-    m_topHandle = QString::fromLatin1(topName);
-    lblBottomName->setText(BoardTexts::shortName(bottomName));
-    lblTopName->setText(BoardTexts::shortName(topName));
-    lblBottomName->setToolTip(m_bottomHandle);
-    lblTopName->setToolTip(m_topHandle);
+    const QString bottomHandle = QString::fromLatin1(bottomName);
+    const QString topHandle = QString::fromLatin1(topName);
+    if (bottomHandle != m_bottomHandle || topHandle != m_topHandle) {
+        m_bottomHandle = bottomHandle;
+        m_topHandle = topHandle;
+        lblBottomName->setText(BoardTexts::shortName(bottomName));
+        lblTopName->setText(BoardTexts::shortName(topName));
+        lblBottomName->setToolTip(m_bottomHandle);
+        lblTopName->setToolTip(m_topHandle);
+    }
     const GameInfo& info = m_game.gameInfo();
     const QString whiteRate = QString::fromLatin1(info.whiteRating);
     const QString blackRate = QString::fromLatin1(info.blackRating);
@@ -373,8 +398,11 @@ void TfrmBoard::renderPlayers(const Style12Record& record)
     const bool bottomToMove = bool(record.WhitesMove) != blackBottom;
     for (QLabel* label : {lblBottomName, lblBottomTime, lblTopName, lblTopTime}) {
         const bool bottom = label == lblBottomName || label == lblBottomTime;
+        const QColor& colour = bottom == bottomToMove ? active : waiting;
+        if (label->palette().color(QPalette::WindowText) == colour)
+            continue;
         QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, bottom == bottomToMove ? active : waiting);
+        palette.setColor(QPalette::WindowText, colour);
         label->setPalette(palette);
     }
 }
@@ -415,16 +443,26 @@ void TfrmBoard::syncMoveList()
     const MoveList& moves = m_game.moveList();
     const int size = moves.size();
     const QSignalBlocker blocker(lstMoves);
+    const int shown = lstMoves->count();
     while (lstMoves->count() > size)
         delete lstMoves->takeItem(lstMoves->count() - 1);
     // Only the last entry can differ: a cut list always ends with the one new entry.
-    if (size > 0 && lstMoves->count() == size)
+    if (size > 0 && lstMoves->count() == size
+        && lstMoves->item(size - 1)->text() != moves.at(size - 1).text)
         lstMoves->item(size - 1)->setText(moves.at(size - 1).text);
     for (int i = lstMoves->count(); i < size; ++i)
         lstMoves->addItem(moves.at(i).text);
-    if (m_game.selectedItem() >= 0 && m_game.selectedItem() < lstMoves->count()) {
-        lstMoves->setCurrentRow(m_game.selectedItem());
+    const int selected = m_game.selectedItem();
+    if (selected < 0 || selected >= size)
+        return;
+    const bool moved = selected != lstMoves->currentRow() || shown != size;
+    if (selected != lstMoves->currentRow())
+        lstMoves->setCurrentRow(selected);
+    // Scrolling lays the whole list out: a hidden list scrolls when it is shown again.
+    m_listScrollPending = m_listScrollPending || moved;
+    if (m_moveListShown && m_listScrollPending) {
         lstMoves->scrollToItem(lstMoves->currentItem());
+        m_listScrollPending = false;
     }
 }
 
@@ -437,8 +475,7 @@ QLabel* TfrmBoard::clockLabel() const
 void TfrmBoard::ApplyGameInfo(const GameInfo& info)
 {
     m_game.setGameInfo(info);
-    if (!m_renderTimer.isActive())
-        m_renderTimer.start();
+    scheduleRender();
 }
 
 void TfrmBoard::ClearGameInfo()
@@ -451,8 +488,7 @@ void TfrmBoard::ApplyHoldings(const QByteArray& line)
     m_game.setHoldingsMode(true);
     if (const auto holdings = HoldingsLine::parse(line)) {
         m_holdings = *holdings;
-        if (!m_renderTimer.isActive())
-            m_renderTimer.start();
+        scheduleRender();
     }
 }
 
@@ -460,7 +496,7 @@ void TfrmBoard::startClock()
 {
     m_clock.stop();
     const Style12Record& record = m_game.current();
-    if (!m_game.InUse() || !record.LiveGame)
+    if (!m_game.InUse() || !record.LiveGame || m_game.clockPaused())
         return;
     m_clockForWhite = record.WhitesMove;
     m_clock.start(m_clockForWhite ? record.WhiteTime.value() : record.BlackTime.value());
@@ -469,6 +505,15 @@ void TfrmBoard::startClock()
 void TfrmBoard::stopClock()
 {
     m_clock.stop();
+}
+
+void TfrmBoard::setClockPaused(bool paused)
+{
+    m_game.setClockPaused(paused);
+    if (paused)
+        m_clock.pause();
+    else if (!m_clock.resume())
+        startClock(); // stopped meanwhile (a refresh): the server's times are current
 }
 
 void TfrmBoard::setActive(bool active)
@@ -499,14 +544,18 @@ void TfrmBoard::SetMoveListShown(bool value)
     m_moveListShown = value;
     pnlBoardInfo->setVisible(value);
     panMoves->setVisible(value);
+    syncMoveList();
 }
 
 void TfrmBoard::SetStayOnTop(bool value)
 {
     m_stayOnTop = value;
-    if (isWindow()) {
+    if (isWindow() && bool(windowFlags() & Qt::WindowStaysOnTopHint) != value) {
+        // Changing a window's flags hides it: a shown window is shown again.
+        const bool shown = isVisible();
         setWindowFlag(Qt::WindowStaysOnTopHint, value);
-        show();
+        if (shown)
+            show();
     }
 }
 

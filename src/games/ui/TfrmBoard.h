@@ -31,8 +31,6 @@ class TfrmBoard : public QWidget, public ManagedBoard
     Q_OBJECT
 
 public:
-    static constexpr int FrameMilliseconds = 16;
-
     explicit TfrmBoard(SoundSink& sounds, QWidget* parent = nullptr);
     ~TfrmBoard() override;
 
@@ -47,12 +45,14 @@ public:
     void ApplyHoldings(const QByteArray& line) override;
     void startClock() override;
     void stopClock() override;
+    void setClockPaused(bool paused) override;
     void setActive(bool active) override;
     void showButtonPanel(ButtonPanel panel, bool gameBarShown) override;
 
     void SetUserFlip(bool value);
     void SetMoveListShown(bool value);
     void SetStayOnTop(bool value);
+    bool stayOnTop() const { return m_stayOnTop; }
     void listBack();
     void listForward();
     void listRevert();
@@ -113,6 +113,8 @@ private:
     void buildMovePanel();
     void buildButtonColumn();
     void apply(const BoardGame::Shown& shown);
+    // Renders at the next frame of the shared grid; what changes before then is drawn once.
+    void scheduleRender();
     void render();
     void renderPlayers(const Style12Record& record);
     void renderGrids(const Style12Record& record);
@@ -140,6 +142,7 @@ private:
     RunningClock m_clock;
     bool m_clockForWhite = true;
     QTimer m_renderTimer;
+    Style12Record m_stepBefore; // the position the one on display followed
     QString m_caption;
     QString m_topHandle;
     QString m_bottomHandle;
@@ -147,6 +150,7 @@ private:
     bool m_active = false;
     bool m_stayOnTop = true;
     bool m_moveListShown = true;
+    bool m_listScrollPending = false;
     QPoint m_rightClickSquare{-1, -1};
     QWidget* m_chat = nullptr;
 };

@@ -1,3 +1,5 @@
+#include "games/FramePace.h"
+#include "games/MoveAnimationRule.h"
 #include "games/ParseStyle12.h"
 #include "games/Style12Record.h"
 #include "games/ui/SharedPieceState.h"
@@ -27,19 +29,34 @@ Style12Record record(const QByteArray& ranks, bool whiteToMove, int moveNumber, 
     return r;
 }
 
-// Counts the board's paints: an animation paints once per step.
+// Counts the board's paints (a slide paints once per frame) and the area they cover.
 class PaintCounter : public QObject
 {
 public:
     int paints = 0;
+    QRegion painted;
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        paints += event->type() == QEvent::Paint;
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+            painted += static_cast<QPaintEvent*>(event)->region();
+        }
         return false;
     }
 };
+
+constexpr int Patience = 20000;
+
+// What a board of this size shows for a record set without a slide.
+QImage stillImage(const Style12Record& shown, int size)
+{
+    TChessBoard still;
+    still.resize(size, size);
+    still.SetPosition(shown);
+    return still.grab().toImage();
+}
 
 QRgb rgbAt(const QImage& image, QPoint p)
 {
@@ -157,11 +174,11 @@ private Q_SLOTS:
         QTest::addColumn<bool>("whiteToMove"); // after e4 it is black's turn
         QTest::addColumn<QByteArray>("verbose");
         QTest::addColumn<bool>("animates");
-        QTest::newRow("opponent's move") << 1 << 5 << true << QByteArray("P/d7-d5") << true;
-        QTest::newRow("own move echoed") << -1 << 5 << true << QByteArray("P/d7-d5") << false;
+        QTest::newRow("opponent's move") << 1 << 1 << true << QByteArray("P/d7-d5") << true;
+        QTest::newRow("own move echoed") << -1 << 1 << true << QByteArray("P/d7-d5") << false;
         QTest::newRow("animation off") << 1 << 0 << true << QByteArray("P/d7-d5") << false;
-        QTest::newRow("two half-moves on") << 1 << 5 << false << QByteArray("P/d7-d5") << false;
-        QTest::newRow("castling jumps") << 1 << 5 << true << QByteArray("o-o") << false;
+        QTest::newRow("two half-moves on") << 1 << 1 << false << QByteArray("P/d7-d5") << false;
+        QTest::newRow("castling jumps") << 1 << 1 << true << QByteArray("o-o") << false;
     }
     void animation()
     {
@@ -176,32 +193,127 @@ private Q_SLOTS:
         board.show();
         QVERIFY(QTest::qWaitForWindowExposed(&board));
         board.SetPosition(record(AfterE4, false, 1, -1, "P/e2-e4"));
+        QTest::qWait(MoveAnimationRule::HumanPaceMilliseconds); // the next move at human pace
         PaintCounter counter;
         board.installEventFilter(&counter);
         board.SetPosition(record(AfterD5, whiteToMove, 2, relation, verbose));
-        QCOMPARE(counter.paints > 6, animates);
+        // The slide runs on after SetPosition returns, which already holds the new position.
+        QCOMPARE(board.isSliding(), animates);
         QCOMPARE(board.CurrentPosition()[3 * 8 + 3], PieceCode::BlackPawn);
         QCOMPARE(board.CurrentPosition()[1 * 8 + 3], PieceCode::Empty);
+        QTRY_VERIFY_WITH_TIMEOUT(!board.isSliding(), Patience);
+        if (animates)
+            QVERIFY(counter.paints >= 3); // the start, at least one step, the landing
     }
 
     void captureAnimatesAndTheCapturedPieceGoes()
     {
         TChessBoard board;
-        board.resize(400, 400);
+        board.resize(800, 800);
+        board.setMoveSpeed(1);
         board.show();
         QVERIFY(QTest::qWaitForWindowExposed(&board));
         board.SetPosition(record(AfterD5, true, 2, 1, "P/d7-d5"));
+        const QImage before = board.grab().toImage();
+        QTest::qWait(MoveAnimationRule::HumanPaceMilliseconds);
         PaintCounter counter;
         board.installEventFilter(&counter);
         board.SetPosition(record(AfterExd5, false, 2, 0, "P/e4-d5"));
-        QVERIFY(counter.paints > 3);
+        QVERIFY(board.isSliding());
+        // Until the piece lands the black pawn on d5 stays in sight.
+        const QPoint d5 = board.layout().centre(3, 3);
+        const int half = board.layout().colWidth(d5.y()) / 3;
+        const QRect onD5(d5 - QPoint(half, half), d5 + QPoint(half, 0));
+        QCOMPARE(board.grab().toImage().copy(onD5), before.copy(onD5));
+        QTRY_VERIFY_WITH_TIMEOUT(!board.isSliding(), Patience);
+        QVERIFY(counter.paints >= 3);
         QCOMPARE(board.CurrentPosition()[3 * 8 + 3], PieceCode::WhitePawn);
         QCOMPARE(board.CurrentPosition()[4 * 8 + 4], PieceCode::Empty);
-        // What is shown matches a board that got the position without animation.
-        TChessBoard still;
-        still.resize(400, 400);
-        still.SetPosition(record(AfterExd5, false, 2, 0, "P/e4-d5"));
-        QCOMPARE(board.grab().toImage(), still.grab().toImage());
+        QCOMPARE(board.grab().toImage(), stillImage(record(AfterExd5, false, 2, 0, "P/e4-d5"), 800));
+    }
+
+    void aNewerPositionEndsTheSlideAndShowsItself()
+    {
+        TChessBoard board;
+        board.resize(800, 800);
+        board.setMoveSpeed(1);
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        board.SetPosition(record(AfterE4, false, 1, 0, "P/e2-e4"));
+        QTest::qWait(MoveAnimationRule::HumanPaceMilliseconds);
+        board.SetPosition(record(AfterD5, true, 2, 0, "P/d7-d5"));
+        QVERIFY(board.isSliding());
+        const Style12Record newest = record(AfterExd5, false, 2, 0, "P/e4-d5");
+        board.SetPosition(newest);
+        QVERIFY(!board.isSliding()); // in quick succession: no slide for the newer move
+        QCOMPARE(board.grab().toImage(), stillImage(newest, 800));
+    }
+
+    void aMoveRepaintsOnlyTheSquaresThatChanged_data()
+    {
+        QTest::addColumn<bool>("threeD");
+        QTest::newRow("flat board") << false;
+        QTest::newRow("in perspective") << true;
+    }
+    void aMoveRepaintsOnlyTheSquaresThatChanged()
+    {
+        QFETCH(bool, threeD);
+        TChessBoard board;
+        board.resize(480, 480);
+        board.setF3d(threeD);
+        board.setMoveSpeed(0);
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        board.SetPosition(record(Start, true, 1, 0, "none"));
+        QCoreApplication::processEvents();
+        PaintCounter counter;
+        board.installEventFilter(&counter);
+        board.SetPosition(record(AfterE4, false, 1, 0, "P/e2-e4"));
+        QTRY_VERIFY_WITH_TIMEOUT(counter.paints > 0, Patience);
+        const BoardLayout& layout = board.layout();
+        const auto square = [&](int column, int row) {
+            const QPoint centre = layout.centre(column, row);
+            const int w = layout.colWidth(centre.y());
+            return QRect(centre - QPoint(w, w), centre + QPoint(w, w));
+        };
+        // e2 and e4 (with room for the piece drawn above its square), not the e-file's
+        // other pieces: the king on e1 and the black pieces are left alone.
+        QVERIFY(counter.painted.boundingRect().intersects(square(4, 6)));
+        QVERIFY(counter.painted.boundingRect().intersects(square(4, 4)));
+        QVERIFY(!counter.painted.contains(layout.centre(4, 7)));
+        QVERIFY(!counter.painted.contains(layout.centre(4, 1)));
+        QVERIFY(!counter.painted.contains(layout.centre(4, 0)));
+    }
+
+    void anInstantAnswerToTheUsersMoveStillSlides()
+    {
+        TChessBoard board;
+        board.resize(400, 400);
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        board.SetPosition(record(Start, true, 1, 1, "none"));
+        QTest::qWait(MoveAnimationRule::HumanPaceMilliseconds);
+        board.SetPosition(record(AfterE4, false, 1, -1, "P/e2-e4")); // the user's move
+        board.SetPosition(record(AfterD5, true, 2, 1, "P/d7-d5"));   // answered at once
+        QVERIFY(board.isSliding());
+        QTRY_VERIFY_WITH_TIMEOUT(!board.isSliding(), Patience);
+    }
+
+    void nothingIsDrawnOnceTheSlideHasLanded()
+    {
+        TChessBoard board;
+        board.resize(400, 400);
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        board.SetPosition(record(AfterE4, false, 1, 0, "P/e2-e4"));
+        QTest::qWait(MoveAnimationRule::HumanPaceMilliseconds);
+        board.SetPosition(record(AfterD5, true, 2, 0, "P/d7-d5"));
+        QVERIFY(board.isSliding());
+        QTRY_VERIFY_WITH_TIMEOUT(!board.isSliding(), Patience);
+        PaintCounter counter;
+        board.installEventFilter(&counter);
+        QTest::qWait(10 * FramePace::Milliseconds);
+        QCOMPARE(counter.paints, 0);
     }
 
     void aDragSurvivesAPositionThatKeepsItsPiece()

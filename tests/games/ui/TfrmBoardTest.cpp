@@ -1,0 +1,69 @@
+#include "games/MoveAnimationRule.h"
+#include "games/ui/TChessBoard.h"
+#include "games/ui/TfrmBoard.h"
+#include "session/NullReceivers.h"
+
+#include "support/Style12Lines.h"
+
+#include <QListWidget>
+#include <QTest>
+
+namespace {
+constexpr int Patience = 20000;
+
+Style12Record ply(int n, int relation)
+{
+    return Style12Line::openingPly(n, 1, relation).record();
+}
+} // namespace
+
+class TfrmBoardTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void positionsWithinAFrameAreDrawnOnceWithTheLatest()
+    {
+        NullReceivers sounds;
+        TfrmBoard board(sounds);
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        for (int n = 0; n <= 3; ++n)
+            board.ShowRecord(ply(n, 0), false);
+        QVERIFY(board.renderPending());
+        QVERIFY(board.chsBoard->LastRecord().PlyIndex() != ply(3, 0).PlyIndex()); // not yet drawn
+        QTRY_VERIFY_WITH_TIMEOUT(!board.renderPending(), Patience);
+        QCOMPARE(board.chsBoard->LastRecord().PlyIndex(), ply(3, 0).PlyIndex());
+        // The move list saw every position, in order.
+        QCOMPARE(board.lstMoves->count(), 4);
+        QCOMPARE(board.lstMoves->item(3)->text(), board.game().moveList().at(3).text);
+    }
+
+    void anAnswerInTheFrameOfTheUsersMoveStillSlides_data()
+    {
+        QTest::addColumn<bool>("waitFirst");
+        QTest::newRow("the game went at human pace before") << true;
+        QTest::newRow("moves flooding in jump") << false;
+    }
+    void anAnswerInTheFrameOfTheUsersMoveStillSlides()
+    {
+        QFETCH(bool, waitFirst);
+        NullReceivers sounds;
+        TfrmBoard board(sounds);
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        board.ShowRecord(ply(0, 1), false);
+        board.renderNow();
+        if (waitFirst)
+            QTest::qWait(MoveAnimationRule::HumanPaceMilliseconds);
+        board.ShowRecord(ply(1, -1), false); // the user's move
+        board.ShowRecord(ply(2, 1), false);  // the opponent's answer, in the same frame
+        board.renderNow();
+        QCOMPARE(board.chsBoard->isSliding(), waitFirst);
+        QTRY_VERIFY_WITH_TIMEOUT(!board.chsBoard->isSliding(), Patience);
+        QCOMPARE(board.chsBoard->LastRecord().PlyIndex(), ply(2, 1).PlyIndex());
+    }
+};
+
+QTEST_MAIN(TfrmBoardTest)
+#include "TfrmBoardTest.moc"
