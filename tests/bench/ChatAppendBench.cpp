@@ -10,6 +10,13 @@
 //
 // Figures (RelWithDebInfo, Qt 6.4 offscreen, shared two-core machine, median
 // of three runs by turns; noisy):
+//                         each line its own edit,    lines gathered, one edit
+//                         caption every line         a frame, caption when changed
+//   flood shown           8,800 lines/s              342,000 lines/s
+//   flood hidden          123,000 lines/s            388,000 lines/s
+//   paced shown           276 us CPU a line          86 us CPU a line
+//   paced hidden          60 us CPU a line           39 us CPU a line
+// (paced CPU includes the event loop's waking for every chunk.)
 #include "chat/ChatFilter.h"
 #include "chat/CustomFontList.h"
 #include "chat/KindFonts.h"
