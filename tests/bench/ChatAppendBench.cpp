@@ -17,6 +17,9 @@
 //   paced shown           276 us CPU a line          86 us CPU a line
 //   paced hidden          60 us CPU a line           39 us CPU a line
 // (paced CPU includes the event loop's waking for every chunk.)
+// The load harness at 20 KB/s (boards view, chat window hidden, medians of
+// three runs taken one after the other): client 3.30 -> 2.75 CPU-s per MB,
+// X server 0.42 -> 0.39.
 #include "chat/ChatFilter.h"
 #include "chat/CustomFontList.h"
 #include "chat/KindFonts.h"

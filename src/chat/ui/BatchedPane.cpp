@@ -91,8 +91,8 @@ void BatchedPane::showPendingLines()
     const int selectionEnd = user.selectionEnd();
     const bool keepView = keepsView();
     int scroll = verticalScrollBar()->value();
-    // Text taken from under the caret or a held view would move the focused pane.
-    if (keepView || batch.cutShown > 0)
+    // Text taken from under the caret would move the focused pane.
+    if (batch.cutShown > 0 || (keepView && m_keptViewGivesUpFocus))
         giveUpFocus();
 
     int removed = 0;

@@ -47,6 +47,9 @@ protected:
     virtual FontSpec lineFont(const TerminalBacklog::Piece& piece) const = 0;
     virtual FontSpec linkFont() const = 0;
     void scrollToEnd();
+    // The terminal hands the focus on whenever lines arrive under a kept view,
+    // cut or not; a chat pane only when the cut takes text from it.
+    void setKeptViewGivesUpFocus(bool givesUp) { m_keptViewGivesUpFocus = givesUp; }
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -57,6 +60,7 @@ private:
     void giveUpFocus();
 
     QWidget* m_focusTarget = nullptr;
+    bool m_keptViewGivesUpFocus = false;
     TerminalBacklog m_backlog;
     QTimer m_frame; // the next update; runs only while lines wait
     // Formats made from the fonts lines were shown in, so that a line does not

@@ -7,6 +7,7 @@ TerminalView::TerminalView(const KindFonts& fonts, const ScrollLock& scrollLock,
     : BatchedPane({}, parent), m_fonts(fonts), m_scrollLock(scrollLock)
 {
     setObjectName(QStringLiteral("memTerminal"));
+    setKeptViewGivesUpFocus(true);
 }
 
 void TerminalView::terminalUpkeep()
