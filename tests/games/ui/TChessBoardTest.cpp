@@ -1,28 +1,33 @@
+#include "games/ui/TChessBoard.h"
 #include "games/FramePace.h"
 #include "games/MoveAnimationRule.h"
 #include "games/ParseStyle12.h"
 #include "games/Style12Record.h"
 #include "games/ui/SharedPieceState.h"
-#include "games/ui/TChessBoard.h"
 #include "games/ui/TPieceGrid.h"
 
 #include <QTest>
 
+#include <optional>
+
 namespace {
 
 const QByteArray Start = "rnbqkbnr pppppppp -------- -------- -------- -------- PPPPPPPP RNBQKBNR";
-const QByteArray AfterE4 = "rnbqkbnr pppppppp -------- -------- ----P--- -------- PPPP-PPP RNBQKBNR";
-const QByteArray AfterD5 = "rnbqkbnr ppp-pppp -------- ---p---- ----P--- -------- PPPP-PPP RNBQKBNR";
-const QByteArray AfterExd5 = "rnbqkbnr ppp-pppp -------- ---P---- -------- -------- PPPP-PPP RNBQKBNR";
+const QByteArray AfterE4 =
+    "rnbqkbnr pppppppp -------- -------- ----P--- -------- PPPP-PPP RNBQKBNR";
+const QByteArray AfterD5 =
+    "rnbqkbnr ppp-pppp -------- ---p---- ----P--- -------- PPPP-PPP RNBQKBNR";
+const QByteArray AfterExd5 =
+    "rnbqkbnr ppp-pppp -------- ---P---- -------- -------- PPPP-PPP RNBQKBNR";
 
 Style12Record record(const QByteArray& ranks, bool whiteToMove, int moveNumber, int relation,
                      const QByteArray& verbose, int flip = 0, int game = 1)
 {
-    const QByteArray line = "<12> " + ranks + (whiteToMove ? " W" : " B") + " -1 1 1 1 1 0 "
-                            + QByteArray::number(game) + " alice bob "
-                            + QByteArray::number(relation) + " 5 0 39 39 300 300 "
-                            + QByteArray::number(moveNumber) + " " + verbose + " (0:01) x "
-                            + QByteArray::number(flip);
+    const QByteArray line = "<12> " + ranks + (whiteToMove ? " W" : " B") + " -1 1 1 1 1 0 " +
+                            QByteArray::number(game) + " alice bob " +
+                            QByteArray::number(relation) + " 5 0 39 39 300 300 " +
+                            QByteArray::number(moveNumber) + " " + verbose + " (0:01) x " +
+                            QByteArray::number(flip);
     Style12Record r;
     if (!ParseStyle12(line, r))
         qFatal("test record did not parse");
@@ -61,6 +66,16 @@ QImage stillImage(const Style12Record& shown, int size)
 QRgb rgbAt(const QImage& image, QPoint p)
 {
     return image.pixel(p) & 0xFFFFFF;
+}
+
+// A square board on screen, at a move speed of the test's choice or the board's own.
+bool showBoard(TChessBoard& board, int size, std::optional<int> moveSpeed = {})
+{
+    board.resize(size, size);
+    if (moveSpeed)
+        board.setMoveSpeed(*moveSpeed);
+    board.show();
+    return QTest::qWaitForWindowExposed(&board);
 }
 
 } // namespace
@@ -116,7 +131,8 @@ private Q_SLOTS:
         board.FullRebuild();
         board.SetPosition(record(AfterE4, false, 1, 0, "P/e2-e4", flip ? 1 : 0));
         const QImage image = board.grab().toImage();
-        const QRgb light = board.WSColor().rgb() & 0xFFFFFF, dark = board.BSColor().rgb() & 0xFFFFFF;
+        const QRgb light = board.WSColor().rgb() & 0xFFFFFF,
+                   dark = board.BSColor().rgb() & 0xFFFFFF;
         // Rows 2 to 5 hold no piece but e4 (and its mirror when reversed): the centres show
         // the square colours, the top-left square light.
         for (int row = 2; row <= 5; ++row) {
@@ -127,7 +143,8 @@ private Q_SLOTS:
                 QCOMPARE(rgbAt(image, centre), (row + column) % 2 == 0 ? light : dark);
             }
         }
-        QCOMPARE(rgbAt(image, board.layout().centre(0, 0) + QPoint(-board.layout().colWidth(0) / 2 + 3, -3)),
+        QCOMPARE(rgbAt(image, board.layout().centre(0, 0) +
+                                  QPoint(-board.layout().colWidth(0) / 2 + 3, -3)),
                  light);
         // A piece covers part of its square: some pixel of the square's rectangle differs
         // from both square colours.
@@ -188,10 +205,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, verbose);
         QFETCH(bool, animates);
         TChessBoard board;
-        board.resize(400, 400);
-        board.setMoveSpeed(speed);
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        QVERIFY(showBoard(board, 400, speed));
         board.SetPosition(record(AfterE4, false, 1, -1, "P/e2-e4"));
         QTest::qWait(MoveAnimationRule::HumanPaceMilliseconds); // the next move at human pace
         PaintCounter counter;
@@ -209,10 +223,7 @@ private Q_SLOTS:
     void captureAnimatesAndTheCapturedPieceGoes()
     {
         TChessBoard board;
-        board.resize(800, 800);
-        board.setMoveSpeed(1);
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        QVERIFY(showBoard(board, 800, 1));
         board.SetPosition(record(AfterD5, true, 2, 1, "P/d7-d5"));
         const QImage before = board.grab().toImage();
         QTest::qWait(MoveAnimationRule::HumanPaceMilliseconds);
@@ -229,16 +240,14 @@ private Q_SLOTS:
         QVERIFY(counter.paints >= 3);
         QCOMPARE(board.CurrentPosition()[3 * 8 + 3], PieceCode::WhitePawn);
         QCOMPARE(board.CurrentPosition()[4 * 8 + 4], PieceCode::Empty);
-        QCOMPARE(board.grab().toImage(), stillImage(record(AfterExd5, false, 2, 0, "P/e4-d5"), 800));
+        QCOMPARE(board.grab().toImage(),
+                 stillImage(record(AfterExd5, false, 2, 0, "P/e4-d5"), 800));
     }
 
     void aNewerPositionEndsTheSlideAndShowsItself()
     {
         TChessBoard board;
-        board.resize(800, 800);
-        board.setMoveSpeed(1);
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        QVERIFY(showBoard(board, 800, 1));
         board.SetPosition(record(AfterE4, false, 1, 0, "P/e2-e4"));
         QTest::qWait(MoveAnimationRule::HumanPaceMilliseconds);
         board.SetPosition(record(AfterD5, true, 2, 0, "P/d7-d5"));
@@ -259,11 +268,8 @@ private Q_SLOTS:
     {
         QFETCH(bool, threeD);
         TChessBoard board;
-        board.resize(480, 480);
         board.setF3d(threeD);
-        board.setMoveSpeed(0);
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        QVERIFY(showBoard(board, 480, 0));
         board.SetPosition(record(Start, true, 1, 0, "none"));
         QCoreApplication::processEvents();
         PaintCounter counter;
@@ -288,9 +294,7 @@ private Q_SLOTS:
     void anInstantAnswerToTheUsersMoveStillSlides()
     {
         TChessBoard board;
-        board.resize(400, 400);
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        QVERIFY(showBoard(board, 400));
         board.SetPosition(record(Start, true, 1, 1, "none"));
         QTest::qWait(MoveAnimationRule::HumanPaceMilliseconds);
         board.SetPosition(record(AfterE4, false, 1, -1, "P/e2-e4")); // the user's move
@@ -302,9 +306,7 @@ private Q_SLOTS:
     void nothingIsDrawnOnceTheSlideHasLanded()
     {
         TChessBoard board;
-        board.resize(400, 400);
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        QVERIFY(showBoard(board, 400));
         board.SetPosition(record(AfterE4, false, 1, 0, "P/e2-e4"));
         QTest::qWait(MoveAnimationRule::HumanPaceMilliseconds);
         board.SetPosition(record(AfterD5, true, 2, 0, "P/d7-d5"));
@@ -319,9 +321,7 @@ private Q_SLOTS:
     void aDragSurvivesAPositionThatKeepsItsPiece()
     {
         TChessBoard board;
-        board.resize(400, 400);
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        QVERIFY(showBoard(board, 400));
         board.SetPosition(record(Start, true, 1, 1, "none"));
         const QPoint g1 = board.layout().centre(6, 7);
         board.startDrag(g1);
@@ -343,9 +343,7 @@ private Q_SLOTS:
     void aDragEndsWhenTheBoardTurns()
     {
         TChessBoard board;
-        board.resize(400, 400);
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        QVERIFY(showBoard(board, 400));
         board.SetPosition(record(Start, true, 1, 1, "none"));
         board.startDrag(board.layout().centre(6, 7));
         QVERIFY(board.isDragging());
