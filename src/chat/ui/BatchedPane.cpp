@@ -157,8 +157,6 @@ void BatchedPane::insert(const TerminalBacklog::Piece& piece, QTextCursor& end)
     QString text = piece.text;
     text.remove(u'\r');
     text.replace(u'\n', u' ');
-    // A copy (shared, cheap): looking up the link's format may grow the cache
-    // and move the formats it holds.
     const QTextCharFormat format = charFormat(lineFont(piece));
     const std::optional<TerminalText::Span> link =
         piece.finished ? TerminalText::FindLink(text, linkCharacters()) : std::nullopt;
@@ -174,7 +172,9 @@ void BatchedPane::insert(const TerminalBacklog::Piece& piece, QTextCursor& end)
         end.insertBlock(paragraphFormat(), format);
 }
 
-const QTextCharFormat& BatchedPane::charFormat(const FontSpec& font)
+// By value (formats are shared, so a copy is cheap): a later lookup may grow
+// or empty the cache, which would leave a reference pointing nowhere.
+QTextCharFormat BatchedPane::charFormat(const FontSpec& font)
 {
     for (const auto& [spec, format] : std::as_const(m_formats)) {
         if (spec == font)

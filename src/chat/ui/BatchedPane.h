@@ -56,7 +56,7 @@ private:
     int cutFirstLines(int lines);
     static void keepShapedGlyphs(QTextBlock block);
     void insert(const TerminalBacklog::Piece& piece, QTextCursor& end);
-    const QTextCharFormat& charFormat(const FontSpec& font);
+    QTextCharFormat charFormat(const FontSpec& font);
     void giveUpFocus();
 
     QWidget* m_focusTarget = nullptr;
