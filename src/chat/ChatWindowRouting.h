@@ -10,13 +10,19 @@
 class ChatWindowRouting
 {
 public:
-    enum class PopUp { None, Tell, Say };
+    enum class PopUp
+    {
+        None,
+        Tell,
+        Say
+    };
 
     struct Outcome
     {
         bool taken = false;
-        QString handle;  // the speaker word up to its first "("
-        QString channel; // of a channel tell, for its font
+        QString handle;       // the speaker word up to its first "("
+        QString channel;      // of a channel tell, for its font
+        int recipientAt = -1; // where the handle went into the recipient list, if it was new
         PopUp popUp = PopUp::None;
     };
 
@@ -39,7 +45,8 @@ public:
 
     // Sorted, without duplicates and without empty entries.
     const QStringList& recipients() const { return m_recipients; }
-    void addRecipient(const QString& recipient);
+    // Where the recipient went into the list, or -1 when it was there already (or empty).
+    int addRecipient(const QString& recipient);
 
     Outcome takeLine(const QByteArray& line, const QByteArray& speaker, TextKind kind,
                      const QByteArray& other, WindowState window);

@@ -76,7 +76,9 @@ void TraceLog::write(const QString& fileName, std::initializer_list<QByteArrayVi
         record += part;
     record += "\r\n";
     file->write(record);
-    if (file->size() > m_rotationSize)
+    // Only this log appends to the file, so its position is its size, known
+    // without asking the system at every record.
+    if (file->pos() > m_rotationSize)
         startFreshPart(fileName);
 }
 

@@ -41,8 +41,7 @@ void ChatWindowRoutingTest::takesLinesByFilter_data()
     QTest::newRow("user filter refuses another user")
         << " anna" << QByteArray("Bob tells you: hi") << QByteArray("BOB") << tell << false;
     QTest::newRow("user filter refuses a longer handle")
-        << " anna" << QByteArray("Annabel tells you: hi") << QByteArray("ANNABEL") << tell
-        << false;
+        << " anna" << QByteArray("Annabel tells you: hi") << QByteArray("ANNABEL") << tell << false;
     QTest::newRow("channel filter takes its channel")
         << " (50)" << QByteArray("Bob(50): hi") << QByteArray("BOB(50):") << channel << true;
     QTest::newRow("channel filter takes its channel behind a title")
@@ -69,13 +68,11 @@ void ChatWindowRoutingTest::takesLinesByFilter_data()
     QTest::newRow("board pane takes user chat")
         << " ALL_USERS" << QByteArray("Bob whispers: hi") << QByteArray("BOB") << kibitz << true;
     QTest::newRow("board pane refuses channel tells")
-        << " ALL_USERS" << QByteArray("Bob(50): hi") << QByteArray("BOB(50):") << channel
-        << false;
+        << " ALL_USERS" << QByteArray("Bob(50): hi") << QByteArray("BOB(50):") << channel << false;
     QTest::newRow("board pane refuses shouts")
         << " ALL_USERS" << QByteArray("Bob shouts: hi") << QByteArray("BOB") << shout << false;
     QTest::newRow("all channels takes any channel")
-        << " ALL_CHANNELS" << QByteArray("Bob(7): hi") << QByteArray("BOB(7):") << channel
-        << true;
+        << " ALL_CHANNELS" << QByteArray("Bob(7): hi") << QByteArray("BOB(7):") << channel << true;
     QTest::newRow("users and channels takes tells")
         << " ALL_USERSCHANNELSTELLS" << QByteArray("Bob says: hi") << QByteArray("BOB")
         << int(TextKind::Say) << true;
@@ -99,11 +96,17 @@ void ChatWindowRoutingTest::takesLinesByFilter()
 void ChatWindowRoutingTest::recipientListStaysSortedAndSkipsEmptyHandles()
 {
     ChatWindowRouting routing;
-    routing.takeLine("Zed tells you: a", "ZED", TextKind::Tell, "TELLS", {});
-    routing.takeLine("Anna(TM) tells you: b", "ANNA(TM)", TextKind::Tell, "TELLS", {});
-    routing.takeLine("Zed tells you: c", "ZED", TextKind::Tell, "TELLS", {});
-    routing.takeLine("Challenge: Bob", {}, TextKind::Requests, {}, {});
-    QCOMPARE(routing.recipients(), QStringList({"ANNA", "ZED"}));
+    const auto at = [&routing](const QByteArray& line, const QByteArray& speaker, TextKind kind) {
+        return routing.takeLine(line, speaker, kind, "TELLS", {}).recipientAt;
+    };
+    QCOMPARE(at("Zed tells you: a", "ZED", TextKind::Tell), 0);
+    QCOMPARE(at("Anna(TM) tells you: b", "ANNA(TM)", TextKind::Tell), 0);
+    QCOMPARE(at("Zed tells you: c", "ZED", TextKind::Tell), -1);
+    QCOMPARE(at("Challenge: Bob", {}, TextKind::Requests), -1);
+    QCOMPARE(at("Mia tells you: d", "MIA", TextKind::Tell), 1);
+    QCOMPARE(routing.recipients(), QStringList({"ANNA", "MIA", "ZED"}));
+    QCOMPARE(routing.addRecipient("MIA"), -1);
+    QCOMPARE(routing.addRecipient("ZOE"), 3);
 }
 
 void ChatWindowRoutingTest::continuationFollowsTheLineBeforeIt()
@@ -132,20 +135,20 @@ void ChatWindowRoutingTest::popsUp_data()
     const int tell = int(TextKind::Tell);
     QTest::newRow("tell to a hidden window") << QByteArray("Bob tells you: hi") << tell
                                              << QByteArray("TELLS") << true << false << tellPopUp;
-    QTest::newRow("tell while the boards are shown") << QByteArray("Bob tells you: hi") << tell
-                                                     << QByteArray("TELLS") << true << true << none;
-    QTest::newRow("tell to a shown window") << QByteArray("Bob tells you: hi") << tell
-                                            << QByteArray("TELLS") << false << false << none;
+    QTest::newRow("tell while the boards are shown")
+        << QByteArray("Bob tells you: hi") << tell << QByteArray("TELLS") << true << true << none;
+    QTest::newRow("tell to a shown window")
+        << QByteArray("Bob tells you: hi") << tell << QByteArray("TELLS") << false << false << none;
     QTest::newRow("partner tell") << QByteArray("Bob (your partner) tells you: hi")
                                   << int(TextKind::PTell) << QByteArray("(YOUR") << true << false
                                   << tellPopUp;
     QTest::newRow("say") << QByteArray("Bob says: hi") << tell << QByteArray("SAYS") << true
                          << false << sayPopUp;
-    QTest::newRow("kibitz never pops up") << QByteArray("Bob(1500) kibitzes: hi")
-                                          << int(TextKind::Kibitz) << QByteArray("KIBITZES:")
-                                          << true << false << none;
-    QTest::newRow("continuation never pops up") << QByteArray("\\   tells you") << tell
-                                                << QByteArray("TELLS") << true << false << none;
+    QTest::newRow("kibitz never pops up")
+        << QByteArray("Bob(1500) kibitzes: hi") << int(TextKind::Kibitz) << QByteArray("KIBITZES:")
+        << true << false << none;
+    QTest::newRow("continuation never pops up")
+        << QByteArray("\\   tells you") << tell << QByteArray("TELLS") << true << false << none;
 }
 
 void ChatWindowRoutingTest::popsUp()

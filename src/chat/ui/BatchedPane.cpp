@@ -29,7 +29,7 @@ BatchedPane::BatchedPane(TerminalBacklog::Limits limits, QWidget* parent)
 {
     setVerticalScrollBar(new TerminalScrollBar(this));
     m_frame.setSingleShot(true);
-    connect(&m_frame, &QTimer::timeout, this, &BatchedPane::showPendingLines);
+    connect(&m_frame, &QTimer::timeout, this, &BatchedPane::frameDue);
     clearPane();
 }
 
@@ -77,6 +77,16 @@ void BatchedPane::followNewest()
 void BatchedPane::scrollToEnd()
 {
     verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+}
+
+// A hidden pane (another tab, a closed window) keeps its lines waiting, cut as they
+// come, and shows them when it is shown again: no layout for text nobody sees.
+void BatchedPane::frameDue()
+{
+    if (isVisible())
+        showPendingLines();
+    else
+        Q_EMIT linesWaiting();
 }
 
 void BatchedPane::showPendingLines()
@@ -162,8 +172,7 @@ void BatchedPane::insert(const TerminalBacklog::Piece& piece, QTextCursor& end)
         piece.finished ? TerminalText::FindLink(text, linkCharacters()) : std::nullopt;
     if (link) {
         end.insertText(text.left(link->first), format);
-        end.insertText(text.mid(link->first, link->last - link->first + 1),
-                       charFormat(linkFont()));
+        end.insertText(text.mid(link->first, link->last - link->first + 1), charFormat(linkFont()));
         end.insertText(text.mid(link->last + 1), format);
     } else {
         end.insertText(text, format);
@@ -184,6 +193,12 @@ QTextCharFormat BatchedPane::charFormat(const FontSpec& font)
         m_formats.clear();
     m_formats.append({font, FontSpecConversion::toCharFormat(font)});
     return m_formats.last().second;
+}
+
+void BatchedPane::showEvent(QShowEvent* event)
+{
+    showPendingLines();
+    TerminalPane::showEvent(event);
 }
 
 void BatchedPane::resizeEvent(QResizeEvent* event)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "settings/FontSpec.h"
 #include "chat/TerminalBacklog.h"
 #include "chat/ui/TerminalPane.h"
+#include "settings/FontSpec.h"
 
 #include <QTextCharFormat>
 #include <QTimer>
@@ -13,7 +13,8 @@ class QTextBlock;
 // terminal and the chat panes. Arriving lines wait in a backlog and go into the
 // document together every few screen frames, so a burst costs one layout of
 // the new lines and one repaint of what moved, not one per line; the scroll
-// bar repaints only when its handle moves, and nothing runs while no line waits.
+// bar repaints only when its handle moves, and nothing runs while no line waits;
+// a hidden pane lays out nothing until it is shown.
 class BatchedPane : public TerminalPane
 {
     Q_OBJECT
@@ -37,6 +38,8 @@ public:
 Q_SIGNALS:
     // Waiting lines went into the document.
     void linesShown();
+    // Lines came to the hidden pane; they wait until it is shown.
+    void linesWaiting();
 
 protected:
     void queue(TerminalBacklog::Piece piece);
@@ -50,9 +53,11 @@ protected:
     // The terminal hands the focus on whenever lines arrive under a kept view,
     // cut or not; a chat pane only when the cut takes text from it.
     void setKeptViewGivesUpFocus(bool givesUp) { m_keptViewGivesUpFocus = givesUp; }
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void frameDue();
     int cutFirstLines(int lines);
     static void keepShapedGlyphs(QTextBlock block);
     void insert(const TerminalBacklog::Piece& piece, QTextCursor& end);

@@ -89,7 +89,8 @@ void TfrmChat::buildControls()
 
     mnuChat = new ChatMenu(this);
     memIn->installEventFilter(this);
-    for (QWidget* watched : {memIn->viewport(), static_cast<QWidget*>(tabType), memOut->viewport()}) {
+    for (QWidget* watched :
+         {memIn->viewport(), static_cast<QWidget*>(tabType), memOut->viewport()}) {
         watched->installEventFilter(this);
         watched->setMouseTracking(true);
     }
@@ -118,8 +119,7 @@ void TfrmChat::wireControls()
         QToolButton* button = aliasButtons[std::size_t(i)];
         connect(button, &QToolButton::clicked, this, [this, i] { sendAlias(i); });
         // As the button's help says: a right click defines the aliases.
-        connect(button, &QWidget::customContextMenuRequested, this,
-                [this, i] { editAliases(i); });
+        connect(button, &QWidget::customContextMenuRequested, this, [this, i] { editAliases(i); });
     }
 
     connect(memOut, &TerminalPane::wordPicked, this,
@@ -129,6 +129,7 @@ void TfrmChat::wireControls()
     connect(memOut, &TerminalPane::mouseReleased, memIn, [this] { memIn->setFocus(); });
     connect(memOut, &TerminalPane::mouseMoved, this, &TfrmChat::followMouse);
     connect(memOut, &BatchedPane::linesShown, this, &TfrmChat::renewCaption);
+    connect(memOut, &BatchedPane::linesWaiting, this, &TfrmChat::renewCaption);
 
     connect(mnuChat->mnuCopy, &QAction::triggered, this, [this] { copyFromPane(false); });
     connect(mnuChat->mnuCopyPaste, &QAction::triggered, this, [this] { copyFromPane(true); });
@@ -243,14 +244,26 @@ void TfrmChat::openForComposing(MessageType type, const QString& handle)
     if (ChatComposer::takesRecipients(type)) {
         const QString recipient = handle.toUpper();
         cmbTell->setEditText(recipient);
-        m_routing.addRecipient(recipient);
-        cmbTell->clear();
-        cmbTell->addItems(m_routing.recipients());
-        cmbTell->setEditText(recipient);
+        addRecipient(recipient);
     }
     selectType(type);
     memIn->setFocus();
     memIn->selectAll();
+}
+
+void TfrmChat::addRecipient(const QString& recipient)
+{
+    const int at = m_routing.addRecipient(recipient);
+    if (at >= 0)
+        showNewRecipient(at, recipient);
+}
+
+// The list keeps the routing's order; what the user is typing stays as it is.
+void TfrmChat::showNewRecipient(int at, const QString& recipient)
+{
+    const QString typed = cmbTell->currentText();
+    cmbTell->insertItem(at, recipient);
+    cmbTell->setEditText(typed);
 }
 
 void TfrmChat::send()
@@ -267,13 +280,8 @@ void TfrmChat::send()
     const QString recipientText = cmbTell->currentText().toUpper();
     const bool keepsText = ChatComposer::takesRecipients(type) &&
                            ChatComposer::recipients(recipientText).isEmpty() && !text.isEmpty();
-    if (type == MessageType::Tell && !recipientText.trimmed().isEmpty() &&
-        !m_routing.recipients().contains(recipientText)) {
-        m_routing.addRecipient(recipientText);
-        cmbTell->clear();
-        cmbTell->addItems(m_routing.recipients());
-        cmbTell->setEditText(recipientText);
-    }
+    if (type == MessageType::Tell && !recipientText.trimmed().isEmpty())
+        addRecipient(recipientText);
     // Without a recipient nothing went out: the typed text stays for a second try.
     if (!keepsText)
         memIn->clear();
@@ -293,19 +301,15 @@ void TfrmChat::sendAlias(int index)
 void TfrmChat::takeLine(const QByteArray& line, const QByteArray& speaker, TextKind kind,
                         const QByteArray& other)
 {
-    const ChatWindowRouting::Outcome outcome =
-        m_routing.takeLine(line, speaker, kind, other, {isWindow() && isHidden(), m_boardsViewShown});
+    const ChatWindowRouting::Outcome outcome = m_routing.takeLine(
+        line, speaker, kind, other, {isWindow() && isHidden(), m_boardsViewShown});
     if (!outcome.taken)
         return;
     memOut->appendLine(QString::fromLatin1(line),
                        m_fonts.ChooseLineFont(outcome.handle, outcome.channel, kind),
                        m_fonts[TextKind::Links]);
-    if (!outcome.handle.isEmpty() && cmbTell->findText(outcome.handle) < 0) {
-        const QString typed = cmbTell->currentText();
-        cmbTell->clear();
-        cmbTell->addItems(m_routing.recipients());
-        cmbTell->setEditText(typed);
-    }
+    if (outcome.recipientAt >= 0)
+        showNewRecipient(outcome.recipientAt, outcome.handle);
     switch (outcome.popUp) {
     case ChatWindowRouting::PopUp::Tell:
         openForComposing(MessageType::Tell, outcome.handle);
@@ -316,7 +320,7 @@ void TfrmChat::takeLine(const QByteArray& line, const QByteArray& speaker, TextK
     case ChatWindowRouting::PopUp::None:
         break;
     }
-    // The caption follows when the pane shows the line.
+    // The caption follows when the pane shows the line, or lets it wait hidden.
     if (!window()->isVisible() || !window()->isActiveWindow())
         ++m_unread;
 }
@@ -329,9 +333,8 @@ void TfrmChat::setBaseCaption(const QString& caption)
 
 void TfrmChat::renewCaption()
 {
-    const QString caption = m_unread > 0
-                                ? QStringLiteral("(%1) %2").arg(m_unread).arg(m_baseCaption)
-                                : m_baseCaption;
+    const QString caption =
+        m_unread > 0 ? QStringLiteral("(%1) %2").arg(m_unread).arg(m_baseCaption) : m_baseCaption;
     // A new title goes to the window manager and repaints the frame.
     if (caption != windowTitle())
         setWindowTitle(caption);
@@ -362,8 +365,7 @@ void TfrmChat::copyFromPane(bool paste)
 
 void TfrmChat::followMouse()
 {
-    if (!m_focusFollowsMouseOff && isWindow() && !isActiveWindow() &&
-        QApplication::activeWindow())
+    if (!m_focusFollowsMouseOff && isWindow() && !isActiveWindow() && QApplication::activeWindow())
         activateWindow();
 }
 

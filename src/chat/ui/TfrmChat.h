@@ -91,6 +91,8 @@ public:
     void selectType(MessageType type);
     MessageType messageType() const;
 
+    void addRecipient(const QString& recipient);
+    void showNewRecipient(int at, const QString& recipient);
     // Enter in the input box: sends the typed text with the current type.
     void send();
     void sendAlias(int index);

@@ -174,8 +174,8 @@ void TChessBoard::ensureLayout()
     SharedPieceState& shared = SharedPieceState::instance();
     if (!shared.picturesMade())
         shared.makePictures();
-    if (m_layoutStale || !m_canvas.isReady()
-        || deviceSize() != QSize(m_canvas.layout().input().width, m_canvas.layout().input().height))
+    if (m_layoutStale || !m_canvas.isReady() ||
+        deviceSize() != QSize(m_canvas.layout().input().width, m_canvas.layout().input().height))
         lay();
 }
 
@@ -227,13 +227,43 @@ void TChessBoard::paintEvent(QPaintEvent* event)
     painter.drawImage(QRectF(logical), shown, source);
     if (m_highlight[0].x() < 0 && m_highlight[1].x() < 0)
         return;
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(255, 200, 0, 220), HighlightPen));
+    const QColor colour(255, 200, 0, 220);
     for (const QPoint& square : m_highlight) {
-        // Stroking soft edges is dear: an outline outside the updated area is skipped.
+        // An outline outside the updated area is skipped.
         if (square.x() >= 0 && highlightArea(square).intersects(logical))
-            painter.drawPolygon(highlightOutline(square));
+            drawHighlight(painter, highlightOutline(square), colour);
     }
+}
+
+// A flat board's outline is an upright rectangle: four plain bars draw it. Stroking it
+// with soft edges would cost many times more, and Qt hands a soft stroke's many short
+// spans to its fill threads, so each move on the board would wake them.
+void TChessBoard::drawHighlight(QPainter& painter, const QPolygonF& outline, const QColor& colour)
+{
+    const QRectF box = outline.boundingRect();
+    const bool upright = outline.size() == 4 && outline[0].y() == outline[1].y() &&
+                         outline[0].x() == outline[3].x() && outline[1].x() == outline[2].x();
+    if (!upright) {
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(colour, HighlightPen));
+        painter.drawPolygon(outline);
+        painter.restore();
+        return;
+    }
+    const QRect outer =
+        box.toRect().adjusted(-HighlightPen / 2, -HighlightPen / 2, HighlightPen - HighlightPen / 2,
+                              HighlightPen - HighlightPen / 2);
+    // The bars do not overlap: a corner blended twice would come out darker.
+    const int side = outer.height() - 2 * HighlightPen;
+    painter.fillRect(QRect(outer.left(), outer.top(), outer.width(), HighlightPen), colour);
+    painter.fillRect(
+        QRect(outer.left(), outer.bottom() - HighlightPen + 1, outer.width(), HighlightPen),
+        colour);
+    painter.fillRect(QRect(outer.left(), outer.top() + HighlightPen, HighlightPen, side), colour);
+    painter.fillRect(
+        QRect(outer.right() - HighlightPen + 1, outer.top() + HighlightPen, HighlightPen, side),
+        colour);
 }
 
 QPolygonF TChessBoard::highlightOutline(QPoint square) const
@@ -348,8 +378,8 @@ void TChessBoard::SetPosition(const Style12Record& record)
         FullRebuild();
     }
 
-    const bool movedOn = record.GameNumber.value() != m_lastRecord.GameNumber.value()
-                         || record.PlyIndex() != m_lastRecord.PlyIndex();
+    const bool movedOn = record.GameNumber.value() != m_lastRecord.GameNumber.value() ||
+                         record.PlyIndex() != m_lastRecord.PlyIndex();
     const qint64 sincePrevious = m_sincePosition.isValid() ? m_sincePosition.elapsed() : -1;
     if (movedOn && MoveAnimationRule::setsPace(record))
         m_sincePosition.start();
@@ -357,13 +387,13 @@ void TChessBoard::SetPosition(const Style12Record& record)
         MoveAnimationRule::squaresToSlide(m_lastRecord, record, m_moveSpeed, m_reversed);
     PieceCode sliding = PieceCode::Empty;
     // A board out of sight (another tab, a hidden window) has no slide to show.
-    if (slide && !keepDrag && isVisible() && MoveAnimationRule::atHumanPace(sincePrevious)
-        && m_canvas.isReady() && !m_layoutStale)
+    if (slide && !keepDrag && isVisible() && MoveAnimationRule::atHumanPace(sincePrevious) &&
+        m_canvas.isReady() && !m_layoutStale)
         sliding = m_current[slide->first.y() * 8 + slide->first.x()];
 
     m_current = next;
-    m_castling = {bool(record.WCanCastleQS), bool(record.WCanCastleKS),
-                  bool(record.BCanCastleQS), bool(record.BCanCastleKS)};
+    m_castling = {bool(record.WCanCastleQS), bool(record.WCanCastleKS), bool(record.BCanCastleQS),
+                  bool(record.BCanCastleKS)};
     m_whitesMove = record.WhitesMove;
     m_lastDblPPush = record.LastDblPPush;
     if (sliding != PieceCode::Empty)
@@ -420,8 +450,7 @@ QRect TChessBoard::showLifted(PieceCode piece, QPoint square, QPoint devicePoint
 
 void TChessBoard::moveLiftedPiece(QPoint devicePoint)
 {
-    const QRect changed =
-        m_canvas.moveOnDragLayer(m_drag.piece, m_drag.point, devicePoint, false);
+    const QRect changed = m_canvas.moveOnDragLayer(m_drag.piece, m_drag.point, devicePoint, false);
     m_drag.point = devicePoint;
     updateDevice(changed);
 }
@@ -485,7 +514,8 @@ void TChessBoard::finishDrag(QPoint releasePoint)
         return;
     m_lastRecord.GameNumber = -1; // the server's echo of this move is not slid again
     const bool pawn = drag.piece == PieceCode::WhitePawn || drag.piece == PieceCode::BlackPawn;
-    if (pawn && ((drag.from.y() == 1 && target->y() == 0) || (drag.from.y() == 6 && target->y() == 7)))
+    if (pawn &&
+        ((drag.from.y() == 1 && target->y() == 0) || (drag.from.y() == 6 && target->y() == 7)))
         chessPromote();
     chessMove(SquareName(drag.from.y(), drag.from.x()) + '-' +
               SquareName(target->y(), target->x()));

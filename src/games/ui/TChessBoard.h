@@ -13,6 +13,9 @@
 #include <array>
 #include <optional>
 
+class QColor;
+class QPainter;
+
 // Draws one position as a flat board or in perspective, with the shared piece set and
 // colours, and slides the opponent's move. It knows no chess: it shows what the server
 // sends (SetPosition) and reports what the mouse does. Drawing goes to off-screen images
@@ -126,6 +129,7 @@ private:
     PieceCode pieceToDraw(int index) const;
     QPolygonF highlightOutline(QPoint square) const; // client pixels
     QRect highlightArea(QPoint square) const;
+    static void drawHighlight(QPainter& painter, const QPolygonF& outline, const QColor& colour);
     void liftPiece(QPoint square, QPoint devicePoint, bool eraseFromWorking);
     QRect showLifted(PieceCode piece, QPoint square, QPoint devicePoint);
     void moveLiftedPiece(QPoint devicePoint);

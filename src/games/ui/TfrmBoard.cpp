@@ -109,7 +109,7 @@ TfrmBoard::TfrmBoard(SoundSink& sounds, QWidget* parent) : QWidget(parent), m_so
     buildMenu();
     m_renderTimer.setSingleShot(true);
     m_renderTimer.setTimerType(Qt::PreciseTimer);
-    connect(&m_renderTimer, &QTimer::timeout, this, &TfrmBoard::render);
+    connect(&m_renderTimer, &QTimer::timeout, this, &TfrmBoard::frameDue);
     connect(&m_clock, &RunningClock::ticked, this,
             [this](const QString& text) { clockLabel()->setText(text); });
     connect(chsBoard, &TChessBoard::OnChessMove, this, &TfrmBoard::moveMade);
@@ -179,8 +179,8 @@ void TfrmBoard::buildInfoPanel()
     column->addWidget(rateRow(lblBottomRate, SpeedButton15, lblBottomPing));
     column->addWidget(lblBottomTime);
     column->addWidget(pgBottom);
-    for (QLabel* label : {lblMove, lblTopName, lblTopRate, lblTopTime, lblBottomName,
-                          lblBottomRate, lblBottomTime})
+    for (QLabel* label :
+         {lblMove, lblTopName, lblTopRate, lblTopTime, lblBottomName, lblBottomRate, lblBottomTime})
         label->installEventFilter(this);
     connect(btTopPing, &QToolButton::clicked, this, [this] { ping(true); });
     connect(lblBottomPing, &QToolButton::clicked, this, [this] { ping(false); });
@@ -209,9 +209,8 @@ void TfrmBoard::buildMovePanel()
     panBars = new StrengthBarsView(panMoves);
     column->addWidget(lstMoves, 1);
     column->addWidget(panBars);
-    connect(lstMoves, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        apply(m_game.selectItem(lstMoves->row(item)));
-    });
+    connect(lstMoves, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { apply(m_game.selectItem(lstMoves->row(item))); });
 }
 
 void TfrmBoard::buildButtonColumn()
@@ -283,7 +282,18 @@ void TfrmBoard::readLayoutKeys()
 void TfrmBoard::showEvent(QShowEvent* event)
 {
     readLayoutKeys();
+    if (m_renderStale)
+        render();
     QWidget::showEvent(event);
+}
+
+// A hidden board (another tab shown) draws nothing; it catches up, once, when shown.
+void TfrmBoard::frameDue()
+{
+    if (isVisible())
+        render();
+    else
+        m_renderStale = true;
 }
 
 void TfrmBoard::ShowRecord(const Style12Record& record, bool redisplay)
@@ -326,6 +336,7 @@ void TfrmBoard::renderNow()
 
 void TfrmBoard::render()
 {
+    m_renderStale = false;
     const Style12Record& record = m_game.current();
     const QString caption = BoardTexts::caption(record, m_game.gameInfo());
     if (caption != m_caption) {
@@ -343,10 +354,10 @@ void TfrmBoard::render()
     // Positions that came within one frame are drawn once, yet the last move still slides
     // from the position it was made in (an opponent answering at once, for one).
     const Style12Record& drawn = chsBoard->LastRecord();
-    if (m_stepBefore.GameNumber.value() == record.GameNumber.value()
-        && m_stepBefore.PlyIndex() + 1 == record.PlyIndex()
-        && (drawn.GameNumber.value() != m_stepBefore.GameNumber.value()
-            || drawn.PlyIndex() != m_stepBefore.PlyIndex()))
+    if (m_stepBefore.GameNumber.value() == record.GameNumber.value() &&
+        m_stepBefore.PlyIndex() + 1 == record.PlyIndex() &&
+        (drawn.GameNumber.value() != m_stepBefore.GameNumber.value() ||
+         drawn.PlyIndex() != m_stepBefore.PlyIndex()))
         chsBoard->SetPosition(m_stepBefore);
     chsBoard->SetPosition(record);
     showLastMove(record);
@@ -365,7 +376,8 @@ void TfrmBoard::lookChanged()
 void TfrmBoard::renderPlayers(const Style12Record& record)
 {
     const bool blackBottom = record.Flip;
-    const QByteArray& bottomName = blackBottom ? record.BlackName.value() : record.WhiteName.value();
+    const QByteArray& bottomName =
+        blackBottom ? record.BlackName.value() : record.WhiteName.value();
     const QByteArray& topName = blackBottom ? record.WhiteName.value() : record.BlackName.value();
     const QString bottomHandle = QString::fromLatin1(bottomName);
     const QString topHandle = QString::fromLatin1(topName);
@@ -447,8 +459,8 @@ void TfrmBoard::syncMoveList()
     while (lstMoves->count() > size)
         delete lstMoves->takeItem(lstMoves->count() - 1);
     // Only the last entry can differ: a cut list always ends with the one new entry.
-    if (size > 0 && lstMoves->count() == size
-        && lstMoves->item(size - 1)->text() != moves.at(size - 1).text)
+    if (size > 0 && lstMoves->count() == size &&
+        lstMoves->item(size - 1)->text() != moves.at(size - 1).text)
         lstMoves->item(size - 1)->setText(moves.at(size - 1).text);
     for (int i = lstMoves->count(); i < size; ++i)
         lstMoves->addItem(moves.at(i).text);

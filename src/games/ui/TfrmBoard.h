@@ -93,9 +93,9 @@ public:
     StrengthBarsView* panBars = nullptr;
     QWidget* pnlButtons = nullptr;
     std::array<GameButtonPanel*, 3> panels{}; // playing, examining, observing
-    QToolButton* btColumn = nullptr;  // "C"
-    QToolButton* btMoves = nullptr;   // "M"
-    QToolButton* btChat = nullptr;    // "T"
+    QToolButton* btColumn = nullptr;          // "C"
+    QToolButton* btMoves = nullptr;           // "M"
+    QToolButton* btChat = nullptr;            // "T"
     QWidget* pnlCmds = nullptr;
     QSplitter* splitter = nullptr;
     QMenu* mnuBoard = nullptr;
@@ -115,6 +115,7 @@ private:
     void apply(const BoardGame::Shown& shown);
     // Renders at the next frame of the shared grid; what changes before then is drawn once.
     void scheduleRender();
+    void frameDue();
     void render();
     void renderPlayers(const Style12Record& record);
     void renderGrids(const Style12Record& record);
@@ -142,6 +143,7 @@ private:
     RunningClock m_clock;
     bool m_clockForWhite = true;
     QTimer m_renderTimer;
+    bool m_renderStale = false; // a frame came while the board was hidden
     Style12Record m_stepBefore; // the position the one on display followed
     QString m_caption;
     QString m_topHandle;

@@ -1,15 +1,15 @@
+#include "chat/ui/TerminalView.h"
 #include "chat/CustomFontList.h"
 #include "chat/KindFonts.h"
 #include "chat/ScrollLock.h"
-#include "chat/ui/TerminalView.h"
 
 #include <QDesktopServices>
 #include <QLineEdit>
-#include <QSignalSpy>
-#include <QUrl>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
+#include <QUrl>
 
 class TerminalViewTest : public QObject
 {
@@ -26,6 +26,7 @@ private Q_SLOTS:
     void scrollLockKeepsTheView();
     void followsTheEndWhenUnlocked();
     void linesWaitForTheNextFrame();
+    void hiddenTerminalLaysOutNothingUntilShown();
     void longTerminalLosesItsOldestLines_data();
     void longTerminalLosesItsOldestLines();
     void selectionSurvivesTheCut();
@@ -108,14 +109,14 @@ void TerminalViewTest::linesTakeTheFontOfTheirKindOrSpeaker_data()
         << QByteArray("Bob tells you: hi\r\n") << int(TextKind::Tell) << QByteArray("BOB")
         << "Courier New" << QColor(Qt::red);
     QTest::newRow("tell from Quenby in its custom font")
-        << QByteArray("Quenby tells you: hi\r\n") << int(TextKind::Tell)
-        << QByteArray("QUENBY") << "Arial Black" << QColor(Qt::red);
+        << QByteArray("Quenby tells you: hi\r\n") << int(TextKind::Tell) << QByteArray("QUENBY")
+        << "Arial Black" << QColor(Qt::red);
     QTest::newRow("channel tell in the font of channel 4")
         << QByteArray("Anna(TM)(4): hi\r\n") << int(TextKind::ChannelTell)
         << QByteArray("Anna(TM)(4)") << "Arial" << QColor(0xFF, 0x00, 0xFF);
     QTest::newRow("channel tell without entry in green")
-        << QByteArray("Anna(50): hi\r\n") << int(TextKind::ChannelTell)
-        << QByteArray("Anna(50)") << "Courier New" << QColor(0x00, 0x80, 0x00);
+        << QByteArray("Anna(50): hi\r\n") << int(TextKind::ChannelTell) << QByteArray("Anna(50)")
+        << "Courier New" << QColor(0x00, 0x80, 0x00);
     QTest::newRow("shout never custom")
         << QByteArray("Quenby shouts: hi\r\n") << int(TextKind::Shout) << QByteArray("QUENBY")
         << "Courier New" << QColor(0x00, 0x00, 0x80);
@@ -130,8 +131,7 @@ void TerminalViewTest::linesTakeTheFontOfTheirKindOrSpeaker()
     QFETCH(QColor, color);
 
     append(line, TextKind(kind), key);
-    QCOMPARE(m_view->document()->firstBlock().text(),
-             QString::fromLatin1(line.chopped(2)));
+    QCOMPARE(m_view->document()->firstBlock().text(), QString::fromLatin1(line.chopped(2)));
     const QTextCharFormat format = formatAt(0);
     QCOMPARE(format.fontFamilies().toStringList().value(0), family);
     QCOMPARE(format.foreground().color(), color);
@@ -201,6 +201,31 @@ void TerminalViewTest::linesWaitForTheNextFrame()
 
     QTRY_COMPARE_WITH_TIMEOUT(m_view->lineCount(), 3, 20000);
     QCOMPARE(changes.count(), 1);
+}
+
+void TerminalViewTest::hiddenTerminalLaysOutNothingUntilShown()
+{
+    TerminalView shownAlong(*m_fonts, *m_lock);
+    shownAlong.show();
+    m_view->hide();
+    QSignalSpy changes(m_view->document(), &QTextDocument::contentsChange);
+    QSignalSpy waiting(m_view.get(), &BatchedPane::linesWaiting);
+    for (int i = 0; i < 1500; ++i) {
+        const QByteArray line = "line " + QByteArray::number(i) + "\r\n";
+        m_view->appendToTerminal(line, TextKind::Normal, "");
+        shownAlong.appendToTerminal(line, TextKind::Normal, "");
+        if (i % 100 == 0)
+            shownAlong.showPendingLines();
+    }
+    QVERIFY(waiting.wait(20000));
+    QCOMPARE(changes.count(), 0);
+    QCOMPARE(m_view->lineCount(), 0);
+    // Shown again, it holds what it would have held had it been shown all along.
+    m_view->show();
+    shownAlong.showPendingLines();
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(m_view->toPlainText(), shownAlong.toPlainText());
+    QVERIFY(m_view->toPlainText().endsWith("line 1499\n"));
 }
 
 void TerminalViewTest::longTerminalLosesItsOldestLines_data()
@@ -320,14 +345,18 @@ void TerminalViewTest::leftClickOpensALinkOrPicksAWord_data()
     QTest::addColumn<QString>("picked");
 
     QTest::newRow("link without double slash")
-        << QByteArray("go HTTP:example.org/x.") << 6 << "http://example.org/x" << "";
-    QTest::newRow("mail address")
-        << QByteArray("write to anna@example.org.") << 12 << "mailto:anna@example.org" << "";
+        << QByteArray("go HTTP:example.org/x.") << 6 << "http://example.org/x"
+        << "";
+    QTest::newRow("mail address") << QByteArray("write to anna@example.org.") << 12
+                                  << "mailto:anna@example.org"
+                                  << "";
     QTest::newRow("too short for a link: the word is picked")
-        << QByteArray("at a.com ok") << 3 << "" << "a";
-    QTest::newRow("a handle") << QByteArray("Anna(TM)(50): hi") << 1 << "" << "Anna";
-    QTest::newRow("a file address is not opened")
-        << QByteArray("see file:///etc/x.htm") << 8 << "" << "";
+        << QByteArray("at a.com ok") << 3 << ""
+        << "a";
+    QTest::newRow("a handle") << QByteArray("Anna(TM)(50): hi") << 1 << ""
+                              << "Anna";
+    QTest::newRow("a file address is not opened") << QByteArray("see file:///etc/x.htm") << 8 << ""
+                                                  << "";
 }
 
 void TerminalViewTest::leftClickOpensALinkOrPicksAWord()

@@ -1,13 +1,14 @@
+#include "chat/ui/TfrmChat.h"
 #include "chat/CustomFontList.h"
 #include "chat/KindFonts.h"
-#include "chat/ui/ChatPane.h"
 #include "chat/ui/ChatMenu.h"
+#include "chat/ui/ChatPane.h"
 #include "chat/ui/TerminalMenu.h"
 #include "chat/ui/TerminalMenuStyle.h"
-#include "chat/ui/TfrmChat.h"
 #include "chat/ui/TfrmEditTells.h"
 #include "support/ModalAnswer.h"
 
+#include "chat/ui/ChatInputBox.h"
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -20,7 +21,6 @@
 #include <QSignalSpy>
 #include <QStyleOptionMenuItem>
 #include <QUrl>
-#include "chat/ui/ChatInputBox.h"
 
 #include <QLineEdit>
 #include <QTabBar>
@@ -59,6 +59,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void tellIsSentAndEchoed();
+    void newSpeakersJoinTheRecipientListInOrder();
     void tellWithoutRecipientKeepsTheText();
     void tabDecidesThePrefix_data();
     void tabDecidesThePrefix();
@@ -134,6 +135,21 @@ void TfrmChatTest::tellIsSentAndEchoed()
     QVERIFY(m_chat->cmbTell->findText("BOB") >= 0);
 }
 
+void TfrmChatTest::newSpeakersJoinTheRecipientListInOrder()
+{
+    m_chat->selectType(MessageType::Tell);
+    m_chat->cmbTell->setEditText(QStringLiteral("HALF TYPED"));
+    for (const char* speaker : {"ZED", "ANNA", "ZED", "MIA"}) {
+        const QByteArray line = QByteArray(speaker) + " tells you: hi";
+        m_chat->takeLine(line, speaker, TextKind::Tell, "TELLS");
+    }
+    QStringList shown;
+    for (int i = 0; i < m_chat->cmbTell->count(); ++i)
+        shown << m_chat->cmbTell->itemText(i);
+    QCOMPARE(shown, QStringList({"ANNA", "MIA", "ZED"}));
+    QCOMPARE(m_chat->cmbTell->currentText(), QStringLiteral("HALF TYPED"));
+}
+
 void TfrmChatTest::tellWithoutRecipientKeepsTheText()
 {
     m_chat->selectType(MessageType::Tell);
@@ -150,8 +166,7 @@ void TfrmChatTest::tabDecidesThePrefix_data()
 
     QTest::newRow("kibitz") << int(MessageType::Kibitz) << "Kibitz gg" << false;
     QTest::newRow("message") << int(MessageType::Message) << "Message ANNA gg" << true;
-    QTest::newRow("tell") << int(MessageType::Tell) << "Tell ANNA gg"
-                                                 << true;
+    QTest::newRow("tell") << int(MessageType::Tell) << "Tell ANNA gg" << true;
     QTest::newRow("command") << int(MessageType::Command) << "gg" << false;
 }
 
@@ -189,8 +204,8 @@ void TfrmChatTest::hiddenWindowPopsUpOnATell()
     QVERIFY(m_chat->isVisible());
     QCOMPARE(m_chat->messageType(), MessageType::Tell);
     QCOMPARE(m_chat->cmbTell->currentText(), QStringLiteral("ALICE"));
-    QTRY_VERIFY_WITH_TIMEOUT(m_chat->memOut->toPlainText().contains("alice tells you: are you there?"),
-                             Patience);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        m_chat->memOut->toPlainText().contains("alice tells you: are you there?"), Patience);
 }
 
 void TfrmChatTest::boardsViewKeepsTheWindowHidden()
@@ -199,8 +214,11 @@ void TfrmChatTest::boardsViewKeepsTheWindowHidden()
     m_chat->setBoardsViewShown(true);
     m_chat->takeLine("alice tells you: hi", "ALICE", TextKind::Tell, "TELLS");
     QVERIFY(m_chat->isHidden());
-    QTRY_VERIFY_WITH_TIMEOUT(m_chat->memOut->toPlainText().contains("alice tells you: hi"),
-                             Patience);
+    QSignalSpy waiting(m_chat->memOut, &BatchedPane::linesWaiting);
+    QVERIFY(waiting.wait(Patience));
+    QCOMPARE(m_chat->windowTitle(), QStringLiteral("(1) Chat"));
+    m_chat->show();
+    QVERIFY(m_chat->memOut->toPlainText().contains("alice tells you: hi"));
 }
 
 void TfrmChatTest::unreadLinesShowInTheCaption()
@@ -230,19 +248,28 @@ void TfrmChatTest::burstOfLinesShowsInOneUpdate_data()
 {
     QTest::addColumn<int>("lines");
     QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("shown");
 
-    QTest::newRow("a few lines") << 5 << "(5) Chat";
-    QTest::newRow("a flood past the cut") << 2500 << "(2500) Chat";
+    // A shown window is the active one here, so its caption counts nothing unread.
+    QTest::newRow("a few lines") << 5 << "Chat" << true;
+    QTest::newRow("a flood past the cut") << 2500 << "Chat" << true;
+    QTest::newRow("a few lines, hidden") << 5 << "(5) Chat" << false;
+    QTest::newRow("a flood past the cut, hidden") << 2500 << "(2500) Chat" << false;
 }
 
 void TfrmChatTest::burstOfLinesShowsInOneUpdate()
 {
     QFETCH(int, lines);
     QFETCH(QString, caption);
+    QFETCH(bool, shown);
 
+    if (shown)
+        showChat();
     CaptionCounter counter;
     m_chat->installEventFilter(&counter);
-    QSignalSpy updates(m_chat->memOut, &BatchedPane::linesShown);
+    // A hidden pane lays out nothing: its lines wait until it is shown.
+    QSignalSpy updates(m_chat->memOut,
+                       shown ? &BatchedPane::linesShown : &BatchedPane::linesWaiting);
     for (int i = 0; i < lines; ++i)
         m_chat->takeLine(QByteArray("bob says: ") + QByteArray::number(i), "BOB", TextKind::Tell,
                          "SAYS");
@@ -251,15 +278,20 @@ void TfrmChatTest::burstOfLinesShowsInOneUpdate()
 
     QVERIFY(updates.wait(Patience));
     QCOMPARE(updates.count(), 1);
-    QCOMPARE(counter.changes, 1);
+    QCOMPARE(counter.changes, shown ? 0 : 1);
     QCOMPARE(m_chat->windowTitle(), caption);
+    if (!shown) {
+        QVERIFY(m_chat->memOut->toPlainText().isEmpty());
+        showChat();
+    }
     // The flood is cut as the chat pane cuts, and its newest line is kept.
     int expected = 0;
     for (int i = 0; i < lines; ++i)
-        expected = expected > ChatPane::MaxLines ? expected - ChatPane::KeptFromLine + 1 : expected + 1;
+        expected =
+            expected > ChatPane::MaxLines ? expected - ChatPane::KeptFromLine + 1 : expected + 1;
     QCOMPARE(m_chat->memOut->lineCount(), expected);
-    QVERIFY(m_chat->memOut->toPlainText().endsWith(
-        QStringLiteral("bob says: %1\n").arg(lines - 1)));
+    QVERIFY(
+        m_chat->memOut->toPlainText().endsWith(QStringLiteral("bob says: %1\n").arg(lines - 1)));
     m_chat->removeEventFilter(&counter);
 }
 
@@ -327,7 +359,8 @@ void TfrmChatTest::inputBoxGrowsWithItsText()
     if (height == u"one line") {
         QCOMPARE(m_chat->memIn->height(), oneLine);
     } else if (height == u"taller") {
-        QVERIFY2(m_chat->memIn->height() > oneLine, qPrintable(QString::number(m_chat->memIn->height())));
+        QVERIFY2(m_chat->memIn->height() > oneLine,
+                 qPrintable(QString::number(m_chat->memIn->height())));
         QVERIFY(m_chat->memIn->y() > TfrmChat::MinInputTop);
     } else {
         QCOMPARE(m_chat->memIn->y(), TfrmChat::MinInputTop);
@@ -356,11 +389,26 @@ void TfrmChatTest::editMenuActsOnTheInputBox_data()
     QTest::addColumn<QString>("selected");
     QTest::addColumn<QString>("clipboard");
 
-    QTest::newRow("cut") << "Cu&t" << "hello " << "" << "world";
-    QTest::newRow("copy") << "&Copy" << "hello world" << "world" << "world";
-    QTest::newRow("paste") << "&Paste" << "hello there" << "" << "there";
-    QTest::newRow("delete leaves the clipboard alone") << "&Delete" << "hello " << "" << "there";
-    QTest::newRow("select all") << "Select &All" << "hello world" << "hello world" << "there";
+    QTest::newRow("cut") << "Cu&t"
+                         << "hello "
+                         << ""
+                         << "world";
+    QTest::newRow("copy") << "&Copy"
+                          << "hello world"
+                          << "world"
+                          << "world";
+    QTest::newRow("paste") << "&Paste"
+                           << "hello there"
+                           << ""
+                           << "there";
+    QTest::newRow("delete leaves the clipboard alone") << "&Delete"
+                                                       << "hello "
+                                                       << ""
+                                                       << "there";
+    QTest::newRow("select all") << "Select &All"
+                                << "hello world"
+                                << "hello world"
+                                << "there";
 }
 
 void TfrmChatTest::editMenuActsOnTheInputBox()
@@ -404,12 +452,12 @@ void TfrmChatTest::leftClickInThePaneOnlyOpensLinks_data()
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("opened");
 
-    QTest::newRow("a handle is not picked")
-        << QByteArray("alice tells you: hi there") << 2 << "";
+    QTest::newRow("a handle is not picked") << QByteArray("alice tells you: hi there") << 2 << "";
     QTest::newRow("a web address opens")
         << QByteArray("alice tells you: see www.example.com now") << 24 << "http://www.example.com";
     QTest::newRow("a host with a dash opens from after the dash")
-        << QByteArray("alice tells you: try my-chess.example.com") << 32 << "http://chess.example.com";
+        << QByteArray("alice tells you: try my-chess.example.com") << 32
+        << "http://chess.example.com";
 }
 
 void TfrmChatTest::leftClickInThePaneOnlyOpensLinks()
@@ -495,8 +543,10 @@ void TfrmChatTest::menuItemsAreMeasuredInTheirMenusLook()
     item.font = menu->font();
     QFont bold = item.font;
     bold.setBold(true);
-    const QSize size = menu->style()->sizeFromContents(QStyle::CT_MenuItem, &item, QSize(), nullptr);
-    QCOMPARE(size.width(), QFontMetrics(bold).horizontalAdvance(QStringLiteral("Stay On Top")) + padding);
+    const QSize size =
+        menu->style()->sizeFromContents(QStyle::CT_MenuItem, &item, QSize(), nullptr);
+    QCOMPARE(size.width(),
+             QFontMetrics(bold).horizontalAdvance(QStringLiteral("Stay On Top")) + padding);
 }
 
 void TfrmChatTest::chatMenuMarksACheckedItemBeforeItsText()
@@ -535,7 +585,8 @@ void TfrmChatTest::chatMenuMarksACheckedItemBeforeItsText()
     QVERIFY(!plain.isEmpty());
     QVERIFY2(plain.first() >= 10, qPrintable(QString::number(plain.first())));
     QVERIFY(!checked.isEmpty());
-    QVERIFY2(checked.first() >= 1 && checked.first() < 10, qPrintable(QString::number(checked.first())));
+    QVERIFY2(checked.first() >= 1 && checked.first() < 10,
+             qPrintable(QString::number(checked.first())));
 }
 
 QTEST_MAIN(TfrmChatTest)

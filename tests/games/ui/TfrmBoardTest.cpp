@@ -1,6 +1,6 @@
+#include "games/ui/TfrmBoard.h"
 #include "games/MoveAnimationRule.h"
 #include "games/ui/TChessBoard.h"
-#include "games/ui/TfrmBoard.h"
 #include "session/NullReceivers.h"
 
 #include "support/Style12Lines.h"
@@ -37,6 +37,26 @@ private Q_SLOTS:
         // The move list saw every position, in order.
         QCOMPARE(board.lstMoves->count(), 4);
         QCOMPARE(board.lstMoves->item(3)->text(), board.game().moveList().at(3).text);
+    }
+
+    void aHiddenBoardDrawsWhenShownAgain()
+    {
+        NullReceivers sounds;
+        TfrmBoard board(sounds);
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        board.ShowRecord(ply(0, 0), false);
+        board.renderNow();
+        board.hide();
+        board.ShowRecord(ply(1, 0), false);
+        board.ShowRecord(ply(2, 0), false);
+        QTRY_VERIFY_WITH_TIMEOUT(!board.renderPending(), Patience);
+        // Nothing was drawn for the hidden board, not even its move list.
+        QCOMPARE(board.chsBoard->LastRecord().PlyIndex(), ply(0, 0).PlyIndex());
+        QCOMPARE(board.lstMoves->count(), 1);
+        board.show();
+        QCOMPARE(board.chsBoard->LastRecord().PlyIndex(), ply(2, 0).PlyIndex());
+        QCOMPARE(board.lstMoves->count(), 3);
     }
 
     void anAnswerInTheFrameOfTheUsersMoveStillSlides_data()
