@@ -221,16 +221,20 @@ void TChessBoard::paintEvent(QPaintEvent* event)
     ensureLayout();
     const qreal ratio = pixelRatio();
     const QImage& shown = m_canvas.hasDragLayer() ? m_canvas.dragLayer() : m_canvas.working();
-    const QRect logical = event->rect().isEmpty() ? rect() : event->rect();
-    const QRectF source(QPointF(logical.topLeft()) * ratio, QSizeF(logical.size()) * ratio);
+    const QRegion area = event->region().isEmpty() ? QRegion(rect()) : event->region();
     QPainter painter(this);
-    painter.drawImage(QRectF(logical), shown, source);
+    // A move's squares are copied each on its own, not as the box around both: Qt hands
+    // a copy taller than about a hundred rows to its fill threads and waits for them.
+    for (const QRect& logical : area) {
+        const QRectF source(QPointF(logical.topLeft()) * ratio, QSizeF(logical.size()) * ratio);
+        painter.drawImage(QRectF(logical), shown, source);
+    }
     if (m_highlight[0].x() < 0 && m_highlight[1].x() < 0)
         return;
     const QColor colour(255, 200, 0, 220);
     for (const QPoint& square : m_highlight) {
         // An outline outside the updated area is skipped.
-        if (square.x() >= 0 && highlightArea(square).intersects(logical))
+        if (square.x() >= 0 && area.intersects(highlightArea(square)))
             drawHighlight(painter, highlightOutline(square), colour);
     }
 }
