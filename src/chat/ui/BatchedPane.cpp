@@ -3,10 +3,10 @@
 #include "chat/TerminalText.h"
 #include "chat/ui/FontSpecConversion.h"
 #include "chat/ui/TerminalScrollBar.h"
+#include "widgets/FramePace.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -29,6 +29,7 @@ BatchedPane::BatchedPane(TerminalBacklog::Limits limits, QWidget* parent)
 {
     setVerticalScrollBar(new TerminalScrollBar(this));
     m_frame.setSingleShot(true);
+    m_frame.setTimerType(Qt::PreciseTimer);
     connect(&m_frame, &QTimer::timeout, this, &BatchedPane::frameDue);
     clearPane();
 }
@@ -59,9 +60,9 @@ void BatchedPane::queue(TerminalBacklog::Piece piece)
     m_backlog.append(std::move(piece));
     if (m_frame.isActive())
         return;
-    const qreal refreshRate = screen() ? screen()->refreshRate() : 0;
-    const int frame = refreshRate >= 1 ? qRound(1000 / refreshRate) : 16;
-    m_frame.start(FramesPerUpdate * frame);
+    // On the boards' frame grid, so that new text and new positions reach the screen
+    // in one paint pass.
+    m_frame.start((FramesPerUpdate - 1) * FramePace::Milliseconds + FramePace::untilNextFrame());
 }
 
 bool BatchedPane::keepsView() const

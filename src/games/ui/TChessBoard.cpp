@@ -1,10 +1,10 @@
 #include "games/ui/TChessBoard.h"
 
 #include "games/BoardOrientation.h"
-#include "games/FramePace.h"
 #include "games/MoveAnimationRule.h"
 #include "games/PieceSetCatalog.h"
 #include "games/ui/SharedPieceState.h"
+#include "widgets/FramePace.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>

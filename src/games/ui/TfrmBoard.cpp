@@ -2,13 +2,13 @@
 
 #include "games/BoardTexts.h"
 #include "games/ClockText.h"
-#include "games/FramePace.h"
 #include "games/LastMoveSquares.h"
 #include "games/ui/GameButtonPanel.h"
 #include "games/ui/StrengthBarsView.h"
 #include "games/ui/TChessBoard.h"
 #include "games/ui/TPieceGrid.h"
 #include "session/SoundSink.h"
+#include "widgets/FramePace.h"
 
 #include <QCloseEvent>
 #include <QFrame>

@@ -1,10 +1,10 @@
 #include "games/ui/TChessBoard.h"
-#include "games/FramePace.h"
 #include "games/MoveAnimationRule.h"
 #include "games/ParseStyle12.h"
 #include "games/Style12Record.h"
 #include "games/ui/SharedPieceState.h"
 #include "games/ui/TPieceGrid.h"
+#include "widgets/FramePace.h"
 
 #include <QTest>
 

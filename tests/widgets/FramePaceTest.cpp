@@ -1,4 +1,4 @@
-#include "games/FramePace.h"
+#include "widgets/FramePace.h"
 
 #include <QTest>
 

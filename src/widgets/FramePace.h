@@ -2,9 +2,10 @@
 
 #include <QtGlobal>
 
-// One frame grid for the whole process: whatever waits for the next frame (a board's new
-// position, a sliding piece's next step) waits for the same moment, so the boards are
-// painted and sent to the screen together in one pass instead of one pass each.
+// One frame grid for the whole process: whatever waits for a frame (a board's new
+// position, a sliding piece's next step, a text pane's gathered lines) waits for a moment
+// of the same grid, so boards and panes are painted and sent to the screen together in
+// one pass instead of one pass each.
 class FramePace
 {
 public:
