@@ -2,17 +2,18 @@
 
 #include <QElapsedTimer>
 
-int FramePace::untilNextFrame()
+int FramePace::untilNextFrame(int every)
 {
     static const QElapsedTimer grid = [] {
         QElapsedTimer timer;
         timer.start();
         return timer;
     }();
-    return untilNextFrame(grid.elapsed());
+    return untilNextFrame(grid.elapsed(), every);
 }
 
-int FramePace::untilNextFrame(qint64 now)
+int FramePace::untilNextFrame(qint64 now, int every)
 {
-    return Milliseconds - int(now % Milliseconds);
+    const int period = qMax(1, every) * Milliseconds;
+    return period - int(now % period);
 }

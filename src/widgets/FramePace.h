@@ -11,8 +11,11 @@ class FramePace
 public:
     static constexpr int Milliseconds = 16;
 
-    // Milliseconds from now to the next frame of the grid, 1 to Milliseconds.
-    static int untilNextFrame();
+    // Milliseconds from now to the next frame of the grid, 1 to Milliseconds; with
+    // every = n, to the next frame whose number is a multiple of n (1 to n * Milliseconds),
+    // so that what comes every second frame and what comes every fourth meet on the same
+    // frames.
+    static int untilNextFrame(int every = 1);
     // The same for a moment given in milliseconds on the grid's clock.
-    static int untilNextFrame(qint64 now);
+    static int untilNextFrame(qint64 now, int every);
 };

@@ -10,23 +10,49 @@ private Q_SLOTS:
     void waitsForTheNextFrameOfTheGrid_data()
     {
         QTest::addColumn<qint64>("now");
+        QTest::addColumn<int>("every");
         QTest::addColumn<int>("wait");
-        QTest::newRow("on a frame: the whole next frame") << qint64(32) << 16;
-        QTest::newRow("just after a frame") << qint64(33) << 15;
-        QTest::newRow("just before a frame") << qint64(47) << 1;
-        QTest::newRow("late in a long run") << qint64(3600001) << 15;
+        QTest::newRow("on a frame: the whole next frame") << qint64(32) << 1 << 16;
+        QTest::newRow("just after a frame") << qint64(33) << 1 << 15;
+        QTest::newRow("just before a frame") << qint64(47) << 1 << 1;
+        QTest::newRow("late in a long run") << qint64(3600001) << 1 << 15;
+        QTest::newRow("every second frame, between two") << qint64(50) << 2 << 14;
+        QTest::newRow("every second frame, on an odd frame") << qint64(16) << 2 << 16;
+        QTest::newRow("every fourth frame, on a frame") << qint64(64) << 4 << 64;
+        QTest::newRow("a count below one is every frame") << qint64(33) << 0 << 15;
     }
     void waitsForTheNextFrameOfTheGrid()
     {
         QFETCH(qint64, now);
+        QFETCH(int, every);
         QFETCH(int, wait);
-        QCOMPARE(FramePace::untilNextFrame(now), wait);
+        QCOMPARE(FramePace::untilNextFrame(now, every), wait);
     }
 
-    void twoWaitsStartedInOneFrameEndTogether()
+    void waitsStartedInOneFrameEndTogether_data()
     {
-        // Two boards asking a few milliseconds apart are drawn in the same frame.
-        QCOMPARE(20 + FramePace::untilNextFrame(20), 29 + FramePace::untilNextFrame(29));
+        QTest::addColumn<int>("every");
+        QTest::addColumn<qint64>("first");
+        QTest::addColumn<qint64>("second");
+        QTest::newRow("two boards a few milliseconds apart") << 1 << qint64(20) << qint64(29);
+        QTest::newRow("two panes a frame apart") << 4 << qint64(70) << qint64(100);
+    }
+    void waitsStartedInOneFrameEndTogether()
+    {
+        QFETCH(int, every);
+        QFETCH(qint64, first);
+        QFETCH(qint64, second);
+        QCOMPARE(first + FramePace::untilNextFrame(first, every),
+                 second + FramePace::untilNextFrame(second, every));
+    }
+
+    void slowerPacesMeetTheFasterOnes()
+    {
+        // What comes every fourth frame is drawn in a pass that boards use as well.
+        for (qint64 now = 0; now < 200; now += 7) {
+            const qint64 slow = now + FramePace::untilNextFrame(now, 4);
+            QCOMPARE(slow % (2 * FramePace::Milliseconds), 0);
+        }
     }
 };
 

@@ -15,9 +15,9 @@ namespace {
 
 // Each update costs a scroll, a repaint and a layout pass however few lines it
 // brings, and a server sends a line or two per chunk: gathering a few frames'
-// lines (about 50 ms) costs a fraction of that, and is still quicker than a
-// reader can follow.
-constexpr int FramesPerUpdate = 3;
+// lines (at most 64 ms) costs a fraction of that, and is still quicker than a
+// reader can follow. Every fourth frame also falls on a frame of the boards.
+constexpr int FramesPerUpdate = 4;
 
 // Distinct fonts a session shows are few; past this the cache starts afresh.
 constexpr qsizetype MaxCachedFormats = 64;
@@ -62,7 +62,7 @@ void BatchedPane::queue(TerminalBacklog::Piece piece)
         return;
     // On the boards' frame grid, so that new text and new positions reach the screen
     // in one paint pass.
-    m_frame.start((FramesPerUpdate - 1) * FramePace::Milliseconds + FramePace::untilNextFrame());
+    m_frame.start(FramePace::untilNextFrame(FramesPerUpdate));
 }
 
 bool BatchedPane::keepsView() const

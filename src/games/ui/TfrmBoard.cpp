@@ -25,6 +25,10 @@ constexpr int InfoWidth = 101;
 constexpr int MovesWidth = 100;
 constexpr int ButtonsWidth = 85;
 constexpr int CommandsHeight = 150;
+// A new position waits for every second frame (at most 32 ms): four boards flooded with
+// moves then share half as many paint passes, each a round trip to the display, and a
+// move is still on the screen sooner than the eye can tell. Slides keep every frame.
+constexpr int FramesPerPosition = 2;
 constexpr int NarrowColumn = 17;
 const QString MovesVisibleKey = QStringLiteral("Moves Visible");
 const QString CommandsWidthKey = QStringLiteral("Commands Width");
@@ -323,7 +327,7 @@ void TfrmBoard::apply(const BoardGame::Shown& shown)
 void TfrmBoard::scheduleRender()
 {
     if (!m_renderTimer.isActive())
-        m_renderTimer.start(FramePace::untilNextFrame());
+        m_renderTimer.start(FramePace::untilNextFrame(FramesPerPosition));
 }
 
 void TfrmBoard::renderNow()
