@@ -1,6 +1,5 @@
 #include "chat/TerminalText.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 #include <QUrl>
 
@@ -10,8 +9,7 @@ namespace TerminalText {
 
 namespace {
 
-constexpr std::array<const char*, 5> FixedStartAnchors{"HTTP:", "FTP:", "WWW.", "FTP.",
-                                                        "MAILTO:"};
+constexpr std::array<const char*, 5> FixedStartAnchors{"HTTP:", "FTP:", "WWW.", "FTP.", "MAILTO:"};
 constexpr std::array<const char*, 5> FreeStartAnchors{"@", ".EDU", ".NET", ".COM", ".HTM"};
 constexpr std::array<const char*, 5> TitleMarkers{"(U)", "(*)", "(TM)", "(SR)", "(C)"};
 
@@ -103,13 +101,21 @@ Speaker SplitChannelSpeaker(const QString& speaker)
         return result;
     result.handle = text.left(open).trimmed();
     // Titles nobody listed ('mamer(TD)(49)') come before the channel, which is
-    // the last bracketed group of digits.
-    static const QRegularExpression channelGroup(QStringLiteral("\\((\\d+)\\)"));
-    QString lastChannel;
-    for (const QRegularExpressionMatch& match : channelGroup.globalMatch(text))
-        lastChannel = match.captured(0);
-    if (!lastChannel.isEmpty()) {
-        result.channel = lastChannel;
+    // the last bracketed group of digits. Scanned by hand: every channel line of
+    // every chat window passes here.
+    qsizetype channelStart = -1;
+    qsizetype channelEnd = -1;
+    for (qsizetype i = text.indexOf(u'('); i >= 0; i = text.indexOf(u'(', i + 1)) {
+        qsizetype j = i + 1;
+        while (j < text.size() && text.at(j).isDigit())
+            ++j;
+        if (j > i + 1 && j < text.size() && text.at(j) == u')') {
+            channelStart = i;
+            channelEnd = j;
+        }
+    }
+    if (channelStart >= 0) {
+        result.channel = text.mid(channelStart, channelEnd - channelStart + 1);
         return result;
     }
     QString collected;

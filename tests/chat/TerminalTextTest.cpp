@@ -45,8 +45,8 @@ void TerminalTextTest::findsLink_data()
         << "@handle here" << false << "";
     QTest::newRow("no anchor") << "Bob tells you: hi" << false << "";
     QTest::newRow("anchor as the last characters") << "ends with .com" << false << "";
-    QTest::newRow("anchor found case-insensitively") << "Www.Example.Com" << false
-                                                     << "Www.Example.Com";
+    QTest::newRow("anchor found case-insensitively")
+        << "Www.Example.Com" << false << "Www.Example.Com";
 }
 
 void TerminalTextTest::findsLink()
@@ -68,17 +68,51 @@ void TerminalTextTest::splitsChannelSpeaker_data()
     QTest::addColumn<QString>("handle");
     QTest::addColumn<QString>("channel");
 
-    QTest::newRow("title marker removed") << "Anna(TM)(50)" << "Anna" << "(50)";
-    QTest::newRow("unknown title before the channel") << "Bob(GM)(50)" << "Bob" << "(50)";
-    QTest::newRow("tournament director title") << "mamer(TD)(49)" << "mamer" << "(49)";
-    QTest::newRow("unregistered title") << "X(U)(1)" << "X" << "(1)";
-    QTest::newRow("no group of digits: the first group") << "Ivy(GM)" << "Ivy" << "(GM)";
-    QTest::newRow("two markers") << "Cy(SR)(C)(4)" << "Cy" << "(4)";
-    QTest::newRow("unlisted lower-case title") << "Dee(tm)(1)" << "Dee" << "(1)";
-    QTest::newRow("plain") << "Eve(204)" << "Eve" << "(204)";
-    QTest::newRow("no bracket: no handle") << "Fred" << "" << "";
-    QTest::newRow("collection stops before the last character") << "Gil(50" << "Gil" << "(5)";
-    QTest::newRow("empty brackets") << "Hal()" << "Hal" << "";
+    QTest::newRow("title marker removed") << "Anna(TM)(50)"
+                                          << "Anna"
+                                          << "(50)";
+    QTest::newRow("unknown title before the channel") << "Bob(GM)(50)"
+                                                      << "Bob"
+                                                      << "(50)";
+    QTest::newRow("tournament director title") << "mamer(TD)(49)"
+                                               << "mamer"
+                                               << "(49)";
+    QTest::newRow("unregistered title") << "X(U)(1)"
+                                        << "X"
+                                        << "(1)";
+    QTest::newRow("no group of digits: the first group") << "Ivy(GM)"
+                                                         << "Ivy"
+                                                         << "(GM)";
+    QTest::newRow("two markers") << "Cy(SR)(C)(4)"
+                                 << "Cy"
+                                 << "(4)";
+    QTest::newRow("unlisted lower-case title") << "Dee(tm)(1)"
+                                               << "Dee"
+                                               << "(1)";
+    QTest::newRow("plain") << "Eve(204)"
+                           << "Eve"
+                           << "(204)";
+    QTest::newRow("no bracket: no handle") << "Fred"
+                                           << ""
+                                           << "";
+    QTest::newRow("collection stops before the last character") << "Gil(50"
+                                                                << "Gil"
+                                                                << "(5)";
+    QTest::newRow("empty brackets") << "Hal()"
+                                    << "Hal"
+                                    << "";
+    QTest::newRow("two groups of digits: the last") << "Lou(1)(2)"
+                                                    << "Lou"
+                                                    << "(2)";
+    QTest::newRow("a title after the channel") << "Kit(50)(GM)"
+                                               << "Kit"
+                                               << "(50)";
+    QTest::newRow("digits mixed with letters are no channel") << "Max(5a)(7)"
+                                                              << "Max"
+                                                              << "(7)";
+    QTest::newRow("a bracket inside a group") << "Ned((3)"
+                                              << "Ned"
+                                              << "(3)";
 }
 
 void TerminalTextTest::splitsChannelSpeaker()
@@ -103,8 +137,8 @@ void TerminalTextTest::opensLinkAt_data()
     QTest::newRow("missing double slash repaired")
         << "go HTTP:example.org/x." << 5 << "HTTP://example.org/x";
     QTest::newRow("ftp colon repaired") << "get ftp:files.org/a" << 6 << "FTP://files.org/a";
-    QTest::newRow("mail address gets mailto") << "write to anna@example.org." << 12
-                                              << "mailto:anna@example.org";
+    QTest::newRow("mail address gets mailto")
+        << "write to anna@example.org." << 12 << "mailto:anna@example.org";
     QTest::newRow("mailto kept") << "mailto:bo@x.org" << 3 << "mailto:bo@x.org";
     QTest::newRow("www gets HTTP://") << "(www.abc.de)" << 4 << "HTTP://www.abc.de";
     QTest::newRow("ftp host gets FTP://") << "ftp.gnu.org" << 0 << "FTP://ftp.gnu.org";
