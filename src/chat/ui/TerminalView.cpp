@@ -27,9 +27,11 @@ void TerminalView::appendToTerminal(const QByteArray& text, TextKind kind, const
 
 void TerminalView::appendLine(const QString& line, TextKind kind)
 {
-    // The user's own echo shows at once, after whatever server text waits.
+    // The user's own echo shows at once, after whatever server text waits; a hidden
+    // terminal keeps it waiting with that text.
     queue({line, kind, QString(), true, std::nullopt});
-    showPendingLines();
+    if (isVisible())
+        showPendingLines();
 }
 
 bool TerminalView::keepsView() const
