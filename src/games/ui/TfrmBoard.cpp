@@ -22,6 +22,8 @@
 namespace {
 
 constexpr int InfoWidth = 101;
+// The grids take the panel's height before the gap between the players does.
+constexpr int GridStretch = 100;
 constexpr int MovesWidth = 100;
 constexpr int ButtonsWidth = 85;
 constexpr int CommandsHeight = 150;
@@ -144,8 +146,12 @@ void TfrmBoard::buildInfoPanel()
     lblMove = playerLabel(pnlBoardInfo, "lblMove", QColor(0, 255, 0), false);
     pgTop = new TPieceGrid(pnlBoardInfo);
     pgBottom = new TPieceGrid(pnlBoardInfo);
+    // A board docked four to a tab is shorter than the column: the grids give up height
+    // first, so the names and clocks always keep theirs.
     for (TPieceGrid* grid : {pgTop, pgBottom}) {
-        grid->setFixedSize(InfoWidth, InfoWidth);
+        grid->setFixedWidth(InfoWidth);
+        grid->setMaximumHeight(InfoWidth);
+        grid->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
         grid->SetPieces(0, 0, 0, 0, 0, 0);
         grid->installEventFilter(this);
     }
@@ -174,7 +180,7 @@ void TfrmBoard::buildInfoPanel()
         return box;
     };
     column->addWidget(lblMove);
-    column->addWidget(pgTop);
+    column->addWidget(pgTop, GridStretch);
     column->addWidget(lblTopName);
     column->addWidget(rateRow(lblTopRate, btTopInfo, btTopPing));
     column->addWidget(lblTopTime);
@@ -182,7 +188,7 @@ void TfrmBoard::buildInfoPanel()
     column->addWidget(lblBottomName);
     column->addWidget(rateRow(lblBottomRate, SpeedButton15, lblBottomPing));
     column->addWidget(lblBottomTime);
-    column->addWidget(pgBottom);
+    column->addWidget(pgBottom, GridStretch);
     for (QLabel* label :
          {lblMove, lblTopName, lblTopRate, lblTopTime, lblBottomName, lblBottomRate, lblBottomTime})
         label->installEventFilter(this);
@@ -245,8 +251,8 @@ void TfrmBoard::buildButtonColumn()
         storeLayout(CommandsWidthKey, QString::number(width));
     });
     connect(btMoves, &QToolButton::clicked, this, [this] {
-        SetMoveListShown(!m_moveListShown);
-        storeLayout(MovesVisibleKey, m_moveListShown ? QStringLiteral("1") : QStringLiteral("0"));
+        setSidePanelsShown(!m_sidePanelsShown);
+        storeLayout(MovesVisibleKey, m_sidePanelsShown ? QStringLiteral("1") : QStringLiteral("0"));
     });
     connect(btChat, &QToolButton::clicked, this, [this] {
         splitter->setSizes({splitter->height(), pnlCmds->height() <= 1 ? CommandsHeight : 1});
@@ -274,7 +280,7 @@ void TfrmBoard::readLayoutKeys()
 {
     if (!isWindow() || !hooks.readLayout)
         return;
-    SetMoveListShown(hooks.readLayout(MovesVisibleKey, QStringLiteral("1")) != u"0");
+    setSidePanelsShown(hooks.readLayout(MovesVisibleKey, QStringLiteral("1")) != u"0");
     setButtonColumnWidth(hooks.readLayout(CommandsWidthKey, QStringLiteral("85")) == u"85"
                              ? ButtonsWidth
                              : NarrowColumn);
@@ -476,7 +482,7 @@ void TfrmBoard::syncMoveList()
         lstMoves->setCurrentRow(selected);
     // Scrolling lays the whole list out: a hidden list scrolls when it is shown again.
     m_listScrollPending = m_listScrollPending || moved;
-    if (m_moveListShown && m_listScrollPending) {
+    if (panMoves->isVisibleTo(this) && m_listScrollPending) {
         lstMoves->scrollToItem(lstMoves->currentItem());
         m_listScrollPending = false;
     }
@@ -558,9 +564,15 @@ void TfrmBoard::SetUserFlip(bool value)
 void TfrmBoard::SetMoveListShown(bool value)
 {
     m_moveListShown = value;
-    pnlBoardInfo->setVisible(value);
-    panMoves->setVisible(value);
+    panMoves->setVisible(m_sidePanelsShown && m_moveListShown);
     syncMoveList();
+}
+
+void TfrmBoard::setSidePanelsShown(bool value)
+{
+    m_sidePanelsShown = value;
+    pnlBoardInfo->setVisible(value);
+    SetMoveListShown(m_moveListShown);
 }
 
 void TfrmBoard::SetStayOnTop(bool value)

@@ -50,7 +50,10 @@ public:
     void showButtonPanel(ButtonPanel panel, bool gameBarShown) override;
 
     void SetUserFlip(bool value);
+    // The profile's move list (and its bars); names and clocks stay.
     void SetMoveListShown(bool value);
+    // The "M" toggle: the player panel and the move list together.
+    void setSidePanelsShown(bool value);
     void SetStayOnTop(bool value);
     bool stayOnTop() const { return m_stayOnTop; }
     void listBack();
@@ -152,6 +155,7 @@ private:
     bool m_active = false;
     bool m_stayOnTop = true;
     bool m_moveListShown = true;
+    bool m_sidePanelsShown = true;
     bool m_listScrollPending = false;
     QPoint m_rightClickSquare{-1, -1};
     QWidget* m_chat = nullptr;

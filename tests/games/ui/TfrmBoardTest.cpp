@@ -1,12 +1,15 @@
 #include "games/ui/TfrmBoard.h"
 #include "games/MoveAnimationRule.h"
 #include "games/ui/TChessBoard.h"
+#include "games/ui/TPieceGrid.h"
 #include "session/NullReceivers.h"
 
 #include "support/Style12Lines.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QTest>
+#include <QToolButton>
 
 namespace {
 constexpr int Patience = 20000;
@@ -57,6 +60,68 @@ private Q_SLOTS:
         board.show();
         QCOMPARE(board.chsBoard->LastRecord().PlyIndex(), ply(2, 0).PlyIndex());
         QCOMPARE(board.lstMoves->count(), 3);
+    }
+
+    // Four docked boards hide their move lists by default; the players' names and clocks
+    // must stay, or an observer of four games sees no time at all.
+    void theMoveListAndTheSidePanelsHideApart_data()
+    {
+        QTest::addColumn<bool>("moveList");
+        QTest::addColumn<bool>("sidePanels");
+        QTest::addColumn<bool>("playersShown");
+        QTest::addColumn<bool>("movesShown");
+        QTest::newRow("everything shown") << true << true << true << true;
+        QTest::newRow("the profile hides the move list") << false << true << true << false;
+        QTest::newRow("M hides both panels") << true << false << false << false;
+        QTest::newRow("both hidden") << false << false << false << false;
+    }
+
+    void theMoveListAndTheSidePanelsHideApart()
+    {
+        QFETCH(bool, moveList);
+        QFETCH(bool, sidePanels);
+        NullReceivers sounds;
+        TfrmBoard board(sounds);
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        board.SetMoveListShown(moveList);
+        board.setSidePanelsShown(sidePanels);
+        QTEST(board.lblTopTime->isVisible(), "playersShown");
+        QTEST(board.lblBottomName->isVisible(), "playersShown");
+        QTEST(board.lstMoves->isVisible(), "movesShown");
+        // Showing the panels again brings back the move list only when the profile wants it.
+        board.setSidePanelsShown(true);
+        QVERIFY(board.lblTopTime->isVisible());
+        QCOMPARE(board.lstMoves->isVisible(), moveList);
+    }
+
+    // Docked four to a tab a board is shorter than its player panel: the captured-piece
+    // grids shrink, and no label is drawn over another.
+    void aShortBoardKeepsThePlayersLabelsApart()
+    {
+        NullReceivers sounds;
+        QWidget tab;
+        tab.resize(480, 190);
+        TfrmBoard board(sounds, &tab);
+        board.setGeometry(tab.rect());
+        tab.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tab));
+        QCOMPARE(board.height(), 190);
+        const QList<QWidget*> column{board.lblMove,
+                                     board.pgTop,
+                                     board.lblTopName,
+                                     board.btTopInfo->parentWidget(),
+                                     board.lblTopTime,
+                                     board.lblBottomName,
+                                     board.SpeedButton15->parentWidget(),
+                                     board.lblBottomTime,
+                                     board.pgBottom};
+        for (qsizetype i = 1; i < column.size(); ++i) {
+            const QRect above = column.at(i - 1)->geometry(), below = column.at(i)->geometry();
+            QVERIFY2(above.bottom() < below.top(),
+                     qPrintable(column.at(i)->objectName() + " overlaps the widget above"));
+        }
+        QVERIFY(board.lblBottomTime->height() >= board.lblBottomTime->sizeHint().height());
     }
 
     void anAnswerInTheFrameOfTheUsersMoveStillSlides_data()
