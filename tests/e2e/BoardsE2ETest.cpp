@@ -1,11 +1,11 @@
 // The boards in the running client: a real main window (offscreen) logged in to the fake
 // server on 127.0.0.1, which pushes captured and scripted game lines.
+#include "chat/ui/TerminalView.h"
 #include "chat/ui/TfrmMessage.h"
 #include "games/BoardGame.h"
 #include "games/BoardManager.h"
 #include "games/QlGameFile.h"
 #include "games/ui/GameButtonPanel.h"
-#include "chat/ui/TerminalView.h"
 #include "games/ui/TChessBoard.h"
 #include "games/ui/TPieceGrid.h"
 #include "games/ui/TfrmBoard.h"
@@ -13,6 +13,7 @@
 #include "shell/MainBoards.h"
 #include "shell/MainGameFiles.h"
 #include "shell/TfrmMainChess.h"
+#include "widgets/StaticLineLabel.h"
 
 #include "ficsim/FakeFicsServer.h"
 #include "support/ModalAnswer.h"
@@ -388,7 +389,6 @@ void BoardsE2ETest::separateWindowKeepsItsBoundsAndLayoutAcrossRuns()
     QVERIFY(!board(0)->panMoves->isVisible());
 }
 
-
 void BoardsE2ETest::boardModeMenuAsksAndSwitchesAtTheNextStart_data()
 {
     QTest::addColumn<bool>("separate");
@@ -452,8 +452,8 @@ void BoardsE2ETest::separateWindowsStayOnTopAsStored()
     login("carol");
     server().pushTo("carol", {Style12Line::openingPly(0, 6, 0).text(),
                               Style12Line::openingPly(0, 7, 0).text()});
-    QTRY_VERIFY_WITH_TIMEOUT(mainWindow().boards().manager().LastIndex() == 1
-                                 && board(1)->isVisible(), Patience);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        mainWindow().boards().manager().LastIndex() == 1 && board(1)->isVisible(), Patience);
     for (int slot = 0; slot < 2; ++slot) {
         QCOMPARE(board(slot)->stayOnTop(), stored);
         QCOMPARE(bool(board(slot)->windowFlags() & Qt::WindowStaysOnTopHint), stored);
@@ -533,6 +533,8 @@ void BoardsE2ETest::loadedGameFileIsReviewedOnAFreeBoard()
     TfrmBoard* loaded = board(loadedSlot);
     QCOMPARE(manager.ActiveIndex(), loadedSlot);
     loaded->renderNow();
+    // Several boards hide their move lists; the user shows this one to read it.
+    loaded->SetMoveListShown(true);
     QCOMPARE(moveTexts(loaded), (QStringList{"Moves", "1w. e4", "1b. e5"}));
     QCOMPARE(loaded->lstMoves->currentRow(), 0);
     QVERIFY(loaded->game().ReviewMode());

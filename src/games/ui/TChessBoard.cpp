@@ -341,6 +341,29 @@ void TChessBoard::redrawColumn(int column, QRect& changed)
     }
 }
 
+// On a flat board a piece whose picture stays inside its square touches no other piece:
+// a changed square is redrawn alone.
+bool TChessBoard::pieceStaysInSquare(int column, int row) const
+{
+    if (m_threeD)
+        return false;
+    const BoardLayout& layout = m_canvas.layout();
+    const QRect square(layout.corner(column, row),
+                       layout.corner(column + 1, row + 1) - QPoint(1, 1));
+    return square.contains(m_canvas.pieceRect(layout.centre(column, row)));
+}
+
+void TChessBoard::redrawSquare(int column, int row, QRect& changed)
+{
+    PieceCode& shown = m_displayed[row * 8 + column];
+    if (shown != PieceCode::Empty)
+        m_canvas.eraseSquarePiece(shown, column, row);
+    shown = pieceToDraw(row * 8 + column);
+    if (shown != PieceCode::Empty)
+        m_canvas.drawSquarePiece(shown, column, row);
+    changed |= m_canvas.pieceRect(m_canvas.layout().centre(column, row));
+}
+
 void TChessBoard::UpdateChangedColumns()
 {
     if (!m_canvas.isReady() || m_layoutStale)
@@ -348,10 +371,14 @@ void TChessBoard::UpdateChangedColumns()
     QRect changed;
     for (int c = 0; c < 8; ++c) {
         for (int r = 0; r < 8; ++r) {
-            if (m_displayed[r * 8 + c] != pieceToDraw(r * 8 + c)) {
-                redrawColumn(c, changed);
-                break;
+            if (m_displayed[r * 8 + c] == pieceToDraw(r * 8 + c))
+                continue;
+            if (pieceStaysInSquare(c, r)) {
+                redrawSquare(c, r, changed);
+                continue;
             }
+            redrawColumn(c, changed);
+            break;
         }
     }
     updateDevice(changed);

@@ -126,6 +126,8 @@ private:
     void ensureLayout();
     void lay();
     void redrawColumn(int column, QRect& changed);
+    bool pieceStaysInSquare(int column, int row) const;
+    void redrawSquare(int column, int row, QRect& changed);
     PieceCode pieceToDraw(int index) const;
     QPolygonF highlightOutline(QPoint square) const; // client pixels
     QRect highlightArea(QPoint square) const;

@@ -9,6 +9,7 @@
 #include "games/ui/TPieceGrid.h"
 #include "session/SoundSink.h"
 #include "widgets/FramePace.h"
+#include "widgets/StaticLineLabel.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -36,9 +37,9 @@ const QString MovesVisibleKey = QStringLiteral("Moves Visible");
 const QString CommandsWidthKey = QStringLiteral("Commands Width");
 const QString TerminalHeightKey = QStringLiteral("TerminalHeightX");
 
-QLabel* playerLabel(QWidget* parent, const char* name, const QColor& background, bool bold)
+StaticLineLabel* playerLabel(QWidget* parent, const char* name, const QColor& background, bool bold)
 {
-    auto* label = new QLabel(parent);
+    auto* label = new StaticLineLabel(parent);
     label->setObjectName(QLatin1String(name));
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
@@ -50,6 +51,10 @@ QLabel* playerLabel(QWidget* parent, const char* name, const QColor& background,
         font.setPointSize(font.pointSize() + 2);
         label->setFont(font);
     }
+    // A label of fixed size takes a new text without asking its panel for a new layout:
+    // clocks and the last move change many times a second on four boards.
+    label->setFixedHeight(label->fontMetrics().height());
+    label->setFixedWidth(InfoWidth);
     return label;
 }
 
@@ -174,6 +179,8 @@ void TfrmBoard::buildInfoPanel()
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(0);
         rate->setParent(box);
+        rate->setFixedWidth(InfoWidth - infoButton->sizeHint().width() -
+                            pingButton->sizeHint().width());
         layout->addWidget(rate, 1);
         layout->addWidget(infoButton);
         layout->addWidget(pingButton);
@@ -414,18 +421,12 @@ void TfrmBoard::renderPlayers(const Style12Record& record)
         const bool bottom = label == lblBottomTime;
         label->setText(bottom == blackBottom ? blackTime : whiteTime);
     }
-    const QColor active = palette().color(QPalette::WindowText);
     // Dimmed, yet readable on the grey and yellow label backgrounds.
     const QColor waiting(112, 112, 112);
     const bool bottomToMove = bool(record.WhitesMove) != blackBottom;
-    for (QLabel* label : {lblBottomName, lblBottomTime, lblTopName, lblTopTime}) {
+    for (StaticLineLabel* label : {lblBottomName, lblBottomTime, lblTopName, lblTopTime}) {
         const bool bottom = label == lblBottomName || label == lblBottomTime;
-        const QColor& colour = bottom == bottomToMove ? active : waiting;
-        if (label->palette().color(QPalette::WindowText) == colour)
-            continue;
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, colour);
-        label->setPalette(palette);
+        label->setTextColour(bottom == bottomToMove ? QColor() : waiting);
     }
 }
 
@@ -460,8 +461,11 @@ void TfrmBoard::showLastMove(const Style12Record& record)
     chsBoard->setHighlight(displayed(squares.from), displayed(squares.to));
 }
 
+// A hidden list (four docked boards hide theirs) catches up when it is shown again.
 void TfrmBoard::syncMoveList()
 {
+    if (!panMoves->isVisibleTo(this))
+        return;
     const MoveList& moves = m_game.moveList();
     const int size = moves.size();
     const QSignalBlocker blocker(lstMoves);
@@ -480,15 +484,11 @@ void TfrmBoard::syncMoveList()
     const bool moved = selected != lstMoves->currentRow() || shown != size;
     if (selected != lstMoves->currentRow())
         lstMoves->setCurrentRow(selected);
-    // Scrolling lays the whole list out: a hidden list scrolls when it is shown again.
-    m_listScrollPending = m_listScrollPending || moved;
-    if (panMoves->isVisibleTo(this) && m_listScrollPending) {
+    if (moved)
         lstMoves->scrollToItem(lstMoves->currentItem());
-        m_listScrollPending = false;
-    }
 }
 
-QLabel* TfrmBoard::clockLabel() const
+StaticLineLabel* TfrmBoard::clockLabel() const
 {
     const bool whiteBottom = !m_game.current().Flip;
     return m_clockForWhite == whiteBottom ? lblBottomTime : lblTopTime;

@@ -12,7 +12,7 @@
 
 class GameButtonPanel;
 class QFrame;
-class QLabel;
+class StaticLineLabel;
 class QListWidget;
 class QMenu;
 class QSplitter;
@@ -78,15 +78,15 @@ public:
     QFrame* Shape1 = nullptr;
     QWidget* pnlBoard = nullptr;
     QWidget* pnlBoardInfo = nullptr;
-    QLabel* lblMove = nullptr;
+    StaticLineLabel* lblMove = nullptr;
     TPieceGrid* pgTop = nullptr;
     TPieceGrid* pgBottom = nullptr;
-    QLabel* lblTopName = nullptr;
-    QLabel* lblTopRate = nullptr;
-    QLabel* lblTopTime = nullptr;
-    QLabel* lblBottomName = nullptr;
-    QLabel* lblBottomRate = nullptr;
-    QLabel* lblBottomTime = nullptr;
+    StaticLineLabel* lblTopName = nullptr;
+    StaticLineLabel* lblTopRate = nullptr;
+    StaticLineLabel* lblTopTime = nullptr;
+    StaticLineLabel* lblBottomName = nullptr;
+    StaticLineLabel* lblBottomRate = nullptr;
+    StaticLineLabel* lblBottomTime = nullptr;
     QToolButton* btTopInfo = nullptr;
     QToolButton* btTopPing = nullptr;
     QToolButton* SpeedButton15 = nullptr; // the bottom player's "i"
@@ -127,7 +127,7 @@ private:
     void readLayoutKeys();
     void storeLayout(const QString& key, const QString& value);
     void setButtonColumnWidth(int width);
-    QLabel* clockLabel() const;
+    StaticLineLabel* clockLabel() const;
 
     // TfrmBoardInput.cpp: moves, drops, menu, ping and info
     void buildMenu();
@@ -156,7 +156,6 @@ private:
     bool m_stayOnTop = true;
     bool m_moveListShown = true;
     bool m_sidePanelsShown = true;
-    bool m_listScrollPending = false;
     QPoint m_rightClickSquare{-1, -1};
     QWidget* m_chat = nullptr;
 };

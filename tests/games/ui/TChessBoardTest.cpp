@@ -291,6 +291,41 @@ private Q_SLOTS:
         QVERIFY(!counter.painted.contains(layout.centre(4, 0)));
     }
 
+    // Redrawing only what changed must leave the very pixels a fresh drawing of the last
+    // position gives, rims of soft-edged pieces included.
+    void movesDrawnOneByOneLookLikeAFreshBoard_data()
+    {
+        QTest::addColumn<bool>("threeD");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("pieceSet");
+        QTest::newRow("flat") << false << 480 << 0;
+        QTest::newRow("flat, squares of an odd size") << false << 333 << 0;
+        QTest::newRow("flat, another piece set") << false << 401 << 5;
+        QTest::newRow("in perspective") << true << 480 << 0;
+    }
+    void movesDrawnOneByOneLookLikeAFreshBoard()
+    {
+        QFETCH(bool, threeD);
+        QFETCH(int, size);
+        QFETCH(int, pieceSet);
+        SharedPieceState::instance().setPieceSet(pieceSet);
+        TChessBoard board;
+        board.setF3d(threeD);
+        QVERIFY(showBoard(board, size, 0));
+        const Style12Record last = record(AfterExd5, false, 2, 0, "P/e4-d5");
+        for (const Style12Record& step :
+             {record(Start, true, 1, 0, "none"), record(AfterE4, false, 1, 0, "P/e2-e4"),
+              record(AfterD5, true, 2, 0, "P/d7-d5"), last}) {
+            board.SetPosition(step);
+            QTRY_VERIFY_WITH_TIMEOUT(!board.isSliding(), Patience);
+        }
+        TChessBoard fresh;
+        fresh.setF3d(threeD);
+        fresh.resize(size, size);
+        fresh.SetPosition(last);
+        QCOMPARE(board.grab().toImage(), fresh.grab().toImage());
+    }
+
     void anInstantAnswerToTheUsersMoveStillSlides()
     {
         TChessBoard board;

@@ -3,6 +3,7 @@
 #include "games/ui/TChessBoard.h"
 #include "games/ui/TPieceGrid.h"
 #include "session/NullReceivers.h"
+#include "widgets/StaticLineLabel.h"
 
 #include "support/Style12Lines.h"
 
@@ -93,6 +94,28 @@ private Q_SLOTS:
         board.setSidePanelsShown(true);
         QVERIFY(board.lblTopTime->isVisible());
         QCOMPARE(board.lstMoves->isVisible(), moveList);
+    }
+
+    // A hidden move list (four docked boards hide theirs) is filled when it is shown:
+    // every move that came meanwhile, in order, with the newest one selected.
+    void aHiddenMoveListCatchesUpWhenShown()
+    {
+        NullReceivers sounds;
+        TfrmBoard board(sounds);
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        board.ShowRecord(ply(0, 0), false);
+        board.renderNow();
+        board.SetMoveListShown(false);
+        for (int n = 1; n <= 4; ++n) {
+            board.ShowRecord(ply(n, 0), false);
+            board.renderNow();
+        }
+        board.SetMoveListShown(true);
+        QCOMPARE(board.lstMoves->count(), 5);
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(board.lstMoves->item(i)->text(), board.game().moveList().at(i).text);
+        QCOMPARE(board.lstMoves->currentRow(), 4);
     }
 
     // Docked four to a tab a board is shorter than its player panel: the captured-piece

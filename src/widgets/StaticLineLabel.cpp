@@ -1,0 +1,45 @@
+#include "widgets/StaticLineLabel.h"
+
+#include <QPainter>
+#include <QtMath>
+
+StaticLineLabel::StaticLineLabel(QWidget* parent) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    m_glyphs.setTextFormat(Qt::PlainText);
+    m_glyphs.setPerformanceHint(QStaticText::AggressiveCaching);
+}
+
+void StaticLineLabel::setTextColour(const QColor& colour)
+{
+    if (colour == m_colour)
+        return;
+    m_colour = colour;
+    update();
+}
+
+QColor StaticLineLabel::textColour() const
+{
+    return m_colour.isValid() ? m_colour : palette().color(foregroundRole());
+}
+
+void StaticLineLabel::paintEvent(QPaintEvent*)
+{
+    if (m_glyphs.text() != text() || m_glyphsFont != font()) {
+        m_glyphs.setText(text());
+        m_glyphsFont = font();
+        m_glyphs.prepare(QTransform(), m_glyphsFont);
+    }
+    QPainter painter(this);
+    painter.setFont(m_glyphsFont);
+    painter.setPen(textColour());
+    const QRect area = contentsRect();
+    const int top = area.top() + (area.height() - fontMetrics().height()) / 2;
+    const int spare = area.width() - qCeil(m_glyphs.size().width());
+    int left = area.left();
+    if (alignment() & Qt::AlignRight)
+        left += spare;
+    else if (alignment() & Qt::AlignHCenter)
+        left += spare / 2;
+    painter.drawStaticText(QPoint(left, top), m_glyphs);
+}

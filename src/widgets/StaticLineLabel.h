@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QStaticText>
+
+// A label of one plain line that keeps its laid-out glyphs between paints and takes its
+// text colour without a palette change. A board's clocks, last move and players' colours
+// change many times a second on four boards at once: a plain label shapes its text anew at
+// every paint, and a palette change travels through the style and the event queue.
+class StaticLineLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit StaticLineLabel(QWidget* parent = nullptr);
+
+    // Draws the text in this colour; an invalid colour means the palette's text colour.
+    void setTextColour(const QColor& colour);
+    QColor textColour() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QStaticText m_glyphs;
+    QFont m_glyphsFont;
+    QColor m_colour;
+};
