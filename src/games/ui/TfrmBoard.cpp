@@ -28,10 +28,12 @@ constexpr int GridStretch = 100;
 constexpr int MovesWidth = 100;
 constexpr int ButtonsWidth = 85;
 constexpr int CommandsHeight = 150;
-// A new position waits for every second frame (at most 32 ms): four boards flooded with
-// moves then share half as many paint passes, each a round trip to the display, and a
-// move is still on the screen sooner than the eye can tell. Slides keep every frame.
-constexpr int FramesPerPosition = 2;
+// An observed game's new position waits for every fourth frame (at most 64 ms), the
+// frame the text panes take: four observed games flooding in share a few paint passes,
+// each a round trip to the display, and a move is still on the screen sooner than an
+// onlooker can tell. The user's own game (played or examined) is drawn at the next frame.
+// Slides keep every frame.
+constexpr int FramesPerObservedPosition = 4;
 constexpr int NarrowColumn = 17;
 const QString MovesVisibleKey = QStringLiteral("Moves Visible");
 const QString CommandsWidthKey = QStringLiteral("Commands Width");
@@ -340,7 +342,13 @@ void TfrmBoard::apply(const BoardGame::Shown& shown)
 void TfrmBoard::scheduleRender()
 {
     if (!m_renderTimer.isActive())
-        m_renderTimer.start(FramePace::untilNextFrame(FramesPerPosition));
+        m_renderTimer.start(FramePace::untilNextFrame(framesPerPosition()));
+}
+
+int TfrmBoard::framesPerPosition() const
+{
+    const bool usersOwnGame = m_game.playing() || m_game.relation() == 2;
+    return usersOwnGame ? 1 : FramesPerObservedPosition;
 }
 
 void TfrmBoard::renderNow()

@@ -70,6 +70,8 @@ public:
     void lookChanged();
     // Draws a pending position now instead of at the next frame.
     void renderNow();
+    // Frames of the shared grid a new position waits for.
+    int framesPerPosition() const;
     bool renderPending() const { return m_renderTimer.isActive(); }
     const QString& fullHandle(bool top) const { return top ? m_topHandle : m_bottomHandle; }
 

@@ -96,6 +96,33 @@ private Q_SLOTS:
         QCOMPARE(board.lstMoves->isVisible(), moveList);
     }
 
+    // The user's own game is drawn at the next frame; observed games wait for the text
+    // panes' frame, so that a flood of them shares paint passes.
+    void theUsersOwnGameIsDrawnFirst_data()
+    {
+        QTest::addColumn<int>("relation");
+        QTest::addColumn<int>("frames");
+        QTest::newRow("playing, the user's move") << 1 << 1;
+        QTest::newRow("playing, the opponent's move") << -1 << 1;
+        QTest::newRow("examining") << 2 << 1;
+        QTest::newRow("observing a played game") << 0 << 4;
+        QTest::newRow("observing an examined game") << -2 << 4;
+        QTest::newRow("an isolated position") << -3 << 4;
+    }
+    void theUsersOwnGameIsDrawnFirst()
+    {
+        QFETCH(int, relation);
+        NullReceivers sounds;
+        TfrmBoard board(sounds);
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        board.ShowRecord(ply(0, relation), false);
+        QTEST(board.framesPerPosition(), "frames");
+        // However long it waits, the position is drawn.
+        QTRY_VERIFY_WITH_TIMEOUT(!board.renderPending(), Patience);
+        QCOMPARE(board.chsBoard->LastRecord().PlyIndex(), ply(0, relation).PlyIndex());
+    }
+
     // A hidden move list (four docked boards hide theirs) is filled when it is shown:
     // every move that came meanwhile, in order, with the newest one selected.
     void aHiddenMoveListCatchesUpWhenShown()
