@@ -4,6 +4,9 @@
 // "per frame": 10,000 lines in chunks of 5, each chunk followed by a frame
 // (its lines go into the document and the pane repaints what changed), the
 // worst case for a terminal that shows its lines once per frame.
+// "at 40,000/s": lines as they come when the server sends 40,000 a second: the
+// pane shows what gathered at each of its updates (every fourth frame, 64 ms),
+// so an update brings about 2,560 lines and the cut keeps the newest 1000.
 // "flood": 100,000 lines in one chunk, then one frame: the lines that the
 // 1000-line cut drops before they are shown cost only their queueing.
 // Run under `valgrind --tool=callgrind` for instruction counts that a busy
@@ -29,6 +32,7 @@
 #include "chat/KindFonts.h"
 #include "chat/ScrollLock.h"
 #include "chat/ui/TerminalView.h"
+#include "widgets/FramePace.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -65,7 +69,7 @@ QList<SampleLine> sampleLines()
 void report(const char* name, int count, const QElapsedTimer& timer, const TerminalView& terminal)
 {
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
-    std::printf("%-9s %6d lines in %.3f s: %.0f lines/s (%d lines kept)\n", name, count, seconds,
+    std::printf("%-11s %6d lines in %.3f s: %.0f lines/s (%d lines kept)\n", name, count, seconds,
                 count / seconds, terminal.lineCount());
 }
 
@@ -102,6 +106,15 @@ int main(int argc, char* argv[])
     timer.start();
     feed(PerFrameCount, 5);
     report("per frame", PerFrameCount, timer, terminal);
+
+    // Lines that arrive at 40,000 a second between two updates of the pane.
+    constexpr int PacedRate = 40000;
+    constexpr int PacedChunk =
+        PacedRate * BatchedPane::FramesPerUpdate * FramePace::Milliseconds / 1000;
+    constexpr int PacedCount = 40000;
+    timer.start();
+    feed(PacedCount, PacedChunk);
+    report("at 40,000/s", PacedCount, timer, terminal);
 
     constexpr int FloodCount = 100000;
     timer.start();

@@ -13,12 +13,6 @@
 
 namespace {
 
-// Each update costs a scroll, a repaint and a layout pass however few lines it
-// brings, and a server sends a line or two per chunk: gathering a few frames'
-// lines (at most 64 ms) costs a fraction of that, and is still quicker than a
-// reader can follow. Every fourth frame also falls on a frame of the boards.
-constexpr int FramesPerUpdate = 4;
-
 // Distinct fonts a session shows are few; past this the cache starts afresh.
 constexpr qsizetype MaxCachedFormats = 64;
 
