@@ -28,10 +28,15 @@ void StaticLineLabel::paintEvent(QPaintEvent*)
     if (m_glyphs.text() != text() || m_glyphsFont != font()) {
         m_glyphs.setText(text());
         m_glyphsFont = font();
-        m_glyphs.prepare(QTransform(), m_glyphsFont);
+        // Clocks, handles and moves are Latin: laid out without the shaping engine
+        // (a script that needs shaping still gets it).
+        m_drawingFont = m_glyphsFont;
+        m_drawingFont.setStyleStrategy(QFont::PreferNoShaping);
+        m_glyphs.prepare(QTransform(), m_drawingFont);
     }
     QPainter painter(this);
-    painter.setFont(m_glyphsFont);
+    // The painter's font must be the prepared one, or the text is laid out again.
+    painter.setFont(m_drawingFont);
     painter.setPen(textColour());
     const QRect area = contentsRect();
     const int top = area.top() + (area.height() - fontMetrics().height()) / 2;

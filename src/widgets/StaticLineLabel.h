@@ -25,6 +25,7 @@ protected:
 
 private:
     QStaticText m_glyphs;
-    QFont m_glyphsFont;
+    QFont m_glyphsFont;  // the label's font the glyphs were laid out for
+    QFont m_drawingFont; // the same, as the glyphs were laid out and are drawn
     QColor m_colour;
 };
