@@ -19,6 +19,18 @@ Style12Record ply(int n, int relation)
 {
     return Style12Line::openingPly(n, 1, relation).record();
 }
+// A board window on screen, as most of these tests need it.
+struct ShownBoard
+{
+    NullReceivers sounds;
+    TfrmBoard board{sounds};
+    bool show()
+    {
+        board.show();
+        return QTest::qWaitForWindowExposed(&board);
+    }
+};
+
 } // namespace
 
 class TfrmBoardTest : public QObject
@@ -28,10 +40,9 @@ class TfrmBoardTest : public QObject
 private Q_SLOTS:
     void positionsWithinAFrameAreDrawnOnceWithTheLatest()
     {
-        NullReceivers sounds;
-        TfrmBoard board(sounds);
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        ShownBoard shown;
+        QVERIFY(shown.show());
+        TfrmBoard& board = shown.board;
         for (int n = 0; n <= 3; ++n)
             board.ShowRecord(ply(n, 0), false);
         QVERIFY(board.renderPending());
@@ -45,10 +56,9 @@ private Q_SLOTS:
 
     void aHiddenBoardDrawsWhenShownAgain()
     {
-        NullReceivers sounds;
-        TfrmBoard board(sounds);
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        ShownBoard shown;
+        QVERIFY(shown.show());
+        TfrmBoard& board = shown.board;
         board.ShowRecord(ply(0, 0), false);
         board.renderNow();
         board.hide();
@@ -81,10 +91,9 @@ private Q_SLOTS:
     {
         QFETCH(bool, moveList);
         QFETCH(bool, sidePanels);
-        NullReceivers sounds;
-        TfrmBoard board(sounds);
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        ShownBoard shown;
+        QVERIFY(shown.show());
+        TfrmBoard& board = shown.board;
         board.SetMoveListShown(moveList);
         board.setSidePanelsShown(sidePanels);
         QTEST(board.lblTopTime->isVisible(), "playersShown");
@@ -112,10 +121,9 @@ private Q_SLOTS:
     void theUsersOwnGameIsDrawnFirst()
     {
         QFETCH(int, relation);
-        NullReceivers sounds;
-        TfrmBoard board(sounds);
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        ShownBoard shown;
+        QVERIFY(shown.show());
+        TfrmBoard& board = shown.board;
         board.ShowRecord(ply(0, relation), false);
         QTEST(board.framesPerPosition(), "frames");
         // However long it waits, the position is drawn.
@@ -127,10 +135,9 @@ private Q_SLOTS:
     // every move that came meanwhile, in order, with the newest one selected.
     void aHiddenMoveListCatchesUpWhenShown()
     {
-        NullReceivers sounds;
-        TfrmBoard board(sounds);
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        ShownBoard shown;
+        QVERIFY(shown.show());
+        TfrmBoard& board = shown.board;
         board.ShowRecord(ply(0, 0), false);
         board.renderNow();
         board.SetMoveListShown(false);
@@ -183,10 +190,9 @@ private Q_SLOTS:
     void anAnswerInTheFrameOfTheUsersMoveStillSlides()
     {
         QFETCH(bool, waitFirst);
-        NullReceivers sounds;
-        TfrmBoard board(sounds);
-        board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        ShownBoard shown;
+        QVERIFY(shown.show());
+        TfrmBoard& board = shown.board;
         board.ShowRecord(ply(0, 1), false);
         board.renderNow();
         if (waitFirst)
