@@ -7,12 +7,13 @@ namespace FontSpecConversion {
 QFont toFont(const FontSpec& spec)
 {
     QFont font(spec.name);
-    // Server text is Latin: laid out without the shaping engine, a line costs a third
-    // less, and a script that needs shaping still gets it.
-    font.setStyleStrategy(QFont::PreferNoShaping);
     // Where the named face is missing, a fixed-pitch face keeps server tables aligned.
     if (spec.name.contains(QLatin1String("Courier"), Qt::CaseInsensitive))
         font.setStyleHint(QFont::TypeWriter);
+    // Server text is Latin: laid out without the shaping engine, a line costs a third
+    // less, and a script that needs shaping still gets it. (After the style hint, which
+    // would reset it.)
+    font.setStyleStrategy(QFont::PreferNoShaping);
     if (spec.size > 0)
         font.setPointSize(spec.size);
     font.setBold(spec.style & SettingsValue::FontBold);
