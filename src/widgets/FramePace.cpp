@@ -2,14 +2,19 @@
 
 #include <QElapsedTimer>
 
-int FramePace::untilNextFrame(int every)
+qint64 FramePace::now()
 {
     static const QElapsedTimer grid = [] {
         QElapsedTimer timer;
         timer.start();
         return timer;
     }();
-    return untilNextFrame(grid.elapsed(), every);
+    return grid.elapsed();
+}
+
+int FramePace::untilNextFrame(int every)
+{
+    return untilNextFrame(now(), every);
 }
 
 int FramePace::untilNextFrame(qint64 now, int every)

@@ -16,6 +16,8 @@ public:
     // so that what comes every second frame and what comes every fourth meet on the same
     // frames.
     static int untilNextFrame(int every = 1);
+    // The grid's clock, in milliseconds.
+    static qint64 now();
     // The same for a moment given in milliseconds on the grid's clock.
     static int untilNextFrame(qint64 now, int every);
 };

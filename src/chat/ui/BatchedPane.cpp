@@ -3,7 +3,7 @@
 #include "chat/TerminalText.h"
 #include "chat/ui/FontSpecConversion.h"
 #include "chat/ui/TerminalScrollBar.h"
-#include "widgets/FramePace.h"
+#include "widgets/FrameClock.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -22,15 +22,12 @@ BatchedPane::BatchedPane(TerminalBacklog::Limits limits, QWidget* parent)
     : TerminalPane(parent), m_backlog(limits)
 {
     setVerticalScrollBar(new TerminalScrollBar(this));
-    m_frame.setSingleShot(true);
-    m_frame.setTimerType(Qt::PreciseTimer);
-    connect(&m_frame, &QTimer::timeout, this, &BatchedPane::frameDue);
     clearPane();
 }
 
 void BatchedPane::clearPane()
 {
-    m_frame.stop();
+    FrameClock::instance().cancel(this);
     m_backlog.clear();
     clear();
     QTextCursor cursor(document());
@@ -52,11 +49,9 @@ void BatchedPane::giveUpFocus()
 void BatchedPane::queue(TerminalBacklog::Piece piece)
 {
     m_backlog.append(std::move(piece));
-    if (m_frame.isActive())
-        return;
-    // On the boards' frame grid, so that new text and new positions reach the screen
+    // On the boards' frame clock, so that new text and new positions reach the screen
     // in one paint pass.
-    m_frame.start(FramePace::untilNextFrame(FramesPerUpdate));
+    FrameClock::instance().request(this, FramesPerUpdate, [this] { frameDue(); });
 }
 
 bool BatchedPane::keepsView() const
@@ -86,7 +81,7 @@ void BatchedPane::frameDue()
 
 void BatchedPane::showPendingLines()
 {
-    m_frame.stop();
+    FrameClock::instance().cancel(this);
     if (m_backlog.isEmpty())
         return;
     const TerminalBacklog::Batch batch = m_backlog.take();

@@ -5,7 +5,6 @@
 #include "settings/FontSpec.h"
 
 #include <QTextCharFormat>
-#include <QTimer>
 
 class QTextBlock;
 
@@ -73,7 +72,6 @@ private:
     QWidget* m_focusTarget = nullptr;
     bool m_keptViewGivesUpFocus = false;
     TerminalBacklog m_backlog;
-    QTimer m_frame; // the next update; runs only while lines wait
     // Formats made from the fonts lines were shown in, so that a line does not
     // build its QFont again.
     QList<std::pair<FontSpec, QTextCharFormat>> m_formats;

@@ -8,7 +8,7 @@
 #include "games/ui/TChessBoard.h"
 #include "games/ui/TPieceGrid.h"
 #include "session/SoundSink.h"
-#include "widgets/FramePace.h"
+#include "widgets/FrameClock.h"
 #include "widgets/StaticLineLabel.h"
 
 #include <QCloseEvent>
@@ -120,9 +120,6 @@ TfrmBoard::TfrmBoard(SoundSink& sounds, QWidget* parent) : QWidget(parent), m_so
     outer->addWidget(splitter);
 
     buildMenu();
-    m_renderTimer.setSingleShot(true);
-    m_renderTimer.setTimerType(Qt::PreciseTimer);
-    connect(&m_renderTimer, &QTimer::timeout, this, &TfrmBoard::frameDue);
     connect(&m_clock, &RunningClock::ticked, this,
             [this](const QString& text) { clockLabel()->setText(text); });
     connect(chsBoard, &TChessBoard::OnChessMove, this, &TfrmBoard::moveMade);
@@ -341,8 +338,7 @@ void TfrmBoard::apply(const BoardGame::Shown& shown)
 
 void TfrmBoard::scheduleRender()
 {
-    if (!m_renderTimer.isActive())
-        m_renderTimer.start(FramePace::untilNextFrame(framesPerPosition()));
+    FrameClock::instance().request(this, framesPerPosition(), [this] { frameDue(); });
 }
 
 int TfrmBoard::framesPerPosition() const
@@ -351,10 +347,15 @@ int TfrmBoard::framesPerPosition() const
     return usersOwnGame ? 1 : FramesPerObservedPosition;
 }
 
+bool TfrmBoard::renderPending() const
+{
+    return FrameClock::instance().waits(this);
+}
+
 void TfrmBoard::renderNow()
 {
-    if (m_renderTimer.isActive()) {
-        m_renderTimer.stop();
+    if (renderPending()) {
+        FrameClock::instance().cancel(this);
         render();
     }
 }
@@ -565,7 +566,7 @@ void TfrmBoard::SetUserFlip(bool value)
 {
     if (!m_game.setUserFlip(value))
         return;
-    m_renderTimer.stop();
+    FrameClock::instance().cancel(this);
     render();
 }
 

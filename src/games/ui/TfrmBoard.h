@@ -6,7 +6,6 @@
 #include "games/RunningClock.h"
 #include "games/ui/BoardHooks.h"
 
-#include <QTimer>
 #include <QWidget>
 #include <array>
 
@@ -72,7 +71,7 @@ public:
     void renderNow();
     // Frames of the shared grid a new position waits for.
     int framesPerPosition() const;
-    bool renderPending() const { return m_renderTimer.isActive(); }
+    bool renderPending() const;
     const QString& fullHandle(bool top) const { return top ? m_topHandle : m_bottomHandle; }
 
     // Controls with given names.
@@ -147,7 +146,6 @@ private:
     BoardGame m_game;
     RunningClock m_clock;
     bool m_clockForWhite = true;
-    QTimer m_renderTimer;
     bool m_renderStale = false; // a frame came while the board was hidden
     Style12Record m_stepBefore; // the position the one on display followed
     QString m_caption;

@@ -1,0 +1,70 @@
+#include "widgets/FrameClock.h"
+
+#include "widgets/FramePace.h"
+
+#include <algorithm>
+
+FrameClock& FrameClock::instance()
+{
+    static FrameClock clock;
+    return clock;
+}
+
+FrameClock::FrameClock()
+{
+    m_timer.setSingleShot(true);
+    m_timer.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer, &QTimer::timeout, this, &FrameClock::frameDue);
+}
+
+void FrameClock::request(QObject* owner, int every, std::function<void()> due)
+{
+    if (waits(owner))
+        return;
+    const qint64 now = FramePace::now();
+    m_waiting.push_back({owner, now + FramePace::untilNextFrame(now, every), std::move(due)});
+    arm(now);
+}
+
+void FrameClock::cancel(const QObject* owner)
+{
+    std::erase_if(m_waiting, [owner](const Waiting& waiting) { return waiting.owner == owner; });
+    if (m_waiting.empty())
+        m_timer.stop();
+}
+
+bool FrameClock::waits(const QObject* owner) const
+{
+    return std::any_of(m_waiting.begin(), m_waiting.end(),
+                       [owner](const Waiting& waiting) { return waiting.owner == owner; });
+}
+
+void FrameClock::arm(qint64 now)
+{
+    if (m_waiting.empty()) {
+        m_timer.stop();
+        return;
+    }
+    const auto earliest =
+        std::min_element(m_waiting.begin(), m_waiting.end(),
+                         [](const Waiting& a, const Waiting& b) { return a.at < b.at; });
+    const int wait = int(qMax<qint64>(0, earliest->at - now));
+    if (!m_timer.isActive() || m_timer.remainingTime() > wait)
+        m_timer.start(wait);
+}
+
+void FrameClock::frameDue()
+{
+    const qint64 now = FramePace::now();
+    // Taken out first: a call may ask for the next frame again.
+    std::vector<Waiting> due;
+    const auto notYet = std::stable_partition(m_waiting.begin(), m_waiting.end(),
+                                              [now](const Waiting& w) { return w.at <= now; });
+    due.assign(std::make_move_iterator(m_waiting.begin()), std::make_move_iterator(notYet));
+    m_waiting.erase(m_waiting.begin(), notYet);
+    for (const Waiting& waiting : due) {
+        if (waiting.owner)
+            waiting.due();
+    }
+    arm(FramePace::now());
+}

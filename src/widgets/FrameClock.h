@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+#include <functional>
+#include <vector>
+
+// The one timer of the frame grid (`FramePace`). Whatever waits for a frame (a board's
+// new position, a text pane's gathered lines) asks this clock, and all that is due at a
+// frame runs in the same timer event, so it reaches the screen in one paint pass: a timer
+// of its own for each would fire a fraction of a millisecond apart from the others and
+// split the pass, each pass a round trip to the display.
+class FrameClock : public QObject
+{
+    Q_OBJECT
+
+public:
+    static FrameClock& instance();
+
+    // Runs `due` at the next frame whose number is a multiple of `every`. An owner that
+    // already waits keeps its frame and its call; an owner destroyed meanwhile is skipped.
+    void request(QObject* owner, int every, std::function<void()> due);
+    void cancel(const QObject* owner);
+    bool waits(const QObject* owner) const;
+
+private:
+    FrameClock();
+    void frameDue();
+    void arm(qint64 now);
+
+    struct Waiting
+    {
+        QPointer<QObject> owner;
+        qint64 at = 0; // the frame's moment on the grid's clock
+        std::function<void()> due;
+    };
+    std::vector<Waiting> m_waiting;
+    QTimer m_timer;
+};

@@ -1,0 +1,103 @@
+#include "widgets/FrameClock.h"
+#include "widgets/FramePace.h"
+
+#include <QAbstractEventDispatcher>
+#include <QCoreApplication>
+#include <QTest>
+#include <QThread>
+
+#include <memory>
+
+namespace {
+constexpr int Patience = 5000;
+}
+
+class FrameClockTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Boards and panes that ask at different moments of a frame, at different paces, are
+    // served in one timer event when their frames meet: one paint pass, not several.
+    void waitersWhoseFramesMeetRunTogether_data()
+    {
+        QTest::addColumn<int>("firstEvery");
+        QTest::addColumn<int>("secondEvery");
+        QTest::newRow("both every frame") << 1 << 1;
+        QTest::newRow("both every fourth frame") << 4 << 4;
+        QTest::newRow("every second and every fourth, on a frame of both") << 2 << 4;
+    }
+    void waitersWhoseFramesMeetRunTogether()
+    {
+        QFETCH(int, firstEvery);
+        QFETCH(int, secondEvery);
+        int blocks = 0; // the event loop went to sleep this many times
+        const QMetaObject::Connection counting =
+            connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                    this, [&blocks] { ++blocks; });
+        // Both ask a little apart, early enough before a frame both paces share.
+        while (FramePace::untilNextFrame(firstEvery) != FramePace::untilNextFrame(secondEvery) ||
+               FramePace::untilNextFrame(firstEvery) < 4)
+            QThread::usleep(200);
+        QObject first, second;
+        int firstRanAt = -1, secondRanAt = -1;
+        FrameClock& clock = FrameClock::instance();
+        clock.request(&first, firstEvery, [&] { firstRanAt = blocks; });
+        QThread::usleep(700);
+        clock.request(&second, secondEvery, [&] { secondRanAt = blocks; });
+        QTRY_VERIFY_WITH_TIMEOUT(firstRanAt >= 0 && secondRanAt >= 0, Patience);
+        disconnect(counting);
+        QCOMPARE(secondRanAt, firstRanAt);
+        QVERIFY(!clock.waits(&first));
+        QVERIFY(!clock.waits(&second));
+    }
+
+    void aWaiterAskingAgainKeepsItsFrameAndRunsOnce()
+    {
+        QObject owner;
+        int runs = 0;
+        FrameClock& clock = FrameClock::instance();
+        clock.request(&owner, 1, [&runs] { ++runs; });
+        clock.request(&owner, 1, [&runs] { runs += 100; });
+        QVERIFY(clock.waits(&owner));
+        QTRY_VERIFY_WITH_TIMEOUT(!clock.waits(&owner), Patience);
+        QTest::qWait(3 * FramePace::Milliseconds);
+        QCOMPARE(runs, 1);
+    }
+
+    void aCancelledOrDestroyedWaiterIsNotCalled()
+    {
+        int runs = 0;
+        QObject cancelled;
+        auto destroyed = std::make_unique<QObject>();
+        QObject kept;
+        FrameClock& clock = FrameClock::instance();
+        clock.request(&cancelled, 1, [&runs] { runs += 10; });
+        clock.request(destroyed.get(), 1, [&runs] { runs += 100; });
+        clock.request(&kept, 1, [&runs] { runs += 1; });
+        clock.cancel(&cancelled);
+        destroyed.reset();
+        QVERIFY(!clock.waits(&cancelled));
+        QTRY_COMPARE_WITH_TIMEOUT(runs, 1, Patience);
+        QTest::qWait(3 * FramePace::Milliseconds);
+        QCOMPARE(runs, 1);
+    }
+
+    // A call may ask for the next frame again: a pane with more lines, a slide.
+    void aCallMayAskForTheNextFrame()
+    {
+        QObject owner;
+        int runs = 0;
+        FrameClock& clock = FrameClock::instance();
+        std::function<void()> again = [&] {
+            if (++runs < 3)
+                clock.request(&owner, 1, again);
+        };
+        clock.request(&owner, 1, again);
+        QTRY_COMPARE_WITH_TIMEOUT(runs, 3, Patience);
+        QVERIFY(!clock.waits(&owner));
+    }
+};
+
+QTEST_GUILESS_MAIN(FrameClockTest)
+#include "FrameClockTest.moc"
