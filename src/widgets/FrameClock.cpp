@@ -29,6 +29,12 @@ void FrameClock::request(QObject* owner, int every, std::function<void()> due)
 void FrameClock::cancel(const QObject* owner)
 {
     std::erase_if(m_waiting, [owner](const Waiting& waiting) { return waiting.owner == owner; });
+    // A call of this frame may end another owner's wait (a board drawn at once): that
+    // owner's call, already taken out, is dropped too.
+    for (Waiting& waiting : m_due) {
+        if (waiting.owner == owner)
+            waiting.owner = nullptr;
+    }
     if (m_waiting.empty())
         m_timer.stop();
 }
@@ -57,14 +63,14 @@ void FrameClock::frameDue()
 {
     const qint64 now = FramePace::now();
     // Taken out first: a call may ask for the next frame again.
-    std::vector<Waiting> due;
     const auto notYet = std::stable_partition(m_waiting.begin(), m_waiting.end(),
                                               [now](const Waiting& w) { return w.at <= now; });
-    due.assign(std::make_move_iterator(m_waiting.begin()), std::make_move_iterator(notYet));
+    m_due.assign(std::make_move_iterator(m_waiting.begin()), std::make_move_iterator(notYet));
     m_waiting.erase(m_waiting.begin(), notYet);
-    for (const Waiting& waiting : due) {
-        if (waiting.owner)
-            waiting.due();
+    for (std::size_t i = 0; i < m_due.size(); ++i) {
+        if (m_due[i].owner)
+            m_due[i].due();
     }
+    m_due.clear();
     arm(FramePace::now());
 }

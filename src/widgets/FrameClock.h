@@ -37,5 +37,6 @@ private:
         std::function<void()> due;
     };
     std::vector<Waiting> m_waiting;
+    std::vector<Waiting> m_due; // the calls of the frame being served
     QTimer m_timer;
 };

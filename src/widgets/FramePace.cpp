@@ -12,11 +12,6 @@ qint64 FramePace::now()
     return grid.elapsed();
 }
 
-int FramePace::untilNextFrame(int every)
-{
-    return untilNextFrame(now(), every);
-}
-
 int FramePace::untilNextFrame(qint64 now, int every)
 {
     const int period = qMax(1, every) * Milliseconds;

@@ -11,13 +11,11 @@ class FramePace
 public:
     static constexpr int Milliseconds = 16;
 
-    // Milliseconds from now to the next frame of the grid, 1 to Milliseconds; with
-    // every = n, to the next frame whose number is a multiple of n (1 to n * Milliseconds),
-    // so that what comes every second frame and what comes every fourth meet on the same
-    // frames.
-    static int untilNextFrame(int every = 1);
     // The grid's clock, in milliseconds.
     static qint64 now();
-    // The same for a moment given in milliseconds on the grid's clock.
+    // Milliseconds from the moment `now` on the grid's clock to the next frame, 1 to
+    // Milliseconds; with every = n, to the next frame whose number is a multiple of n
+    // (1 to n * Milliseconds), so that what comes every second frame and what comes every
+    // fourth meet on the same frames. `FrameClock` keeps the one timer that waits for them.
     static int untilNextFrame(qint64 now, int every);
 };

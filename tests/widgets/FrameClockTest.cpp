@@ -36,8 +36,12 @@ private Q_SLOTS:
             connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
                     this, [&blocks] { ++blocks; });
         // Both ask a little apart, early enough before a frame both paces share.
-        while (FramePace::untilNextFrame(firstEvery) != FramePace::untilNextFrame(secondEvery) ||
-               FramePace::untilNextFrame(firstEvery) < 4)
+        const auto untilShared = [&] {
+            const qint64 now = FramePace::now();
+            const int first = FramePace::untilNextFrame(now, firstEvery);
+            return first == FramePace::untilNextFrame(now, secondEvery) ? first : 0;
+        };
+        while (untilShared() < 4)
             QThread::usleep(200);
         QObject first, second;
         int firstRanAt = -1, secondRanAt = -1;
@@ -81,6 +85,22 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(runs, 1, Patience);
         QTest::qWait(3 * FramePace::Milliseconds);
         QCOMPARE(runs, 1);
+    }
+
+    // A call may end another owner's wait in the same frame (a board drawn at once): that
+    // owner is not called again for the same frame.
+    void aWaitEndedByAnotherCallOfTheFrameIsDropped()
+    {
+        QObject first, second;
+        int secondRuns = 0;
+        FrameClock& clock = FrameClock::instance();
+        while (FramePace::untilNextFrame(FramePace::now(), 1) < 4)
+            QThread::usleep(200);
+        clock.request(&first, 1, [&] { clock.cancel(&second); });
+        clock.request(&second, 1, [&secondRuns] { ++secondRuns; });
+        QTRY_VERIFY_WITH_TIMEOUT(!clock.waits(&first) && !clock.waits(&second), Patience);
+        QTest::qWait(3 * FramePace::Milliseconds);
+        QCOMPARE(secondRuns, 0);
     }
 
     // A call may ask for the next frame again: a pane with more lines, a slide.

@@ -4,7 +4,7 @@
 #include "games/MoveAnimationRule.h"
 #include "games/PieceSetCatalog.h"
 #include "games/ui/SharedPieceState.h"
-#include "widgets/FramePace.h"
+#include "widgets/FrameClock.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -32,9 +32,6 @@ TChessBoard::TChessBoard(QWidget* parent) : QWidget(parent), m_current(startingP
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     SharedPieceState::instance().controlCreated();
-    m_frameTimer.setSingleShot(true);
-    m_frameTimer.setTimerType(Qt::PreciseTimer);
-    connect(&m_frameTimer, &QTimer::timeout, this, &TChessBoard::slideFrame);
 }
 
 TChessBoard::~TChessBoard()
@@ -183,7 +180,7 @@ void TChessBoard::lay()
 {
     // Everything is drawn anew at the new size, the sliding piece already landed.
     if (m_slide) {
-        m_frameTimer.stop();
+        FrameClock::instance().cancel(this);
         m_slide.reset();
         m_drag = DragState();
     }
@@ -572,7 +569,7 @@ void TChessBoard::AnimateMove(QPoint from, QPoint to, PieceCode piece)
     UpdateChangedColumns();
     updateDevice(showLifted(piece, from, start));
     m_slideClock.start();
-    m_frameTimer.start(FramePace::untilNextFrame());
+    FrameClock::instance().request(this, 1, [this] { slideFrame(); });
 }
 
 void TChessBoard::slideFrame()
@@ -587,7 +584,7 @@ void TChessBoard::slideFrame()
     }
     if (point != m_drag.point)
         moveLiftedPiece(point);
-    m_frameTimer.start(FramePace::untilNextFrame());
+    FrameClock::instance().request(this, 1, [this] { slideFrame(); });
 }
 
 // Stops a slide where it is; the caller's UpdateChangedColumns puts the piece on its square.
@@ -595,7 +592,7 @@ void TChessBoard::endSlide()
 {
     if (!m_slide)
         return;
-    m_frameTimer.stop();
+    FrameClock::instance().cancel(this);
     m_slide.reset();
     if (m_canvas.hasDragLayer())
         updateDevice(m_canvas.pieceRect(m_drag.point));

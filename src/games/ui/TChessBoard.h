@@ -8,7 +8,6 @@
 
 #include <QElapsedTimer>
 #include <QPolygonF>
-#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -164,6 +163,5 @@ private:
     int m_slideSquare = -1;
     PieceCode m_slideHeld = PieceCode::Empty;
     QElapsedTimer m_slideClock;
-    QTimer m_frameTimer;
     QElapsedTimer m_sincePosition; // since the shown game last moved on
 };
