@@ -26,8 +26,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTabBar>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -224,17 +222,11 @@ void MainLists::replacePane(const QList<QByteArray>& lines, int)
         m_window.cmbInput->setFocus();
     m_paneLines = lines;
     pane->clear();
-    QTextCursor cursor(pane->document());
-    cursor.beginEditBlock();
-    const QTextBlockFormat format = pane->paragraphFormat();
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (i > 0)
-            cursor.insertBlock(format);
-        else
-            cursor.setBlockFormat(format);
-        cursor.insertText(QString::fromLatin1(lines[i]));
+    for (const QByteArray& line : lines) {
+        pane->appendText(QString::fromLatin1(line));
+        pane->endLine();
     }
-    cursor.endEditBlock();
+    pane->finishEdit(true);
 }
 
 void MainLists::stopRefreshCountdown()

@@ -28,7 +28,6 @@
 #include "widgets/HelpAddresses.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -239,18 +238,9 @@ void TfrmMainChess::copyFromPane(bool paste)
     TerminalPane* pane = mnuTerminal->pane();
     if (!pane)
         return;
-    if (!pane->textCursor().hasSelection())
-        pane->SelectWordAt();
-    QTextCursor cursor = pane->textCursor();
-    if (cursor.hasSelection()) {
-        // The pane's paragraph separators are line breaks on the clipboard.
-        const QString text = cursor.selectedText().replace(QChar::ParagraphSeparator, u'\n');
-        QApplication::clipboard()->setText(text);
-        if (paste)
-            cmbInput->lineEdit()->insert(text);
-        cursor.clearSelection();
-        pane->setTextCursor(cursor);
-    }
+    const QString text = pane->copySelectionOrWord();
+    if (paste && !text.isEmpty())
+        cmbInput->lineEdit()->insert(text);
     cmbInput->setFocus();
 }
 

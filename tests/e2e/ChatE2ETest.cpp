@@ -27,7 +27,6 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
-#include <QTextBlock>
 #include <QToolButton>
 
 #include <memory>
@@ -37,11 +36,11 @@ namespace {
 constexpr int Patience = 30000;
 
 // The colour of the first line of a pane that holds text.
-QColor colourOfLine(const QTextEdit* pane, const QString& text)
+QColor colourOfLine(const TerminalPane* pane, const QString& text)
 {
-    for (QTextBlock block = pane->document()->begin(); block.isValid(); block = block.next()) {
-        if (block.text().contains(text))
-            return block.begin().fragment().charFormat().foreground().color();
+    for (int line = 0; line < pane->lineCount(); ++line) {
+        if (pane->lineText(line).contains(text))
+            return pane->formatAt({line, 0}).foreground().color();
     }
     return QColor();
 }
@@ -332,8 +331,9 @@ void ChatE2ETest::optionsFontsActAtOnceAndAfterRestart()
         mainChat()->memOut->showPendingLines();
     };
     const auto checkColours = [&] {
-        for (const QTextEdit* pane : {static_cast<const QTextEdit*>(mainWindow().memTerminal),
-                                      static_cast<const QTextEdit*>(mainChat()->memOut)}) {
+        for (const TerminalPane* pane :
+             {static_cast<const TerminalPane*>(mainWindow().memTerminal),
+              static_cast<const TerminalPane*>(mainChat()->memOut)}) {
             QCOMPARE(colourOfLine(pane, "alice tells you: one"), green);
             QCOMPARE(colourOfLine(pane, "carol tells you: two"), blue);
         }

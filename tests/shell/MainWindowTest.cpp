@@ -21,7 +21,6 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextBlock>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -227,11 +226,11 @@ void MainWindowTest::serverTextShowsInTheTerminal()
     QTRY_VERIFY(window->memTerminal->toPlainText().contains(
         "alice tells you: hi bob, this is a private tell"));
 
-    const QTextDocument* document = window->memTerminal->document();
-    const QTextBlock tell = document->find("alice tells you: hi bob").block();
-    QTextCursor cursor(tell);
-    cursor.movePosition(QTextCursor::Right);
-    QCOMPARE(cursor.charFormat().foreground().color(), QColor(Qt::red));
+    const TerminalView& terminal = *window->memTerminal;
+    int tell = 0;
+    while (!terminal.lineText(tell).contains("alice tells you: hi bob"))
+        ++tell;
+    QCOMPARE(terminal.formatAt({tell, 0}).foreground().color(), QColor(Qt::red));
 }
 
 void MainWindowTest::enterEchoesTheCommand()
@@ -241,12 +240,11 @@ void MainWindowTest::enterEchoesTheCommand()
     QVERIFY(window);
     window->cmbInput->setEditText("who");
     QTest::keyClick(window->cmbInput, Qt::Key_Return);
-    const QTextBlock echo = window->memTerminal->document()->lastBlock().previous();
-    QCOMPARE(echo.text(), QStringLiteral("who"));
-    QVERIFY(echo.previous().text() != QStringLiteral("who")); // echoed once
-    QTextCursor cursor(echo);
-    cursor.movePosition(QTextCursor::Right);
-    QVERIFY(cursor.charFormat().fontWeight() >= QFont::Bold);
+    const TerminalView& terminal = *window->memTerminal;
+    const int echo = terminal.lineCount() - 1;
+    QCOMPARE(terminal.lineText(echo), QStringLiteral("who"));
+    QVERIFY(terminal.lineText(echo - 1) != QStringLiteral("who")); // echoed once
+    QVERIFY(terminal.formatAt({echo, 0}).fontWeight() >= QFont::Bold);
     QCOMPARE(window->cmbInput->currentText(), QStringLiteral("who"));
     QCOMPARE(window->cmbInput->lineEdit()->selectedText(), QStringLiteral("who"));
 }
@@ -343,7 +341,7 @@ void MainWindowTest::typedCommandIsSentAsTyped()
     for (const QChar letter : typed)
         QTest::keyClick(target(), letter.toLatin1());
     QTest::keyClick(target(), Qt::Key_Return);
-    QCOMPARE(window->memTerminal->document()->lastBlock().previous().text(), typed);
+    QCOMPARE(window->memTerminal->lineText(window->memTerminal->lineCount() - 1), typed);
     QCOMPARE(window->cmbInput->currentText(), typed);
 }
 

@@ -5,11 +5,8 @@
 #include "chat/ui/TerminalScrollBar.h"
 #include "widgets/FrameClock.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QScrollBar>
-#include <QTextBlock>
-#include <QTextLayout>
 
 namespace {
 
@@ -30,14 +27,6 @@ void BatchedPane::clearPane()
     FrameClock::instance().cancel(this);
     m_backlog.clear();
     clear();
-    QTextCursor cursor(document());
-    cursor.setBlockFormat(paragraphFormat());
-}
-
-int BatchedPane::lineCount() const
-{
-    const int blocks = document()->blockCount();
-    return document()->lastBlock().length() <= 1 ? blocks - 1 : blocks;
 }
 
 void BatchedPane::giveUpFocus()
@@ -56,17 +45,7 @@ void BatchedPane::queue(TerminalBacklog::Piece piece)
 
 bool BatchedPane::keepsView() const
 {
-    return textCursor().hasSelection();
-}
-
-void BatchedPane::followNewest()
-{
-    scrollToEnd();
-}
-
-void BatchedPane::scrollToEnd()
-{
-    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+    return hasSelection();
 }
 
 // A hidden pane (another tab, a closed window) keeps its lines waiting, cut as they
@@ -85,74 +64,18 @@ void BatchedPane::showPendingLines()
     if (m_backlog.isEmpty())
         return;
     const TerminalBacklog::Batch batch = m_backlog.take();
-
-    QTextCursor user = textCursor();
-    const int selectionStart = user.selectionStart();
-    const int selectionEnd = user.selectionEnd();
     const bool keepView = keepsView();
-    int scroll = verticalScrollBar()->value();
     // Text taken from under the caret would move the focused pane.
     if (batch.cutShown > 0 || (keepView && m_keptViewGivesUpFocus))
         giveUpFocus();
-
-    int removed = 0;
-    if (batch.cutShown > 0) {
-        // A kept view goes on showing the same text, which moves up by the height cut.
-        const QTextBlock firstKept = document()->findBlockByNumber(batch.cutShown);
-        if (firstKept.isValid()) {
-            const QAbstractTextDocumentLayout* layout = document()->documentLayout();
-            scroll -= qRound(layout->blockBoundingRect(firstKept).top() -
-                             layout->blockBoundingRect(document()->firstBlock()).top());
-        }
-        removed = cutFirstLines(batch.cutShown);
-    }
-
-    QTextCursor end(document());
-    end.movePosition(QTextCursor::End);
-    const int firstChanged = end.blockNumber();
-    // One edit block: the new lines are laid out once, together.
-    end.beginEditBlock();
+    removeFirstLines(batch.cutShown);
     for (const TerminalBacklog::Piece& piece : batch.pieces)
-        insert(piece, end);
-    keepShapedGlyphs(document()->findBlockByNumber(firstChanged));
-    end.endEditBlock();
-
-    if (keepView) {
-        if (selectionEnd > selectionStart) {
-            // The selection keeps its text, as far as that text is left.
-            user.setPosition(qMax(0, selectionStart - removed));
-            user.setPosition(qMax(0, selectionEnd - removed), QTextCursor::KeepAnchor);
-            setTextCursor(user);
-        }
-        verticalScrollBar()->setValue(qMax(0, scroll));
-    } else {
-        followNewest();
-    }
+        insert(piece);
+    finishEdit(keepView);
     Q_EMIT linesShown();
 }
 
-void BatchedPane::keepShapedGlyphs(QTextBlock block)
-{
-    // Without its glyphs a line is shaped again at every paint; the pane keeps
-    // at most a thousand lines, so keeping them costs little memory.
-    for (; block.isValid(); block = block.next())
-        block.layout()->setCacheEnabled(true);
-}
-
-int BatchedPane::cutFirstLines(int lines)
-{
-    QTextCursor cut(document());
-    const QTextBlock firstKept = document()->findBlockByNumber(lines);
-    if (firstKept.isValid())
-        cut.setPosition(firstKept.position(), QTextCursor::KeepAnchor);
-    else
-        cut.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-    const int removed = cut.selectionEnd();
-    cut.removeSelectedText();
-    return removed;
-}
-
-void BatchedPane::insert(const TerminalBacklog::Piece& piece, QTextCursor& end)
+void BatchedPane::insert(const TerminalBacklog::Piece& piece)
 {
     QString text = piece.text;
     text.remove(u'\r');
@@ -161,14 +84,14 @@ void BatchedPane::insert(const TerminalBacklog::Piece& piece, QTextCursor& end)
     const std::optional<TerminalText::Span> link =
         piece.finished ? TerminalText::FindLink(text, linkCharacters()) : std::nullopt;
     if (link) {
-        end.insertText(text.left(link->first), format);
-        end.insertText(text.mid(link->first, link->last - link->first + 1), charFormat(linkFont()));
-        end.insertText(text.mid(link->last + 1), format);
+        appendText(text.left(link->first), format);
+        appendText(text.mid(link->first, link->last - link->first + 1), charFormat(linkFont()));
+        appendText(text.mid(link->last + 1), format);
     } else {
-        end.insertText(text, format);
+        appendText(text, format);
     }
     if (piece.finished)
-        end.insertBlock(paragraphFormat(), format);
+        endLine();
 }
 
 // By value (formats are shared, so a copy is cheap): a later lookup may grow

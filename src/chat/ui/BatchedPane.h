@@ -6,8 +6,6 @@
 
 #include <QTextCharFormat>
 
-class QTextBlock;
-
 // A server text pane that shows what arrives at the pace of the screen: the
 // terminal and the chat panes. Arriving lines wait in a backlog and go into the
 // document together every few screen frames, so a burst costs one layout of
@@ -33,12 +31,9 @@ public:
     // Empties the pane, with the lines still waiting for the next update.
     void clearPane();
 
-    // Puts the waiting lines into the document now instead of at the next update.
+    // Puts the waiting lines into the pane now instead of at the next update;
+    // lines waiting for the next update are not counted by lineCount() yet.
     void showPendingLines();
-
-    // Finished lines in the document (the empty paragraph after the last line
-    // break is none); lines waiting for the next update are not counted yet.
-    int lineCount() const;
 
 Q_SIGNALS:
     // Waiting lines went into the document.
@@ -50,11 +45,8 @@ protected:
     void queue(TerminalBacklog::Piece piece);
     // A selection always keeps the user's view; a pane may know more reasons.
     virtual bool keepsView() const;
-    // After an update that keeps no view: the newest line comes into sight.
-    virtual void followNewest();
     virtual FontSpec lineFont(const TerminalBacklog::Piece& piece) const = 0;
     virtual FontSpec linkFont() const = 0;
-    void scrollToEnd();
     // The terminal hands the focus on whenever lines arrive under a kept view,
     // cut or not; a chat pane only when the cut takes text from it.
     void setKeptViewGivesUpFocus(bool givesUp) { m_keptViewGivesUpFocus = givesUp; }
@@ -63,9 +55,7 @@ protected:
 
 private:
     void frameDue();
-    int cutFirstLines(int lines);
-    static void keepShapedGlyphs(QTextBlock block);
-    void insert(const TerminalBacklog::Piece& piece, QTextCursor& end);
+    void insert(const TerminalBacklog::Piece& piece);
     QTextCharFormat charFormat(const FontSpec& font);
     void giveUpFocus();
 

@@ -1,7 +1,5 @@
 #include "chat/ui/ChatPane.h"
 
-#include <QTextCursor>
-
 namespace {
 
 // The pane is cut once it holds more than MaxLines lines, down to the lines
@@ -26,16 +24,8 @@ void ChatPane::appendLine(const QString& text, const FontSpec& font, const FontS
 void ChatPane::appendEcho(const QString& text, const FontSpec& font)
 {
     queue({text, TextKind::Commands, QString(), true, font});
-    setTextCursor(QTextCursor(document())); // the selection gives way to the echo
+    clearSelection(); // the selection gives way to the echo
     showPendingLines();
-}
-
-void ChatPane::followNewest()
-{
-    QTextCursor end(document());
-    end.movePosition(QTextCursor::End);
-    setTextCursor(end);
-    scrollToEnd();
 }
 
 FontSpec ChatPane::lineFont(const TerminalBacklog::Piece& piece) const

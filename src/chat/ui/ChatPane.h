@@ -17,11 +17,10 @@ public:
     explicit ChatPane(QWidget* parent = nullptr);
 
     void appendLine(const QString& text, const FontSpec& font, const FontSpec& linkFont);
-    // Shown at once, caret to the end, selection gone: the echo of a sent message.
+    // Shown at once, the selection gone: the echo of a sent message.
     void appendEcho(const QString& text, const FontSpec& font);
 
 protected:
-    void followNewest() override;
     FontSpec lineFont(const TerminalBacklog::Piece& piece) const override;
     FontSpec linkFont() const override { return m_linkFont; }
 

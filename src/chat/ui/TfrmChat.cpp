@@ -8,7 +8,6 @@
 #include "chat/ui/TfrmEditTells.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLineEdit>
@@ -349,17 +348,9 @@ void TfrmChat::showMenuAt(const QPoint& globalPos)
 
 void TfrmChat::copyFromPane(bool paste)
 {
-    if (!memOut->textCursor().hasSelection())
-        memOut->SelectWordAt();
-    QTextCursor cursor = memOut->textCursor();
-    if (cursor.hasSelection()) {
-        const QString text = cursor.selectedText().replace(QChar::ParagraphSeparator, u'\n');
-        QApplication::clipboard()->setText(text);
-        if (paste)
-            memIn->insertText(text);
-        cursor.clearSelection();
-        memOut->setTextCursor(cursor);
-    }
+    const QString text = memOut->copySelectionOrWord();
+    if (paste && !text.isEmpty())
+        memIn->insertText(text);
     memIn->setFocus();
 }
 

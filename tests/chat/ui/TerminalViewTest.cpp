@@ -8,7 +8,6 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTextBlock>
 #include <QUrl>
 
 class TerminalViewTest : public QObject
@@ -47,9 +46,9 @@ private:
     void fill(int lines, int first = 0);
     void append(const QByteArray& text, TextKind kind, const QByteArray& key);
     QString topLine() const;
-    QPoint pointOf(int position) const;
+    QPoint pointOf(int column) const;
     QStringList m_opened;
-    QTextCharFormat formatAt(int position) const;
+    QTextCharFormat formatAt(int column) const;
 
     CustomFontList m_custom;
     std::unique_ptr<KindFonts> m_fonts;
@@ -87,14 +86,12 @@ void TerminalViewTest::append(const QByteArray& text, TextKind kind, const QByte
 
 QString TerminalViewTest::topLine() const
 {
-    return m_view->cursorForPosition(QPoint(0, 0)).block().text();
+    return m_view->lineText(m_view->pointAt(QPoint(0, 0)).line);
 }
 
-QTextCharFormat TerminalViewTest::formatAt(int position) const
+QTextCharFormat TerminalViewTest::formatAt(int column) const
 {
-    QTextCursor cursor(m_view->document());
-    cursor.setPosition(position + 1);
-    return cursor.charFormat();
+    return m_view->formatAt({0, column});
 }
 
 void TerminalViewTest::linesTakeTheFontOfTheirKindOrSpeaker_data()
@@ -131,7 +128,7 @@ void TerminalViewTest::linesTakeTheFontOfTheirKindOrSpeaker()
     QFETCH(QColor, color);
 
     append(line, TextKind(kind), key);
-    QCOMPARE(m_view->document()->firstBlock().text(), QString::fromLatin1(line.chopped(2)));
+    QCOMPARE(m_view->lineText(0), QString::fromLatin1(line.chopped(2)));
     const QTextCharFormat format = formatAt(0);
     QCOMPARE(format.fontFamilies().toStringList().value(0), family);
     QCOMPARE(format.foreground().color(), color);
@@ -151,23 +148,21 @@ void TerminalViewTest::partialLineStaysOpen()
 {
     append("login: ", TextKind::Normal, "");
     append("guest\r\n", TextKind::Normal, "");
-    QCOMPARE(m_view->document()->firstBlock().text(), QStringLiteral("login: guest"));
+    QCOMPARE(m_view->lineText(0), QStringLiteral("login: guest"));
     QCOMPARE(m_view->lineCount(), 1);
 }
 
 void TerminalViewTest::selectionSurvivesNewLines()
 {
     fill(50);
-    QTextCursor selection(m_view->document());
-    selection.setPosition(12);
-    selection.setPosition(30, QTextCursor::KeepAnchor);
-    m_view->setTextCursor(selection);
-    const QString selected = m_view->textCursor().selectedText();
+    m_view->select({1, 5}, {4, 2});
+    const QString selected = m_view->selectedText();
+    QCOMPARE(selected, QStringLiteral("1\nline 2\nline 3\nli"));
     const int scroll = m_view->verticalScrollBar()->value();
 
     fill(50);
-    QCOMPARE(m_view->textCursor().selectionStart(), 12);
-    QCOMPARE(m_view->textCursor().selectedText(), selected);
+    QCOMPARE(m_view->selectionStart(), TextPoint({1, 5}));
+    QCOMPARE(m_view->selectedText(), selected);
     QCOMPARE(m_view->verticalScrollBar()->value(), scroll);
 }
 
@@ -194,7 +189,7 @@ void TerminalViewTest::followsTheEndWhenUnlocked()
 
 void TerminalViewTest::linesWaitForTheNextFrame()
 {
-    QSignalSpy changes(m_view->document(), &QTextDocument::contentsChange);
+    QSignalSpy changes(m_view.get(), &BatchedPane::linesShown);
     for (int i = 0; i < 3; ++i)
         m_view->appendToTerminal("line\r\n", TextKind::Normal, "");
     QCOMPARE(m_view->lineCount(), 0);
@@ -208,7 +203,7 @@ void TerminalViewTest::hiddenTerminalLaysOutNothingUntilShown()
     TerminalView shownAlong(*m_fonts, *m_lock);
     shownAlong.show();
     m_view->hide();
-    QSignalSpy changes(m_view->document(), &QTextDocument::contentsChange);
+    QSignalSpy changes(m_view.get(), &BatchedPane::linesShown);
     QSignalSpy waiting(m_view.get(), &BatchedPane::linesWaiting);
     for (int i = 0; i < 1500; ++i) {
         const QByteArray line = "line " + QByteArray::number(i) + "\r\n";
@@ -243,36 +238,31 @@ void TerminalViewTest::longTerminalLosesItsOldestLines()
 {
     QFETCH(int, linesPerFrame);
 
-    QSignalSpy changes(m_view->document(), &QTextDocument::contentsChange);
     int largest = 0;
-    connect(m_view->document(), &QTextDocument::contentsChange, this,
-            [&] { largest = qMax(largest, m_view->document()->blockCount()); });
+    connect(m_view.get(), &BatchedPane::linesShown, this,
+            [&] { largest = qMax(largest, m_view->lineCount()); });
     for (int first = 0; first < 5000; first += linesPerFrame)
         fill(linesPerFrame, first);
 
     // 5000 lines: cut at 1001 to 701, and so on every 300 lines.
     QCOMPARE(m_view->lineCount(), 800);
-    QCOMPARE(m_view->document()->firstBlock().text(), QStringLiteral("line 4200"));
-    QCOMPARE(m_view->document()->lastBlock().previous().text(), QStringLiteral("line 4999"));
-    QVERIFY2(largest <= 1001 + 1, qPrintable(QString::number(largest)));
+    QCOMPARE(m_view->lineText(0), QStringLiteral("line 4200"));
+    QCOMPARE(m_view->lineText(799), QStringLiteral("line 4999"));
+    QVERIFY2(largest <= 1001, qPrintable(QString::number(largest)));
 }
 
 void TerminalViewTest::selectionSurvivesTheCut()
 {
     fill(1000);
-    QTextCursor selection(m_view->document());
-    const int lineStart = m_view->document()->findBlockByNumber(500).position();
-    selection.setPosition(lineStart);
-    selection.setPosition(lineStart + 8, QTextCursor::KeepAnchor);
-    m_view->setTextCursor(selection);
+    m_view->select({500, 0}, {500, 8});
     auto* input = new QLineEdit(m_view.get());
     m_view->setFocusTarget(input);
     const QString shown = topLine();
 
     fill(1, 1000);
     QCOMPARE(m_view->lineCount(), 701);
-    QCOMPARE(m_view->document()->firstBlock().text(), QStringLiteral("line 300"));
-    QCOMPARE(m_view->textCursor().selectedText(), QStringLiteral("line 500"));
+    QCOMPARE(m_view->lineText(0), QStringLiteral("line 300"));
+    QCOMPARE(m_view->selectedText(), QStringLiteral("line 500"));
     QCOMPARE(topLine(), shown);
 }
 
@@ -320,24 +310,19 @@ void TerminalViewTest::resizeKeepsALockedView()
 void TerminalViewTest::wordPickAndSelect()
 {
     append("Anna(TM)(50): hi there\r\n", TextKind::Normal, "");
-    QTextCursor caret(m_view->document());
-    caret.setPosition(2);
-    m_view->setTextCursor(caret);
+    m_view->setCaret({0, 2});
     QCOMPARE(m_view->PickWordAt(), QStringLiteral("Anna"));
     QVERIFY(!m_view->OpenLinkAt());
     QVERIFY(m_view->SelectWordAt());
-    QCOMPARE(m_view->textCursor().selectedText(), QStringLiteral("Anna"));
+    QCOMPARE(m_view->selectedText(), QStringLiteral("Anna"));
 
-    caret.setPosition(12); // the ":" after "(50)"
-    m_view->setTextCursor(caret);
+    m_view->setCaret({0, 12}); // the ":" after "(50)"
     QCOMPARE(m_view->PickWordAt(), QString());
 }
 
-QPoint TerminalViewTest::pointOf(int position) const
+QPoint TerminalViewTest::pointOf(int column) const
 {
-    QTextCursor cursor(m_view->document());
-    cursor.setPosition(position);
-    return m_view->cursorRect(cursor).center() + QPoint(2, 0);
+    return m_view->pointRect({0, column}).center() + QPoint(2, 0);
 }
 
 void TerminalViewTest::leftClickOpensALinkOrPicksAWord_data()
@@ -393,14 +378,11 @@ void TerminalViewTest::rightClickPicksAndAsksForTheMenu()
     QCOMPARE(picks.last().at(0).toString(), QStringLiteral("alice"));
 
     // With a selection the caret stays and the word at the selection's start is picked.
-    QTextCursor selection(m_view->document());
-    selection.setPosition(15);
-    selection.setPosition(20, QTextCursor::KeepAnchor);
-    m_view->setTextCursor(selection);
+    m_view->select({0, 15}, {0, 20});
     QTest::mouseClick(m_view->viewport(), Qt::RightButton, {}, pointOf(2));
     QCOMPARE(menus.count(), 2);
     QCOMPARE(picks.last().at(0).toString(), QStringLiteral("hello"));
-    QCOMPARE(m_view->textCursor().selectedText(), QStringLiteral("hello"));
+    QCOMPARE(m_view->selectedText(), QStringLiteral("hello"));
 }
 
 namespace {

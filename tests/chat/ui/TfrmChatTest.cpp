@@ -90,7 +90,7 @@ public Q_SLOTS:
 private:
     void type(const QString& recipients, const QString& text);
     void showChat();
-    QPoint panePoint(int position) const;
+    QPoint panePoint(int column) const;
 
     std::unique_ptr<CustomFontList> m_customFonts;
     std::unique_ptr<KindFonts> m_fonts;
@@ -307,15 +307,12 @@ void TfrmChatTest::paneFollowsTheNewestLineUnlessTextIsSelected()
     QVERIFY(bar->maximum() > 0);
     QCOMPARE(bar->value(), bar->maximum());
 
-    QTextCursor selection(m_chat->memOut->document());
-    selection.setPosition(2);
-    selection.setPosition(5, QTextCursor::KeepAnchor);
-    m_chat->memOut->setTextCursor(selection);
+    m_chat->memOut->select({0, 2}, {0, 5});
     bar->setValue(0);
     m_chat->takeLine("bob says: more", "BOB", TextKind::Tell, "SAYS");
     m_chat->memOut->showPendingLines();
     QCOMPARE(bar->value(), 0);
-    QCOMPARE(m_chat->memOut->textCursor().selectedText(), QStringLiteral("b s"));
+    QCOMPARE(m_chat->memOut->selectedText(), QStringLiteral("b s"));
 }
 
 void TfrmChatTest::showChat()
@@ -325,11 +322,9 @@ void TfrmChatTest::showChat()
     QVERIFY(QTest::qWaitForWindowExposed(m_chat.get()));
 }
 
-QPoint TfrmChatTest::panePoint(int position) const
+QPoint TfrmChatTest::panePoint(int column) const
 {
-    QTextCursor cursor(m_chat->memOut->document());
-    cursor.setPosition(position);
-    return m_chat->memOut->cursorRect(cursor).center() + QPoint(2, 0);
+    return m_chat->memOut->pointRect({0, column}).center() + QPoint(2, 0);
 }
 
 void TfrmChatTest::inputBoxGrowsWithItsText_data()
