@@ -84,6 +84,7 @@ private:
         QString text;
         QList<QTextLayout::FormatRange> formats;
         std::unique_ptr<QTextLayout> layout;
+        QColor pen; // of a line in one format; otherwise the painter's
         int top = 0;
         int height = 0;
         bool finished = false;

@@ -3,12 +3,17 @@
 #include "chat/KindFonts.h"
 #include "chat/ScrollLock.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
+
+#include <algorithm>
+#include <array>
 
 class TerminalViewTest : public QObject
 {
@@ -20,6 +25,8 @@ private Q_SLOTS:
     void linesTakeTheFontOfTheirKindOrSpeaker_data();
     void linesTakeTheFontOfTheirKindOrSpeaker();
     void linkGetsTheLinksFont();
+    void linesAreDrawnInTheirColours_data();
+    void linesAreDrawnInTheirColours();
     void partialLineStaysOpen();
     void selectionSurvivesNewLines();
     void scrollLockKeepsTheView();
@@ -38,6 +45,7 @@ private Q_SLOTS:
     void leftClickOpensALinkOrPicksAWord_data();
     void leftClickOpensALinkOrPicksAWord();
     void rightClickPicksAndAsksForTheMenu();
+    void mouseAndKeysSelectAndCopy();
 
 public Q_SLOTS:
     void openUrl(const QUrl& url) { m_opened.append(url.toString()); }
@@ -142,6 +150,60 @@ void TerminalViewTest::linkGetsTheLinksFont()
     QVERIFY(formatAt(20).fontUnderline());
     QVERIFY(!formatAt(21).fontUnderline());
     QCOMPARE(formatAt(4).foreground().color(), QColor(0x00, 0x00, 0x80));
+}
+
+void TerminalViewTest::linesAreDrawnInTheirColours_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QColor>("color");
+
+    QTest::newRow("a tell, one format") << QByteArray("Bob tells you: hi\r\n") << int(TextKind::Tell)
+                                        << 0 << 17 << QColor(Qt::red);
+    QTest::newRow("the text before a link")
+        << QByteArray("Bob tells you: www.freechess.org\r\n") << int(TextKind::Tell) << 0 << 13
+        << QColor(Qt::red);
+    QTest::newRow("the link") << QByteArray("Bob tells you: www.freechess.org\r\n")
+                              << int(TextKind::Tell) << 15 << 32 << QColor(0x00, 0x00, 0x80);
+}
+
+void TerminalViewTest::linesAreDrawnInTheirColours()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(int, kind);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QColor, color);
+
+    append(line, TextKind(kind), "BOB");
+    const QRect start = m_view->pointRect({0, from});
+    const QRect end = m_view->pointRect({0, to});
+    const QImage shot = m_view->viewport()->grab().toImage();
+    // Antialiased glyphs blend into the white ground: a pixel of the colour's
+    // ink lies between white and the colour; pixels with little ink say nothing.
+    const auto ink = [](const QColor& c) {
+        return std::array<int, 3>{255 - c.red(), 255 - c.green(), 255 - c.blue()};
+    };
+    const std::array<int, 3> full = ink(color);
+    const int fullMost = *std::max_element(full.begin(), full.end());
+    int near = 0;
+    int other = 0;
+    for (int y = start.top(); y <= start.bottom(); ++y) {
+        for (int x = start.left(); x < end.left(); ++x) {
+            const std::array<int, 3> got = ink(shot.pixelColor(x, y));
+            const int most = *std::max_element(got.begin(), got.end());
+            if (most < 100)
+                continue;
+            int distance = 0;
+            for (std::size_t c = 0; c < 3; ++c)
+                distance += qAbs(got[c] - full[c] * most / fullMost);
+            ++(distance < 60 ? near : other);
+        }
+    }
+    QVERIFY2(near > 10 && near > 4 * other,
+             qPrintable(QStringLiteral("%1 near, %2 other").arg(near).arg(other)));
 }
 
 void TerminalViewTest::partialLineStaysOpen()
@@ -383,6 +445,36 @@ void TerminalViewTest::rightClickPicksAndAsksForTheMenu()
     QCOMPARE(menus.count(), 2);
     QCOMPARE(picks.last().at(0).toString(), QStringLiteral("hello"));
     QCOMPARE(m_view->selectedText(), QStringLiteral("hello"));
+}
+
+void TerminalViewTest::mouseAndKeysSelectAndCopy()
+{
+    append("bob tells you: hello alice\r\n", TextKind::Tell, "BOB");
+    append("second line\r\n", TextKind::Normal, "");
+    QWidget* viewport = m_view->viewport();
+
+    QTest::mousePress(viewport, Qt::LeftButton, {}, pointOf(0));
+    QMouseEvent drag(QEvent::MouseMove, pointOf(8), viewport->mapToGlobal(pointOf(8)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &drag);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, pointOf(8));
+    QCOMPARE(m_view->selectedText(), QStringLiteral("bob tell"));
+
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, pointOf(22));
+    QCOMPARE(m_view->selectedText(), QStringLiteral("alice"));
+
+    QTest::keyClick(m_view.get(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(m_view.get(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(),
+             QStringLiteral("bob tells you: hello alice\nsecond line\n"));
+
+    // The copy items take the selection, or the word at the caret, and leave nothing selected.
+    QCOMPARE(m_view->copySelectionOrWord(),
+             QStringLiteral("bob tells you: hello alice\nsecond line\n"));
+    QVERIFY(!m_view->hasSelection());
+    m_view->setCaret({1, 2});
+    QCOMPARE(m_view->copySelectionOrWord(), QStringLiteral("second"));
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("second"));
 }
 
 namespace {
