@@ -88,7 +88,6 @@ void MainLists::build()
     connect(menus.mnuLists, &QAction::triggered, this, &MainLists::editLists);
     menus.mnuCommands->setEnabled(true);
     connect(menus.mnuCommands, &QAction::triggered, this, &MainLists::editPresets);
-
 }
 
 void MainLists::wireSeeks()
@@ -104,8 +103,7 @@ void MainLists::wireSeeks()
     connect(m_sought->btOptions, &QPushButton::clicked, this, &MainLists::editSoughtOptions);
     connect(m_sought->graph(), &TSeekGraph::playRequested, this,
             [this](int number) { commands().sendCommand(QStringLiteral("Play %1").arg(number)); });
-    connect(m_sought->graph(), &TSeekGraph::playerMenuRequested, this,
-            &MainLists::showPlayerMenu);
+    connect(m_sought->graph(), &TSeekGraph::playerMenuRequested, this, &MainLists::showPlayerMenu);
 }
 
 void MainLists::wireInfoBar()

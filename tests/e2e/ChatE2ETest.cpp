@@ -331,9 +331,8 @@ void ChatE2ETest::optionsFontsActAtOnceAndAfterRestart()
         mainChat()->memOut->showPendingLines();
     };
     const auto checkColours = [&] {
-        for (const TerminalPane* pane :
-             {static_cast<const TerminalPane*>(mainWindow().memTerminal),
-              static_cast<const TerminalPane*>(mainChat()->memOut)}) {
+        for (const TerminalPane* pane : {static_cast<const TerminalPane*>(mainWindow().memTerminal),
+                                         static_cast<const TerminalPane*>(mainChat()->memOut)}) {
             QCOMPARE(colourOfLine(pane, "alice tells you: one"), green);
             QCOMPARE(colourOfLine(pane, "carol tells you: two"), blue);
         }

@@ -69,8 +69,8 @@ int PaneText::removeFirstLines(int count)
     count = std::clamp(count, 0, lineCount());
     if (count == 0)
         return 0;
-    const int removed = count < lineCount() ? m_lines[std::size_t(count)].top - Padding
-                                            : height() - 2 * Padding;
+    const int removed =
+        count < lineCount() ? m_lines[std::size_t(count)].top - Padding : height() - 2 * Padding;
     m_lines.erase(m_lines.begin(), m_lines.begin() + count);
     for (Line& line : m_lines)
         line.top -= removed;
@@ -104,9 +104,8 @@ void PaneText::layOut(Line& line, int top) const
     const QTextCharFormat* only = oneFormat ? &line.formats.first().format : nullptr;
     line.layout = std::make_unique<QTextLayout>(line.text, only ? only->font() : m_font,
                                                 const_cast<QPaintDevice*>(m_device));
-    line.pen = only && only->hasProperty(QTextFormat::ForegroundBrush)
-                   ? only->foreground().color()
-                   : QColor();
+    line.pen = only && only->hasProperty(QTextFormat::ForegroundBrush) ? only->foreground().color()
+                                                                       : QColor();
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     // Server text is Latin-1 and runs left to right; saying so spares every
@@ -206,10 +205,9 @@ int PaneText::top(int line) const
 int PaneText::lineAt(int y) const
 {
     // The first line whose bottom lies below y.
-    const auto found = std::upper_bound(m_lines.begin(), m_lines.end(), y,
-                                        [](int at, const Line& line) {
-                                            return at < line.top + line.height;
-                                        });
+    const auto found =
+        std::upper_bound(m_lines.begin(), m_lines.end(), y,
+                         [](int at, const Line& line) { return at < line.top + line.height; });
     return int(found - m_lines.begin());
 }
 

@@ -198,8 +198,8 @@ std::optional<std::pair<TextPoint, TextPoint>> TerminalPane::wordAround(TextPoin
 bool TerminalPane::OpenLinkAt()
 {
     const PaneText::ShownLine line = m_text.shownLineAt(selectionStart());
-    const std::optional<QString> address = TerminalText::linkAddressAt(line.text, line.column,
-                                                                             m_linkRules);
+    const std::optional<QString> address =
+        TerminalText::linkAddressAt(line.text, line.column, m_linkRules);
     if (!address)
         return false;
     if (TerminalText::isOpenableAddress(*address))

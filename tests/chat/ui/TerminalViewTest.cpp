@@ -160,11 +160,10 @@ void TerminalViewTest::linesAreDrawnInTheirColours_data()
     QTest::addColumn<int>("to");
     QTest::addColumn<QColor>("color");
 
-    QTest::newRow("a tell, one format") << QByteArray("Bob tells you: hi\r\n") << int(TextKind::Tell)
-                                        << 0 << 17 << QColor(Qt::red);
-    QTest::newRow("the text before a link")
-        << QByteArray("Bob tells you: www.freechess.org\r\n") << int(TextKind::Tell) << 0 << 13
-        << QColor(Qt::red);
+    QTest::newRow("a tell, one format")
+        << QByteArray("Bob tells you: hi\r\n") << int(TextKind::Tell) << 0 << 17 << QColor(Qt::red);
+    QTest::newRow("the text before a link") << QByteArray("Bob tells you: www.freechess.org\r\n")
+                                            << int(TextKind::Tell) << 0 << 13 << QColor(Qt::red);
     QTest::newRow("the link") << QByteArray("Bob tells you: www.freechess.org\r\n")
                               << int(TextKind::Tell) << 15 << 32 << QColor(0x00, 0x00, 0x80);
 }
@@ -454,8 +453,8 @@ void TerminalViewTest::mouseAndKeysSelectAndCopy()
     QWidget* viewport = m_view->viewport();
 
     QTest::mousePress(viewport, Qt::LeftButton, {}, pointOf(0));
-    QMouseEvent drag(QEvent::MouseMove, pointOf(8), viewport->mapToGlobal(pointOf(8)),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent drag(QEvent::MouseMove, pointOf(8), viewport->mapToGlobal(pointOf(8)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(viewport, &drag);
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, pointOf(8));
     QCOMPARE(m_view->selectedText(), QStringLiteral("bob tell"));
