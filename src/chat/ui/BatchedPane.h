@@ -8,7 +8,7 @@
 
 // A server text pane that shows what arrives at the pace of the screen: the
 // terminal and the chat panes. Arriving lines wait in a backlog and go into the
-// document together every few screen frames, so a burst costs one layout of
+// pane together every few screen frames, so a burst costs one layout of
 // the new lines and one repaint of what moved, not one per line; the scroll
 // bar repaints only when its handle moves, and nothing runs while no line waits;
 // a hidden pane lays out nothing until it is shown.
@@ -36,7 +36,7 @@ public:
     void showPendingLines();
 
 Q_SIGNALS:
-    // Waiting lines went into the document.
+    // Waiting lines went into the pane.
     void linesShown();
     // Lines came to the hidden pane; they wait until it is shown.
     void linesWaiting();
