@@ -13,15 +13,39 @@ constexpr std::array<const char*, 5> FixedStartAnchors{"HTTP:", "FTP:", "WWW.", 
 constexpr std::array<const char*, 5> FreeStartAnchors{"@", ".EDU", ".NET", ".COM", ".HTM"};
 constexpr std::array<const char*, 5> TitleMarkers{"(U)", "(*)", "(TM)", "(SR)", "(C)"};
 
-template <std::size_t N>
-qsizetype firstAnchor(const QString& upper, const std::array<const char*, N>& anchors)
+char16_t asciiUpper(char16_t c)
 {
-    for (const char* anchor : anchors) {
-        const qsizetype at = upper.indexOf(QLatin1String(anchor));
-        if (at >= 0)
-            return at;
+    return c >= 'a' && c <= 'z' ? char16_t(c - 'a' + 'A') : c;
+}
+
+bool anchorAt(QStringView line, qsizetype at, const char* anchor)
+{
+    for (qsizetype i = 0; anchor[i] != 0; ++i) {
+        if (at + i >= line.size() || asciiUpper(line[at + i].unicode()) != char16_t(anchor[i]))
+            return false;
     }
-    return -1;
+    return true;
+}
+
+// Where the first anchor of the list (in the list's order) that the line holds
+// stands, ignoring case. Every line shown is searched, so this is one pass over
+// the line that tries an anchor only where its first character stands.
+template <std::size_t N>
+qsizetype firstAnchor(QStringView line, const std::array<const char*, N>& anchors)
+{
+    std::array<qsizetype, N> found;
+    found.fill(-1);
+    std::size_t earliestListed = N; // the first of the list found so far
+    for (qsizetype at = 0; at < line.size() && earliestListed > 0; ++at) {
+        const char16_t c = asciiUpper(line[at].unicode());
+        for (std::size_t k = 0; k < earliestListed; ++k) {
+            if (char16_t(anchors[k][0]) == c && anchorAt(line, at, anchors[k])) {
+                found[k] = at;
+                earliestListed = k;
+            }
+        }
+    }
+    return earliestListed < N ? found[earliestListed] : -1;
 }
 
 bool containsAny(const QString& upper, std::initializer_list<const char*> parts)
@@ -61,11 +85,10 @@ bool isLinkCharacter(QChar c, LinkCharacters rules)
 
 std::optional<Span> FindLink(const QString& line, LinkCharacters rules)
 {
-    const QString upper = line.toUpper();
-    qsizetype anchor = firstAnchor(upper, FixedStartAnchors);
+    qsizetype anchor = firstAnchor(line, FixedStartAnchors);
     const bool freeStart = anchor < 0;
     if (freeStart)
-        anchor = firstAnchor(upper, FreeStartAnchors);
+        anchor = firstAnchor(line, FreeStartAnchors);
     if (anchor < 0)
         return std::nullopt;
 

@@ -47,6 +47,10 @@ void TerminalTextTest::findsLink_data()
     QTest::newRow("anchor as the last characters") << "ends with .com" << false << "";
     QTest::newRow("anchor found case-insensitively")
         << "Www.Example.Com" << false << "Www.Example.Com";
+    QTest::newRow("a letter that upper-cases to two keeps the link in place")
+        << QStringLiteral("Stra\u00DFe: see www.abcd.de") << false << "www.abcd.de";
+    QTest::newRow("a later fixed anchor of the list loses to an earlier one of it")
+        << "mailto:x@y.org or http://a.b" << false << "http://a.b";
 }
 
 void TerminalTextTest::findsLink()
