@@ -102,8 +102,9 @@ void PaneText::layOut(Line& line, int top) const
     const bool oneFormat = line.formats.size() == 1 && line.formats.first().start == 0 &&
                            line.formats.first().length == line.text.size();
     const QTextCharFormat* only = oneFormat ? &line.formats.first().format : nullptr;
-    line.layout = std::make_unique<QTextLayout>(line.text, only ? only->font() : m_font,
-                                                const_cast<QPaintDevice*>(m_device));
+    // What the format leaves open comes from the pane's font, as with formats.
+    const QFont font = only ? only->font().resolve(m_font) : m_font;
+    line.layout = std::make_unique<QTextLayout>(line.text, font, m_device);
     line.pen = only && only->hasProperty(QTextFormat::ForegroundBrush) ? only->foreground().color()
                                                                        : QColor();
     QTextOption option;
@@ -120,7 +121,7 @@ void PaneText::layOut(Line& line, int top) const
     qreal y = 0;
     for (QTextLine shown = line.layout->createLine(); shown.isValid();
          shown = line.layout->createLine()) {
-        const qreal indent = y == 0 ? m_firstIndent : m_restIndent;
+        const qreal indent = shown.lineNumber() == 0 ? m_firstIndent : m_restIndent;
         shown.setLineWidth(std::max<qreal>(1, m_width - indent));
         shown.setPosition(QPointF(indent, y));
         y += shown.height();

@@ -14,6 +14,7 @@ private Q_SLOTS:
     void anOpenLineGrowsAndIsLaidOutAgain();
     void longLinesWrapWithAHangingIndent();
     void cutLinesTakeTheirHeightAlong();
+    void aFormatWithoutAFontTakesThePanesFont();
 
 private:
     void addLine(const QString& text);
@@ -123,6 +124,27 @@ void PaneTextTest::cutLinesTakeTheirHeightAlong()
     QCOMPARE(m_text->lineAt(m_text->top(2) + 1), 2);
     QCOMPARE(m_text->removeFirstLines(20), height - 2 * firstTop - (fourthTop - firstTop));
     QCOMPARE(m_text->lineCount(), 0);
+}
+
+void PaneTextTest::aFormatWithoutAFontTakesThePanesFont()
+{
+    QFont large;
+    large.setPixelSize(40);
+    m_text->setFont(large);
+    QTextCharFormat red;
+    red.setForeground(Qt::red);
+    m_text->append(QStringLiteral("coloured"), red);
+    m_text->endLine();
+    addLine(QStringLiteral("plain"));
+    QTextCharFormat small;
+    small.setProperty(QTextFormat::FontPixelSize, 10);
+    m_text->append(QStringLiteral("small"), small);
+    m_text->endLine();
+    m_text->layOut();
+
+    QCOMPARE(m_text->lineHeight(0), m_text->lineHeight(1));
+    QVERIFY(m_text->lineHeight(0) >= 40);
+    QVERIFY(m_text->lineHeight(2) < 20);
 }
 
 QTEST_MAIN(PaneTextTest)
