@@ -1,7 +1,6 @@
 #include "shell/MainSession.h"
 
 #include "session/SessionReceivers.h"
-#include "widgets/FrameClock.h"
 
 #include <QRandomGenerator>
 
@@ -9,17 +8,12 @@ MainSession::MainSession(TerminalSink& terminal, ChatSink& chat, SoundSink& soun
                          ListPaneSink& listPane, ReplyWindowsSink& replyWindows)
     : m_chat(chat), m_sounds(sounds), m_commands(m_socket, m_trace),
       m_login(m_commands, m_loginQuestions, *QRandomGenerator::global()),
-      m_pipeline(SessionReceivers{terminal, m_login, m_boards, chat, sounds, listPane, m_commands,
-                                  replyWindows},
+      m_pipeline(SessionReceivers{terminal, m_login, m_boards, chat, sounds, listPane,
+                                  m_commands, replyWindows},
                  m_trace, m_sessionLog)
 {
     m_trace.ensureFile(TraceLog::TraceFile);
     m_trace.ensureFile(TraceLog::ScopeFile);
-    // What the server sends reaches the screen at its frames; read at that pace too, so
-    // that a trickle of small chunks wakes the program once a frame, not once a chunk.
-    m_socket.setReadPace([this](std::function<void()> turn) {
-        FrameClock::instance().request(&m_socket, 1, std::move(turn));
-    });
     QObject::connect(&m_socket, &ServerSocket::dataAvailable, &m_pipeline,
                      [this] { m_pipeline.chunkIntake(m_socket.receiveAll()); });
     QObject::connect(&m_socket, &ServerSocket::sessionConnected, &m_pipeline, [this](int error) {
