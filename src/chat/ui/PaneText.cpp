@@ -69,8 +69,9 @@ int PaneText::removeFirstLines(int count)
     count = std::clamp(count, 0, lineCount());
     if (count == 0)
         return 0;
-    const int removed =
-        count < lineCount() ? m_lines[std::size_t(count)].top - Padding : height() - 2 * Padding;
+    // A line not laid out yet has no place; what it would take is none.
+    const int removed = std::max(0, count < lineCount() ? m_lines[std::size_t(count)].top - Padding
+                                                        : height() - 2 * Padding);
     m_lines.erase(m_lines.begin(), m_lines.begin() + count);
     for (Line& line : m_lines)
         line.top -= removed;
