@@ -15,6 +15,7 @@ private Q_SLOTS:
     void longLinesWrapWithAHangingIndent();
     void cutLinesTakeTheirHeightAlong();
     void aFormatWithoutAFontTakesThePanesFont();
+    void aCollapsedPaneStillLaysOut();
 
 private:
     void addLine(const QString& text);
@@ -145,6 +146,19 @@ void PaneTextTest::aFormatWithoutAFontTakesThePanesFont()
     QCOMPARE(m_text->lineHeight(0), m_text->lineHeight(1));
     QVERIFY(m_text->lineHeight(0) >= 40);
     QVERIFY(m_text->lineHeight(2) < 20);
+}
+
+void PaneTextTest::aCollapsedPaneStillLaysOut()
+{
+    // A splitter may squeeze a pane to nothing: each character then takes a line.
+    m_text->setWidth(0);
+    addLine(QStringLiteral("abcdefghij"));
+    addLine(QString());
+    m_text->layOut();
+
+    QVERIFY(m_text->lineHeight(0) >= 10 * m_text->lineHeight(1));
+    QCOMPARE(m_text->pointAt(m_text->cursorRect({0, 7}).center()).line, 0);
+    QCOMPARE(m_text->shownLineAt({0, 7}).text.size(), 1);
 }
 
 QTEST_MAIN(PaneTextTest)
