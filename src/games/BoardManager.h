@@ -71,12 +71,13 @@ public:
     int slotOf(const ManagedBoard* board) const;
     int PartnerGame() const { return m_partnerGame; }
     int PrimaryGame() const { return m_primaryGame; }
+    // Whether a board other than `except` shows a game the user plays or examines.
+    bool userPlaysOrExamines(const ManagedBoard* except) const;
 
 private:
     ManagedBoard* boardOfGame(int game) const;
     ManagedBoard* CreateBoard();
     void SetBoardCount(int n);
-    bool userPlaysOrExamines(const ManagedBoard* except) const;
 
     BoardHost& m_host;
     CommandSender& m_commands;

@@ -184,8 +184,41 @@ void ServerSocket::onReadyRead()
 {
     if (m_phase == Phase::Negotiating)
         applyNegotiation(m_negotiator->feed(m_socket->read(MaxChunk)));
-    else if (m_phase == Phase::Connected)
+    else if (m_phase == Phase::Connected) {
         announceAndFollowUp();
+        holdReading();
+    }
+}
+
+void ServerSocket::holdReading()
+{
+    if (!m_awaitTurn || m_readingHeld || m_phase != Phase::Connected)
+        return;
+    m_readingHeld = true;
+    setLowWater(HeldLowWater);
+    m_awaitTurn([this] { resumeReading(); });
+}
+
+// What gathered meanwhile wakes the socket on the next turn of the event loop.
+void ServerSocket::resumeReading()
+{
+    if (!std::exchange(m_readingHeld, false))
+        return;
+    if (m_phase == Phase::Connected || m_phase == Phase::Closing)
+        setLowWater(1);
+}
+
+// The system's low-water mark for reading: the socket is reported readable once this
+// many bytes wait, or at the close or an error whatever the mark.
+void ServerSocket::setLowWater(int bytes)
+{
+#ifdef Q_OS_LINUX
+    const qintptr descriptor = m_socket->socketDescriptor();
+    if (descriptor != -1)
+        ::setsockopt(int(descriptor), SOL_SOCKET, SO_RCVLOWAT, &bytes, sizeof(bytes));
+#else
+    Q_UNUSED(bytes);
+#endif
 }
 
 // Qt does not repeat readyRead for bytes that came while a receiver was busy inside it
@@ -375,6 +408,8 @@ void ServerSocket::send(const QByteArray& bytes)
 {
     if (m_phase != Phase::Connected || bytes.isEmpty())
         return;
+    // The user waits for the answer: it is read as it comes.
+    resumeReading();
     if (m_socket->write(bytes) < 0) {
         const QString platformText = m_socket->errorString();
         const int code = SocketErrorText::code(m_socket->error(), platformText);
@@ -413,6 +448,7 @@ void ServerSocket::finishClosed(int code)
 void ServerSocket::resetTransport()
 {
     m_stepTimer->stop();
+    m_readingHeld = false; // the next connection's socket starts with the system's mark
     if (m_lookupId != -1) {
         QHostInfo::abortHostLookup(m_lookupId);
         m_lookupId = -1;

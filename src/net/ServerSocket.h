@@ -80,6 +80,16 @@ public:
     // Everything received and not yet read, up to MaxChunk bytes.
     QByteArray receiveAll();
 
+    // Reading at a pace: after each read the socket holds off until `awaitTurn` calls
+    // back (the window wires the screen's frames), and the system gathers what comes
+    // meanwhile, so a trickle of small chunks costs one wake-up a turn instead of one a
+    // chunk. A burst of HeldLowWater bytes, the close and errors still wake the socket
+    // at once, and so does the answer to what the user sends. Without a pace every
+    // chunk is read as it comes.
+    using AwaitTurn = std::function<void(std::function<void()> turn)>;
+    void setReadPace(AwaitTurn awaitTurn) { m_awaitTurn = std::move(awaitTurn); }
+    static constexpr int HeldLowWater = 16 * 1024;
+
     State state() const;
     bool isConnected() const { return m_phase == Phase::Connected; }
     int lastError() const { return m_lastError; }
@@ -126,6 +136,9 @@ private:
     void finishClosed(int code);
     bool peerResetConnection() const;
     void deliver(std::function<void()> event);
+    void holdReading();
+    void resumeReading();
+    void setLowWater(int bytes);
 
     QTcpSocket* m_socket;
     QTimer* m_stepTimer;
@@ -146,4 +159,6 @@ private:
     bool m_moreScheduled = false;
     quint64 m_reads = 0; // receiveAll() calls, to see whether a receiver has read
     std::unique_ptr<SocksNegotiator> m_negotiator;
+    AwaitTurn m_awaitTurn;
+    bool m_readingHeld = false;
 };

@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
@@ -71,6 +72,8 @@ private Q_SLOTS:
     void stalledStepTimesOut();
     void abortEndsAStalledHandshakeAtOnce();
     void floodWhileReceiverIsBusyStaysBounded();
+    void pacedSocketGathersChunksUntilItsTurn_data();
+    void pacedSocketGathersChunksUntilItsTurn();
 };
 
 void ServerSocketTest::directSessionSendsReceivesAndCloses()
@@ -447,7 +450,8 @@ void ServerSocketTest::floodWhileReceiverIsBusyStaysBounded()
         largestChunk = qMax(largestChunk, chunk.size());
         twoChunksInOneTurn = twoChunksInOneTurn || turnOpen;
         turnOpen = true;
-        QMetaObject::invokeMethod(this, [&] { turnOpen = false; }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [&] { turnOpen = false; }, Qt::QueuedConnection);
         if (std::exchange(boxShown, true))
             return;
         turnOpen = false;
@@ -478,6 +482,70 @@ void ServerSocketTest::floodWhileReceiverIsBusyStaysBounded()
     QVERIFY(received == RecordingTcpServer::Greeting + flood);
     QVERIFY(largestChunk <= ServerSocket::MaxChunk);
     QVERIFY(!twoChunksInOneTurn);
+}
+
+void ServerSocketTest::pacedSocketGathersChunksUntilItsTurn_data()
+{
+    QTest::addColumn<QString>("whileHeld");
+
+    QTest::newRow("small chunks wait for the turn") << "chunks";
+    QTest::newRow("a burst wakes the socket at once") << "burst";
+    QTest::newRow("the close wakes the socket at once") << "close";
+    QTest::newRow("the answer to a command is read as it comes") << "command";
+}
+
+void ServerSocketTest::pacedSocketGathersChunksUntilItsTurn()
+{
+    QFETCH(QString, whileHeld);
+
+    RecordingTcpServer target;
+    ServerSocket socket;
+    EventLog log(socket);
+    QSignalSpy reads(&socket, &ServerSocket::dataAvailable);
+    std::function<void()> turn;
+    socket.setReadPace([&](std::function<void()> next) { turn = std::move(next); });
+    socket.setAddress(QStringLiteral("127.0.0.1"));
+    socket.setPort(QString::number(target.port()));
+    socket.connectToServer();
+    QTRY_COMPARE(log.data(), RecordingTcpServer::Greeting);
+    QVERIFY(turn); // the first read holds the socket until its turn
+    reads.clear();
+
+    QByteArray sent;
+    if (whileHeld == "command") {
+        socket.send("who\n");
+        QTRY_COMPARE(target.received(), QByteArray("who\n"));
+        sent = "0 players displayed.\n\r";
+        target.client()->write(sent);
+        QTRY_COMPARE(log.data(), RecordingTcpServer::Greeting + sent);
+        return;
+    }
+    if (whileHeld == "burst") {
+        sent = QByteArray(ServerSocket::HeldLowWater, 'x');
+        target.client()->write(sent);
+        QTRY_COMPARE(log.data().size(), RecordingTcpServer::Greeting.size() + sent.size());
+        return;
+    }
+    for (int i = 0; i < 5; ++i) {
+        const QByteArray chunk = "line " + QByteArray::number(i) + "\n\r";
+        target.client()->write(chunk);
+        target.client()->flush();
+        sent += chunk;
+        QTest::qWait(20);
+    }
+    if (whileHeld == "close") {
+        target.client()->disconnectFromHost();
+        QTRY_VERIFY(log.closed());
+        QCOMPARE(log.data(), RecordingTcpServer::Greeting + sent);
+        return;
+    }
+    QTest::qWait(100);
+    QCOMPARE(reads.count(), 0);
+    QCOMPARE(log.data(), RecordingTcpServer::Greeting);
+    std::exchange(turn, {})();
+    QTRY_COMPARE(log.data(), RecordingTcpServer::Greeting + sent);
+    QCOMPARE(reads.count(), 1);
+    QVERIFY(turn); // and holds again
 }
 
 QTEST_GUILESS_MAIN(ServerSocketTest)
