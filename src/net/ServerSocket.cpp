@@ -185,8 +185,11 @@ void ServerSocket::onReadyRead()
     if (m_phase == Phase::Negotiating)
         applyNegotiation(m_negotiator->feed(m_socket->read(MaxChunk)));
     else if (m_phase == Phase::Connected) {
+        const qint64 arrived = m_socket->bytesAvailable();
         announceAndFollowUp();
-        holdReading();
+        // A stream (a long list, a flood) is read as it comes; a trickle waits its turn.
+        if (arrived < TrickleBytes)
+            holdReading();
     }
 }
 

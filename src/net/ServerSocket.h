@@ -84,11 +84,13 @@ public:
     // back (the window wires the screen's frames), and the system gathers what comes
     // meanwhile, so a trickle of small chunks costs one wake-up a turn instead of one a
     // chunk. A burst of HeldLowWater bytes, the close and errors still wake the socket
-    // at once, and so does the answer to what the user sends. Without a pace every
-    // chunk is read as it comes.
+    // at once, and so does the answer to what the user sends; a read of TrickleBytes or
+    // more (a stream) holds nothing back. Without a pace every chunk is read as it comes.
     using AwaitTurn = std::function<void(std::function<void()> turn)>;
     void setReadPace(AwaitTurn awaitTurn) { m_awaitTurn = std::move(awaitTurn); }
     static constexpr int HeldLowWater = 16 * 1024;
+    // A read smaller than this is a trickle and waits for the turn after it.
+    static constexpr qint64 TrickleBytes = 2 * 1024;
 
     State state() const;
     bool isConnected() const { return m_phase == Phase::Connected; }

@@ -492,6 +492,7 @@ void ServerSocketTest::pacedSocketGathersChunksUntilItsTurn_data()
     QTest::newRow("a burst wakes the socket at once") << "burst";
     QTest::newRow("the close wakes the socket at once") << "close";
     QTest::newRow("the answer to a command is read as it comes") << "command";
+    QTest::newRow("a stream is read as it comes") << "stream";
 }
 
 void ServerSocketTest::pacedSocketGathersChunksUntilItsTurn()
@@ -518,6 +519,16 @@ void ServerSocketTest::pacedSocketGathersChunksUntilItsTurn()
         sent = "0 players displayed.\n\r";
         target.client()->write(sent);
         QTRY_COMPARE(log.data(), RecordingTcpServer::Greeting + sent);
+        return;
+    }
+    if (whileHeld == "stream") {
+        std::exchange(turn, {})();
+        sent = QByteArray(4 * ServerSocket::TrickleBytes, 's');
+        target.client()->write(sent);
+        QTRY_COMPARE(log.data(), RecordingTcpServer::Greeting + sent);
+        QVERIFY(!turn); // nothing held back after a stream's read
+        target.client()->write("x\n\r");
+        QTRY_COMPARE(log.data(), RecordingTcpServer::Greeting + sent + "x\n\r");
         return;
     }
     if (whileHeld == "burst") {
