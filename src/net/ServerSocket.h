@@ -80,7 +80,7 @@ public:
     // Everything received and not yet read, up to MaxChunk bytes.
     QByteArray receiveAll();
 
-    // Reading at a pace: after each read the socket holds off until `awaitTurn` calls
+    // Reading at a pace: after a small read the socket holds off until `awaitTurn` calls
     // back (the window wires the screen's frames), and the system gathers what comes
     // meanwhile, so a trickle of small chunks costs one wake-up a turn instead of one a
     // chunk. A burst of HeldLowWater bytes, the close and errors still wake the socket
