@@ -26,6 +26,7 @@
 #include "shell/TfrmWhatsMore.h"
 #include "widgets/ControlHint.h"
 #include "widgets/FrameClock.h"
+#include "widgets/FramePace.h"
 #include "widgets/HelpAddresses.h"
 
 #include <QApplication>
@@ -74,15 +75,17 @@ TfrmMainChess::TfrmMainChess(const QString& programDirectory, const QString& req
     m_boards = std::make_unique<MainBoards>(*this, m_session->commands(), m_session->sounds(),
                                             m_session->chat());
     m_session->boards().setTarget(&m_boards->manager());
-    // Server text and observed games reach the screen every fourth frame: read at that
+    // Server text and observed games reach the screen on the turn's frames: read at that
     // pace too, so that a trickle of small chunks wakes the program once a turn instead
-    // of once a chunk. The user's own game is read as it comes, for its clock runs.
+    // of once a chunk. The read comes a frame ahead, so what it brings is drawn on the
+    // turn's own frame, not a turn later. The user's own game is read as it comes, for
+    // its clock runs.
     m_session->socket().setReadPace([this](std::function<void()> turn) {
         if (m_boards->manager().userPlaysOrExamines(nullptr))
             turn();
         else
-            FrameClock::instance().request(&m_session->socket(), BatchedPane::FramesPerUpdate,
-                                           std::move(turn));
+            FrameClock::instance().request(&m_session->socket(), FramePace::TurnFrames,
+                                           std::move(turn), 1);
     });
     m_gameFiles = new MainGameFiles(*this);
     m_connection = new ConnectionController(*this, m_programDirectory);

@@ -17,12 +17,12 @@ FrameClock::FrameClock()
     connect(&m_timer, &QTimer::timeout, this, &FrameClock::frameDue);
 }
 
-void FrameClock::request(QObject* owner, int every, std::function<void()> due)
+void FrameClock::request(QObject* owner, int every, std::function<void()> due, int lead)
 {
     if (waits(owner))
         return;
     const qint64 now = FramePace::now();
-    m_waiting.push_back({owner, now + FramePace::untilNextFrame(now, every), std::move(due)});
+    m_waiting.push_back({owner, now + FramePace::untilNextFrame(now, every, lead), std::move(due)});
     arm(now);
 }
 

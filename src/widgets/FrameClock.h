@@ -19,9 +19,10 @@ class FrameClock : public QObject
 public:
     static FrameClock& instance();
 
-    // Runs `due` at the next frame whose number is a multiple of `every`. An owner that
-    // already waits keeps its frame and its call; an owner destroyed meanwhile is skipped.
-    void request(QObject* owner, int every, std::function<void()> due);
+    // Runs `due` at the next frame whose number is a multiple of `every`, or `lead` frames
+    // before it. An owner that already waits keeps its frame and its call; an owner
+    // destroyed meanwhile is skipped.
+    void request(QObject* owner, int every, std::function<void()> due, int lead = 0);
     void cancel(const QObject* owner);
     bool waits(const QObject* owner) const;
 

@@ -12,8 +12,9 @@ qint64 FramePace::now()
     return grid.elapsed();
 }
 
-int FramePace::untilNextFrame(qint64 now, int every)
+int FramePace::untilNextFrame(qint64 now, int every, int lead)
 {
     const int period = qMax(1, every) * Milliseconds;
-    return period - int(now % period);
+    const qint64 ahead = qint64(qMax(0, lead)) * Milliseconds;
+    return period - int((now + ahead) % period);
 }

@@ -56,6 +56,34 @@ private Q_SLOTS:
         QVERIFY(!clock.waits(&second));
     }
 
+    // A socket reads a frame ahead of the turn: what the read brings (lines for a pane) is
+    // drawn on the turn's frame, together with what waited for the turn already, and not
+    // a turn later.
+    void whatAReadAheadBringsJoinsTheTurn()
+    {
+        constexpr int turn = FramePace::TurnFrames;
+        constexpr qint64 turnMilliseconds = turn * FramePace::Milliseconds;
+        // Just after a turn, so that both waits start in the same one.
+        while (FramePace::untilNextFrame(FramePace::now(), turn) < turnMilliseconds - 4)
+            QThread::usleep(200);
+        QObject reader, waitingPane, fedPane;
+        qint64 readAt = -1, waitingAt = -1, fedAt = -1;
+        FrameClock& clock = FrameClock::instance();
+        clock.request(&waitingPane, turn, [&] { waitingAt = FramePace::now(); });
+        clock.request(
+            &reader, turn,
+            [&] {
+                readAt = FramePace::now();
+                clock.request(&fedPane, turn, [&] { fedAt = FramePace::now(); });
+            },
+            1);
+        QTRY_VERIFY_WITH_TIMEOUT(fedAt >= 0 && waitingAt >= 0, Patience);
+        QVERIFY(readAt >= 0);
+        QVERIFY(readAt < waitingAt);
+        QVERIFY2(fedAt - waitingAt < turnMilliseconds / 2,
+                 qPrintable(QStringLiteral("fed %1 ms after the turn").arg(fedAt - waitingAt)));
+    }
+
     void aWaiterAskingAgainKeepsItsFrameAndRunsOnce()
     {
         QObject owner;

@@ -11,22 +11,28 @@ private Q_SLOTS:
     {
         QTest::addColumn<qint64>("now");
         QTest::addColumn<int>("every");
+        QTest::addColumn<int>("lead");
         QTest::addColumn<int>("wait");
-        QTest::newRow("on a frame: the whole next frame") << qint64(32) << 1 << 16;
-        QTest::newRow("just after a frame") << qint64(33) << 1 << 15;
-        QTest::newRow("just before a frame") << qint64(47) << 1 << 1;
-        QTest::newRow("late in a long run") << qint64(3600001) << 1 << 15;
-        QTest::newRow("every second frame, between two") << qint64(50) << 2 << 14;
-        QTest::newRow("every second frame, on an odd frame") << qint64(16) << 2 << 16;
-        QTest::newRow("every fourth frame, on a frame") << qint64(64) << 4 << 64;
-        QTest::newRow("a count below one is every frame") << qint64(33) << 0 << 15;
+        QTest::newRow("on a frame: the whole next frame") << qint64(32) << 1 << 0 << 16;
+        QTest::newRow("just after a frame") << qint64(33) << 1 << 0 << 15;
+        QTest::newRow("just before a frame") << qint64(47) << 1 << 0 << 1;
+        QTest::newRow("late in a long run") << qint64(3600001) << 1 << 0 << 15;
+        QTest::newRow("every second frame, between two") << qint64(50) << 2 << 0 << 14;
+        QTest::newRow("every second frame, on an odd frame") << qint64(16) << 2 << 0 << 16;
+        QTest::newRow("every fourth frame, on a frame") << qint64(64) << 4 << 0 << 64;
+        QTest::newRow("a count below one is every frame") << qint64(33) << 0 << 0 << 15;
+        QTest::newRow("a frame ahead of the turn, from its frame") << qint64(96) << 6 << 1 << 80;
+        QTest::newRow("a frame ahead of the turn, just before it") << qint64(79) << 6 << 1 << 1;
+        QTest::newRow("a frame ahead of the turn, on it") << qint64(80) << 6 << 1 << 96;
+        QTest::newRow("a negative lead is none") << qint64(33) << 1 << -2 << 15;
     }
     void waitsForTheNextFrameOfTheGrid()
     {
         QFETCH(qint64, now);
         QFETCH(int, every);
+        QFETCH(int, lead);
         QFETCH(int, wait);
-        QCOMPARE(FramePace::untilNextFrame(now, every), wait);
+        QCOMPARE(FramePace::untilNextFrame(now, every, lead), wait);
     }
 
     void waitsStartedInOneFrameEndTogether_data()
@@ -44,6 +50,17 @@ private Q_SLOTS:
         QFETCH(qint64, second);
         QCOMPARE(first + FramePace::untilNextFrame(first, every),
                  second + FramePace::untilNextFrame(second, every));
+    }
+
+    // A socket's read runs a frame ahead of the turn, so what it brings is drawn on the
+    // turn's own frame.
+    void aLeadEndsTheGivenFramesBeforeTheTurn()
+    {
+        for (qint64 now = 0; now < 400; now += 7) {
+            const qint64 read = now + FramePace::untilNextFrame(now, FramePace::TurnFrames, 1);
+            const qint64 turn = read + FramePace::untilNextFrame(read, FramePace::TurnFrames);
+            QCOMPARE(turn - read, qint64(FramePace::Milliseconds));
+        }
     }
 
     void slowerPacesMeetTheFasterOnes()

@@ -4,6 +4,7 @@
 #include "chat/ui/FontSpecConversion.h"
 #include "chat/ui/TerminalScrollBar.h"
 #include "widgets/FrameClock.h"
+#include "widgets/FramePace.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -38,9 +39,11 @@ void BatchedPane::giveUpFocus()
 void BatchedPane::queue(TerminalBacklog::Piece piece)
 {
     m_backlog.append(std::move(piece));
-    // On the boards' frame clock, so that new text and new positions reach the screen
-    // in one paint pass.
-    FrameClock::instance().request(this, FramesPerUpdate, [this] { frameDue(); });
+    // Each update costs a scroll, a repaint and a layout pass however few lines it brings,
+    // and a server sends a line or two per chunk: the lines of a turn go in together, on
+    // the frames observed boards are drawn on, so new text and new positions reach the
+    // screen in one paint pass.
+    FrameClock::instance().request(this, FramePace::TurnFrames, [this] { frameDue(); });
 }
 
 bool BatchedPane::keepsView() const

@@ -17,12 +17,6 @@ class BatchedPane : public TerminalPane
     Q_OBJECT
 
 public:
-    // Each update costs a scroll, a repaint and a layout pass however few lines it
-    // brings, and a server sends a line or two per chunk: gathering a few frames'
-    // lines (at most 64 ms) costs a fraction of that, and is still quicker than a
-    // reader can follow. Observed boards are drawn on the same frames.
-    static constexpr int FramesPerUpdate = 4;
-
     explicit BatchedPane(TerminalBacklog::Limits limits, QWidget* parent = nullptr);
 
     // Where the input focus goes when the pane must give it up.

@@ -17,6 +17,9 @@ constexpr int LightColourSum = 600;
 
 TPieceGrid::TPieceGrid(QWidget* parent) : QWidget(parent)
 {
+    // The grid paints every pixel of itself: a change of its pieces then repaints the
+    // grid alone, not the panels and window behind it as well.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     SharedPieceState::instance().controlCreated();
 }
 
@@ -107,13 +110,13 @@ void TPieceGrid::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.fillRect(rect(), Qt::white);
     const int s = shared.pictureSize();
-    const QRect source = shared.pieceSet() == StandingSet
-                             ? QRect(StandingCrop, QSize(s - StandingCrop.x(), s - StandingCrop.y()))
-                             : QRect(0, 0, s, s);
+    const QRect source =
+        shared.pieceSet() == StandingSet
+            ? QRect(StandingCrop, QSize(s - StandingCrop.x(), s - StandingCrop.y()))
+            : QRect(0, 0, s, s);
     const QColor wp = WPColor();
-    const bool useBlackPictures =
-        !m_white
-        || (shared.pieceSet() == OutlinedSet && wp.red() + wp.green() + wp.blue() > LightColourSum);
+    const bool useBlackPictures = !m_white || (shared.pieceSet() == OutlinedSet &&
+                                               wp.red() + wp.green() + wp.blue() > LightColourSum);
     const int cellWidth = width() / 4, cellHeight = height() / 4;
     const std::array<PieceCode, Cells> cells = cellPieces();
     for (int i = 0; i < Cells && cells[i] != PieceCode::Empty; ++i) {

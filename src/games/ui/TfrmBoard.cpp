@@ -9,6 +9,7 @@
 #include "games/ui/TPieceGrid.h"
 #include "session/SoundSink.h"
 #include "widgets/FrameClock.h"
+#include "widgets/FramePace.h"
 #include "widgets/StaticLineLabel.h"
 
 #include <QCloseEvent>
@@ -28,12 +29,6 @@ constexpr int GridStretch = 100;
 constexpr int MovesWidth = 100;
 constexpr int ButtonsWidth = 85;
 constexpr int CommandsHeight = 150;
-// An observed game's new position waits for every fourth frame (at most 64 ms), the
-// frame the text panes take: four observed games flooding in share a few paint passes,
-// each a round trip to the display, and a move is still on the screen sooner than an
-// onlooker can tell. The user's own game (played or examined) is drawn at the next frame.
-// Slides keep every frame.
-constexpr int FramesPerObservedPosition = 4;
 constexpr int NarrowColumn = 17;
 const QString MovesVisibleKey = QStringLiteral("Moves Visible");
 const QString CommandsWidthKey = QStringLiteral("Commands Width");
@@ -341,10 +336,14 @@ void TfrmBoard::scheduleRender()
     FrameClock::instance().request(this, framesPerPosition(), [this] { frameDue(); });
 }
 
+// An observed game's new position waits for the turn, the frame the text panes take:
+// four observed games flooding in share a few paint passes, and a move is still on the
+// screen sooner than an onlooker can tell. The user's own game (played or examined) is
+// drawn at the next frame. Slides keep every frame.
 int TfrmBoard::framesPerPosition() const
 {
     const bool usersOwnGame = m_game.playing() || m_game.relation() == 2;
-    return usersOwnGame ? 1 : FramesPerObservedPosition;
+    return usersOwnGame ? 1 : FramePace::TurnFrames;
 }
 
 bool TfrmBoard::renderPending() const

@@ -1,7 +1,27 @@
-#include "games/ui/SharedPieceState.h"
 #include "games/ui/TPieceGrid.h"
+#include "games/ui/SharedPieceState.h"
 
 #include <QTest>
+#include <QVBoxLayout>
+
+namespace {
+
+// Counts the paint events a widget gets.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget* watched) { watched->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+} // namespace
 
 class TPieceGridTest : public QObject
 {
@@ -94,6 +114,25 @@ private Q_SLOTS:
                 pieceDrawn |= (image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
         }
         QVERIFY(pieceDrawn);
+    }
+
+    // A captured piece changes the grid many times in a game on four boards at once: the
+    // grid repaints itself alone, not the panel and the window behind it.
+    void aChangedGridRepaintsNothingBehindIt()
+    {
+        QWidget window;
+        auto* grid = new TPieceGrid(&window);
+        auto* layout = new QVBoxLayout(&window);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(grid);
+        window.resize(80, 80);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const PaintCounter windowPaints(&window), gridPaints(grid);
+        grid->SetPieces(2, 0, 0, 0, 0, 0);
+        QTRY_COMPARE(gridPaints.paints, 1);
+        QTest::qWait(50);
+        QCOMPARE(windowPaints.paints, 0);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "games/ui/TChessBoard.h"
 #include "games/ui/TPieceGrid.h"
 #include "session/NullReceivers.h"
+#include "widgets/FramePace.h"
 #include "widgets/StaticLineLabel.h"
 
 #include "support/Style12Lines.h"
@@ -114,9 +115,9 @@ private Q_SLOTS:
         QTest::newRow("playing, the user's move") << 1 << 1;
         QTest::newRow("playing, the opponent's move") << -1 << 1;
         QTest::newRow("examining") << 2 << 1;
-        QTest::newRow("observing a played game") << 0 << 4;
-        QTest::newRow("observing an examined game") << -2 << 4;
-        QTest::newRow("an isolated position") << -3 << 4;
+        QTest::newRow("observing a played game") << 0 << FramePace::TurnFrames;
+        QTest::newRow("observing an examined game") << -2 << FramePace::TurnFrames;
+        QTest::newRow("an isolated position") << -3 << FramePace::TurnFrames;
     }
     void theUsersOwnGameIsDrawnFirst()
     {
