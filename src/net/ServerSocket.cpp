@@ -187,8 +187,10 @@ void ServerSocket::onReadyRead()
     else if (m_phase == Phase::Connected) {
         const qint64 arrived = m_socket->bytesAvailable();
         announceAndFollowUp();
-        // A stream (a long list, a flood) is read as it comes; a trickle waits its turn.
-        if (arrived < TrickleBytes)
+        // A stream (a long list, a flood) is read as it comes, its short tail too; a
+        // trickle waits its turn.
+        const bool small = arrived < TrickleBytes;
+        if (std::exchange(m_lastReadSmall, small) && small)
             holdReading();
     }
 }
@@ -452,6 +454,7 @@ void ServerSocket::resetTransport()
 {
     m_stepTimer->stop();
     m_readingHeld = false; // the next connection's socket starts with the system's mark
+    m_lastReadSmall = true;
     if (m_lookupId != -1) {
         QHostInfo::abortHostLookup(m_lookupId);
         m_lookupId = -1;

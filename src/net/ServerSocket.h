@@ -85,11 +85,14 @@ public:
     // meanwhile, so a trickle of small chunks costs one wake-up a turn instead of one a
     // chunk. A burst of HeldLowWater bytes, the close and errors still wake the socket
     // at once, and so does the answer to what the user sends; a read of TrickleBytes or
-    // more (a stream) holds nothing back. Without a pace every chunk is read as it comes.
+    // more (a stream) holds nothing back, nor does the small read right after it (the
+    // stream's tail, or a sender that waits for each window to be read and sent a short
+    // one). Without a pace every chunk is read as it comes.
     using AwaitTurn = std::function<void(std::function<void()> turn)>;
     void setReadPace(AwaitTurn awaitTurn) { m_awaitTurn = std::move(awaitTurn); }
     static constexpr int HeldLowWater = 16 * 1024;
-    // A read smaller than this is a trickle and waits for the turn after it.
+    // Reads smaller than this, one after the other, are a trickle: after the second
+    // the socket waits for its turn.
     static constexpr qint64 TrickleBytes = 2 * 1024;
 
     State state() const;
@@ -163,4 +166,5 @@ private:
     std::unique_ptr<SocksNegotiator> m_negotiator;
     AwaitTurn m_awaitTurn;
     bool m_readingHeld = false;
+    bool m_lastReadSmall = true; // a connection starts as a trickle: a greeting, a prompt
 };

@@ -529,6 +529,10 @@ void ServerSocketTest::pacedSocketGathersChunksUntilItsTurn()
         QVERIFY(!turn); // nothing held back after a stream's read
         target.client()->write("x\n\r");
         QTRY_COMPARE(log.data(), RecordingTcpServer::Greeting + sent + "x\n\r");
+        QVERIFY(!turn); // nor after its short tail
+        target.client()->write("y\n\r");
+        QTRY_COMPARE(log.data(), RecordingTcpServer::Greeting + sent + "x\n\ry\n\r");
+        QVERIFY(turn); // the second small read in a row is a trickle again
         return;
     }
     if (whileHeld == "burst") {
