@@ -18,6 +18,19 @@ void StaticLineLabel::setTextColour(const QColor& colour)
     update();
 }
 
+void StaticLineLabel::setBackground(const QColor& colour)
+{
+    m_background = colour;
+    // Every pixel is the label's own: nothing behind it is painted first.
+    setAttribute(Qt::WA_OpaquePaintEvent, colour.isValid() && colour.alpha() == 255);
+    if (colour.isValid()) {
+        QPalette shades = palette();
+        shades.setColor(QPalette::Window, colour);
+        setPalette(shades);
+    }
+    update();
+}
+
 QColor StaticLineLabel::textColour() const
 {
     return m_colour.isValid() ? m_colour : palette().color(foregroundRole());
@@ -35,6 +48,8 @@ void StaticLineLabel::paintEvent(QPaintEvent*)
         m_glyphs.prepare(QTransform(), m_drawingFont);
     }
     QPainter painter(this);
+    if (m_background.isValid())
+        painter.fillRect(rect(), m_background);
     // The painter's font must be the prepared one, or the text is laid out again.
     painter.setFont(m_drawingFont);
     painter.setPen(textColour());

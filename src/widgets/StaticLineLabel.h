@@ -19,6 +19,9 @@ public:
     // Draws the text in this colour; an invalid colour means the palette's text colour.
     void setTextColour(const QColor& colour);
     QColor textColour() const;
+    // A solid background, painted with the text by the label's own painter: a filled
+    // background of Qt's would take a painter of its own at every paint.
+    void setBackground(const QColor& colour);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -28,4 +31,5 @@ private:
     QFont m_glyphsFont;  // the label's font the glyphs were laid out for
     QFont m_drawingFont; // the same, as the glyphs were laid out and are drawn
     QColor m_colour;
+    QColor m_background;
 };

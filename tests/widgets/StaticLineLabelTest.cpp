@@ -1,5 +1,7 @@
 #include "widgets/StaticLineLabel.h"
 
+#include "support/ui/PaintCounter.h"
+
 #include <QImage>
 #include <QTest>
 
@@ -61,6 +63,27 @@ private Q_SLOTS:
         const QImage image = shot(label);
         QCOMPARE(pixelsNear(image, ink) > 10, inked);
         QCOMPARE(pixelsNear(image, Qt::yellow) > 0, true);
+    }
+
+    // A board's name and clock labels change many times a second: a label with its own
+    // background paints it with its text, and nothing behind it is painted again.
+    void aLabelWithItsOwnBackgroundHidesWhatIsBehindIt()
+    {
+        QWidget panel;
+        auto* label = new StaticLineLabel(&panel);
+        label->setBackground(Qt::yellow);
+        label->setTextColour(Qt::black);
+        label->setGeometry(0, 0, 101, 20);
+        panel.resize(101, 20);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        QCOMPARE(pixelsNear(shot(*label), Qt::yellow), 101 * 20);
+        const PaintCounter panelPaints(&panel);
+        label->setText(QStringLiteral("4:59"));
+        QTRY_VERIFY(pixelsNear(shot(*label), Qt::black) > 10);
+        QTest::qWait(50);
+        QCOMPARE(panelPaints.paints(), 0);
+        QVERIFY(pixelsNear(shot(*label), Qt::yellow) > 0);
     }
 
     // The kept glyphs must follow every new text and font, or a clock would freeze.

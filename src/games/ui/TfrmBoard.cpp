@@ -38,10 +38,7 @@ StaticLineLabel* playerLabel(QWidget* parent, const char* name, const QColor& ba
 {
     auto* label = new StaticLineLabel(parent);
     label->setObjectName(QLatin1String(name));
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, background);
-    label->setPalette(palette);
+    label->setBackground(background);
     if (bold) {
         QFont font = label->font();
         font.setBold(true);

@@ -1,27 +1,10 @@
 #include "games/ui/TPieceGrid.h"
+
 #include "games/ui/SharedPieceState.h"
+#include "support/ui/PaintCounter.h"
 
 #include <QTest>
 #include <QVBoxLayout>
-
-namespace {
-
-// Counts the paint events a widget gets.
-class PaintCounter : public QObject
-{
-public:
-    explicit PaintCounter(QWidget* watched) { watched->installEventFilter(this); }
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-};
-
-} // namespace
 
 class TPieceGridTest : public QObject
 {
@@ -130,9 +113,9 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const PaintCounter windowPaints(&window), gridPaints(grid);
         grid->SetPieces(2, 0, 0, 0, 0, 0);
-        QTRY_COMPARE(gridPaints.paints, 1);
+        QTRY_COMPARE(gridPaints.paints(), 1);
         QTest::qWait(50);
-        QCOMPARE(windowPaints.paints, 0);
+        QCOMPARE(windowPaints.paints(), 0);
     }
 };
 
