@@ -13,7 +13,7 @@
 #include "shell/MainBoards.h"
 #include "shell/MainGameFiles.h"
 #include "shell/TfrmMainChess.h"
-#include "widgets/StaticLineLabel.h"
+#include "games/ui/InfoLine.h"
 
 #include "ficsim/FakeFicsServer.h"
 #include "support/ModalAnswer.h"

@@ -3,6 +3,7 @@
 #include "games/BoardTexts.h"
 #include "games/ClockText.h"
 #include "games/LastMoveSquares.h"
+#include "games/ui/BoardInfoColumn.h"
 #include "games/ui/GameButtonPanel.h"
 #include "games/ui/StrengthBarsView.h"
 #include "games/ui/TChessBoard.h"
@@ -10,12 +11,10 @@
 #include "session/SoundSink.h"
 #include "widgets/FrameClock.h"
 #include "widgets/FramePace.h"
-#include "widgets/StaticLineLabel.h"
 
 #include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QListWidget>
 #include <QSplitter>
 #include <QToolButton>
@@ -23,9 +22,6 @@
 
 namespace {
 
-constexpr int InfoWidth = 101;
-// The grids take the panel's height before the gap between the players does.
-constexpr int GridStretch = 100;
 constexpr int MovesWidth = 100;
 constexpr int ButtonsWidth = 85;
 constexpr int CommandsHeight = 150;
@@ -33,24 +29,6 @@ constexpr int NarrowColumn = 17;
 const QString MovesVisibleKey = QStringLiteral("Moves Visible");
 const QString CommandsWidthKey = QStringLiteral("Commands Width");
 const QString TerminalHeightKey = QStringLiteral("TerminalHeightX");
-
-StaticLineLabel* playerLabel(QWidget* parent, const char* name, const QColor& background, bool bold)
-{
-    auto* label = new StaticLineLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setBackground(background);
-    if (bold) {
-        QFont font = label->font();
-        font.setBold(true);
-        font.setPointSize(font.pointSize() + 2);
-        label->setFont(font);
-    }
-    // A label of fixed size takes a new text without asking its panel for a new layout:
-    // clocks and the last move change many times a second on four boards.
-    label->setFixedHeight(label->fontMetrics().height());
-    label->setFixedWidth(InfoWidth);
-    return label;
-}
 
 QToolButton* smallButton(QWidget* parent, const char* name, const QString& text)
 {
@@ -132,64 +110,27 @@ TfrmBoard::~TfrmBoard() = default;
 
 void TfrmBoard::buildInfoPanel()
 {
-    pnlBoardInfo = new QWidget(pnlBoard);
+    btTopInfo = smallButton(nullptr, "btTopInfo", QStringLiteral("i"));
+    btTopPing = smallButton(nullptr, "btTopPing", QStringLiteral("p"));
+    SpeedButton15 = smallButton(nullptr, "SpeedButton15", QStringLiteral("i"));
+    lblBottomPing = smallButton(nullptr, "lblBottomPing", QStringLiteral("p"));
+    pnlBoardInfo =
+        new BoardInfoColumn({btTopInfo, btTopPing}, {SpeedButton15, lblBottomPing}, pnlBoard);
     pnlBoardInfo->setObjectName(QStringLiteral("pnlBoardInfo"));
-    pnlBoardInfo->setFixedWidth(InfoWidth);
     pnlBoardInfo->installEventFilter(this);
-    auto* column = new QVBoxLayout(pnlBoardInfo);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(2);
-    lblMove = playerLabel(pnlBoardInfo, "lblMove", QColor(0, 255, 0), false);
-    pgTop = new TPieceGrid(pnlBoardInfo);
-    pgBottom = new TPieceGrid(pnlBoardInfo);
-    // A board docked four to a tab is shorter than the column: the grids give up height
-    // first, so the names and clocks always keep theirs.
-    for (TPieceGrid* grid : {pgTop, pgBottom}) {
-        grid->setFixedWidth(InfoWidth);
-        grid->setMaximumHeight(InfoWidth);
-        grid->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-        grid->SetPieces(0, 0, 0, 0, 0, 0);
-        grid->installEventFilter(this);
-    }
+    lblMove = &pnlBoardInfo->lastMove;
+    lblTopName = &pnlBoardInfo->topName;
+    lblTopRate = &pnlBoardInfo->topRate;
+    lblTopTime = &pnlBoardInfo->topTime;
+    lblBottomName = &pnlBoardInfo->bottomName;
+    lblBottomRate = &pnlBoardInfo->bottomRate;
+    lblBottomTime = &pnlBoardInfo->bottomTime;
+    pgTop = pnlBoardInfo->topGrid;
+    pgBottom = pnlBoardInfo->bottomGrid;
     pgTop->setObjectName(QStringLiteral("pgTop"));
     pgBottom->setObjectName(QStringLiteral("pgBottom"));
-    const QColor grey(192, 192, 192), yellow(255, 255, 0);
-    lblTopName = playerLabel(pnlBoardInfo, "lblTopName", grey, true);
-    lblTopRate = playerLabel(pnlBoardInfo, "lblTopRate", grey, false);
-    lblTopTime = playerLabel(pnlBoardInfo, "lblTopTime", grey, true);
-    lblBottomName = playerLabel(pnlBoardInfo, "lblBottomName", yellow, true);
-    lblBottomRate = playerLabel(pnlBoardInfo, "lblBottomRate", yellow, false);
-    lblBottomTime = playerLabel(pnlBoardInfo, "lblBottomTime", yellow, true);
-    btTopInfo = smallButton(pnlBoardInfo, "btTopInfo", QStringLiteral("i"));
-    btTopPing = smallButton(pnlBoardInfo, "btTopPing", QStringLiteral("p"));
-    SpeedButton15 = smallButton(pnlBoardInfo, "SpeedButton15", QStringLiteral("i"));
-    lblBottomPing = smallButton(pnlBoardInfo, "lblBottomPing", QStringLiteral("p"));
-    const auto rateRow = [this](QLabel* rate, QToolButton* infoButton, QToolButton* pingButton) {
-        auto* box = new QWidget(pnlBoardInfo);
-        auto* layout = new QHBoxLayout(box);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->setSpacing(0);
-        rate->setParent(box);
-        rate->setFixedWidth(InfoWidth - infoButton->sizeHint().width() -
-                            pingButton->sizeHint().width());
-        layout->addWidget(rate, 1);
-        layout->addWidget(infoButton);
-        layout->addWidget(pingButton);
-        return box;
-    };
-    column->addWidget(lblMove);
-    column->addWidget(pgTop, GridStretch);
-    column->addWidget(lblTopName);
-    column->addWidget(rateRow(lblTopRate, btTopInfo, btTopPing));
-    column->addWidget(lblTopTime);
-    column->addStretch(1);
-    column->addWidget(lblBottomName);
-    column->addWidget(rateRow(lblBottomRate, SpeedButton15, lblBottomPing));
-    column->addWidget(lblBottomTime);
-    column->addWidget(pgBottom, GridStretch);
-    for (QLabel* label :
-         {lblMove, lblTopName, lblTopRate, lblTopTime, lblBottomName, lblBottomRate, lblBottomTime})
-        label->installEventFilter(this);
+    for (TPieceGrid* grid : {pgTop, pgBottom})
+        grid->installEventFilter(this);
     connect(btTopPing, &QToolButton::clicked, this, [this] { ping(true); });
     connect(lblBottomPing, &QToolButton::clicked, this, [this] { ping(false); });
     connect(btTopInfo, &QToolButton::clicked, this, [this] { info(true); });
@@ -419,8 +360,8 @@ void TfrmBoard::renderPlayers(const Style12Record& record)
     const QString whiteTime = ClockText::fromServer(record.WhiteTime.value());
     const QString blackTime = ClockText::fromServer(record.BlackTime.value());
     // Once the clock has ticked, its label shows the running time, not the server's.
-    QLabel* running = m_clock.isRunning() && m_clock.hasTicked() ? clockLabel() : nullptr;
-    for (QLabel* label : {lblBottomTime, lblTopTime}) {
+    InfoLine* running = m_clock.isRunning() && m_clock.hasTicked() ? clockLabel() : nullptr;
+    for (InfoLine* label : {lblBottomTime, lblTopTime}) {
         if (label == running)
             continue;
         const bool bottom = label == lblBottomTime;
@@ -429,7 +370,7 @@ void TfrmBoard::renderPlayers(const Style12Record& record)
     // Dimmed, yet readable on the grey and yellow label backgrounds.
     const QColor waiting(112, 112, 112);
     const bool bottomToMove = bool(record.WhitesMove) != blackBottom;
-    for (StaticLineLabel* label : {lblBottomName, lblBottomTime, lblTopName, lblTopTime}) {
+    for (InfoLine* label : {lblBottomName, lblBottomTime, lblTopName, lblTopTime}) {
         const bool bottom = label == lblBottomName || label == lblBottomTime;
         label->setTextColour(bottom == bottomToMove ? QColor() : waiting);
     }
@@ -493,7 +434,7 @@ void TfrmBoard::syncMoveList()
         lstMoves->scrollToItem(lstMoves->currentItem());
 }
 
-StaticLineLabel* TfrmBoard::clockLabel() const
+InfoLine* TfrmBoard::clockLabel() const
 {
     const bool whiteBottom = !m_game.current().Flip;
     return m_clockForWhite == whiteBottom ? lblBottomTime : lblTopTime;

@@ -11,7 +11,8 @@
 
 class GameButtonPanel;
 class QFrame;
-class StaticLineLabel;
+class BoardInfoColumn;
+class InfoLine;
 class QListWidget;
 class QMenu;
 class QSplitter;
@@ -78,16 +79,16 @@ public:
     TChessBoard* chsBoard = nullptr;
     QFrame* Shape1 = nullptr;
     QWidget* pnlBoard = nullptr;
-    QWidget* pnlBoardInfo = nullptr;
-    StaticLineLabel* lblMove = nullptr;
+    BoardInfoColumn* pnlBoardInfo = nullptr;
+    InfoLine* lblMove = nullptr;
     TPieceGrid* pgTop = nullptr;
     TPieceGrid* pgBottom = nullptr;
-    StaticLineLabel* lblTopName = nullptr;
-    StaticLineLabel* lblTopRate = nullptr;
-    StaticLineLabel* lblTopTime = nullptr;
-    StaticLineLabel* lblBottomName = nullptr;
-    StaticLineLabel* lblBottomRate = nullptr;
-    StaticLineLabel* lblBottomTime = nullptr;
+    InfoLine* lblTopName = nullptr;
+    InfoLine* lblTopRate = nullptr;
+    InfoLine* lblTopTime = nullptr;
+    InfoLine* lblBottomName = nullptr;
+    InfoLine* lblBottomRate = nullptr;
+    InfoLine* lblBottomTime = nullptr;
     QToolButton* btTopInfo = nullptr;
     QToolButton* btTopPing = nullptr;
     QToolButton* SpeedButton15 = nullptr; // the bottom player's "i"
@@ -128,7 +129,7 @@ private:
     void readLayoutKeys();
     void storeLayout(const QString& key, const QString& value);
     void setButtonColumnWidth(int width);
-    StaticLineLabel* clockLabel() const;
+    InfoLine* clockLabel() const;
 
     // TfrmBoardInput.cpp: moves, drops, menu, ping and info
     void buildMenu();

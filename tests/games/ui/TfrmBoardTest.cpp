@@ -1,10 +1,10 @@
 #include "games/ui/TfrmBoard.h"
 #include "games/MoveAnimationRule.h"
+#include "games/ui/BoardInfoColumn.h"
 #include "games/ui/TChessBoard.h"
 #include "games/ui/TPieceGrid.h"
 #include "session/NullReceivers.h"
 #include "widgets/FramePace.h"
-#include "widgets/StaticLineLabel.h"
 
 #include "support/Style12Lines.h"
 
@@ -165,21 +165,34 @@ private Q_SLOTS:
         tab.show();
         QVERIFY(QTest::qWaitForWindowExposed(&tab));
         QCOMPARE(board.height(), 190);
-        const QList<QWidget*> column{board.lblMove,
-                                     board.pgTop,
-                                     board.lblTopName,
-                                     board.btTopInfo->parentWidget(),
-                                     board.lblTopTime,
-                                     board.lblBottomName,
-                                     board.SpeedButton15->parentWidget(),
-                                     board.lblBottomTime,
-                                     board.pgBottom};
+        // What the column holds, top to bottom, in the column's coordinates.
+        const QList<std::pair<QString, QRect>> column{
+            {"lblMove", board.lblMove->geometry()},
+            {"pgTop", board.pgTop->geometry()},
+            {"lblTopName", board.lblTopName->geometry()},
+            {"lblTopRate", board.lblTopRate->geometry()},
+            {"lblTopTime", board.lblTopTime->geometry()},
+            {"lblBottomName", board.lblBottomName->geometry()},
+            {"lblBottomRate", board.lblBottomRate->geometry()},
+            {"lblBottomTime", board.lblBottomTime->geometry()},
+            {"pgBottom", board.pgBottom->geometry()}};
         for (qsizetype i = 1; i < column.size(); ++i) {
-            const QRect above = column.at(i - 1)->geometry(), below = column.at(i)->geometry();
+            const QRect above = column.at(i - 1).second, below = column.at(i).second;
             QVERIFY2(above.bottom() < below.top(),
-                     qPrintable(column.at(i)->objectName() + " overlaps the widget above"));
+                     qPrintable(column.at(i).first + " overlaps the line above"));
         }
-        QVERIFY(board.lblBottomTime->height() >= board.lblBottomTime->sizeHint().height());
+        // The rating's buttons sit right of it, on its line; all lies within the column.
+        for (const QToolButton* button :
+             {board.btTopInfo, board.btTopPing, board.SpeedButton15, board.lblBottomPing}) {
+            const QRect rate = button == board.btTopInfo || button == board.btTopPing
+                                   ? board.lblTopRate->geometry()
+                                   : board.lblBottomRate->geometry();
+            QVERIFY(button->geometry().left() > rate.right());
+            QVERIFY(rate.contains(QPoint(rate.left(), button->geometry().center().y())));
+        }
+        QVERIFY(board.pnlBoardInfo->rect().contains(board.pgBottom->geometry()));
+        QCOMPARE(board.lblBottomTime->geometry().height(),
+                 QFontMetrics(board.lblBottomTime->font()).height());
     }
 
     void anAnswerInTheFrameOfTheUsersMoveStillSlides_data()
