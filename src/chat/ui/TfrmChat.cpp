@@ -332,8 +332,10 @@ void TfrmChat::setBaseCaption(const QString& caption)
 
 void TfrmChat::renewCaption()
 {
+    // A pane inside a board has no title bar to count its unread lines in.
+    const bool counted = m_unread > 0 && isWindow();
     const QString caption =
-        m_unread > 0 ? QStringLiteral("(%1) %2").arg(m_unread).arg(m_baseCaption) : m_baseCaption;
+        counted ? QStringLiteral("(%1) %2").arg(m_unread).arg(m_baseCaption) : m_baseCaption;
     // A new title goes to the window manager and repaints the frame.
     if (caption != windowTitle())
         setWindowTitle(caption);

@@ -17,6 +17,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyleOptionMenuItem>
@@ -67,6 +68,7 @@ private Q_SLOTS:
     void hiddenWindowPopsUpOnATell();
     void boardsViewKeepsTheWindowHidden();
     void unreadLinesShowInTheCaption();
+    void aPaneInsideABoardKeepsItsName();
     void paneKeepsAtMostAThousandLines();
     void burstOfLinesShowsInOneUpdate_data();
     void burstOfLinesShowsInOneUpdate();
@@ -229,6 +231,24 @@ void TfrmChatTest::unreadLinesShowInTheCaption()
     m_chat->show();
     m_chat->activateWindow();
     QTRY_COMPARE(m_chat->windowTitle(), QStringLiteral("Chat"));
+}
+
+// A board's chat pane has no title bar: what arrives for it changes no caption (four
+// boards' panes would otherwise renew theirs at every turn of a flood).
+void TfrmChatTest::aPaneInsideABoardKeepsItsName()
+{
+    QWidget board;
+    m_chat->setParent(&board);
+    const auto giveBack = qScopeGuard([this] { m_chat->setParent(nullptr); });
+    m_chat->setBaseCaption(TfrmChat::BoardPaneCaption);
+    CaptionCounter counter;
+    m_chat->installEventFilter(&counter);
+    QSignalSpy waiting(m_chat->memOut, &BatchedPane::linesWaiting);
+    m_chat->takeLine("alice says: one", "ALICE", TextKind::Tell, "SAYS");
+    m_chat->takeLine("alice says: two", "ALICE", TextKind::Tell, "SAYS");
+    QVERIFY(waiting.wait(Patience));
+    QCOMPARE(m_chat->windowTitle(), TfrmChat::BoardPaneCaption);
+    QCOMPARE(counter.changes, 0);
 }
 
 void TfrmChatTest::paneKeepsAtMostAThousandLines()
