@@ -23,6 +23,12 @@ QFont boldFont(QFont font)
     return font;
 }
 
+// A rating shares its row with the info and ping buttons.
+int rateWidth(const std::array<QToolButton*, 2>& buttons)
+{
+    return BoardInfoColumn::Width - buttons[0]->sizeHint().width() - buttons[1]->sizeHint().width();
+}
+
 const QColor Grey(192, 192, 192);
 const QColor Yellow(255, 255, 0);
 const QColor Lime(0, 255, 0);
@@ -33,13 +39,10 @@ BoardInfoColumn::BoardInfoColumn(std::array<QToolButton*, 2> topButtons,
                                  std::array<QToolButton*, 2> bottomButtons, QWidget* parent)
     : QWidget(parent), lastMove(*this, font(), Lime, Width),
       topName(*this, boldFont(font()), Grey, Width),
-      topRate(*this, font(), Grey,
-              Width - topButtons[0]->sizeHint().width() - topButtons[1]->sizeHint().width()),
+      topRate(*this, font(), Grey, rateWidth(topButtons)),
       topTime(*this, boldFont(font()), Grey, Width),
       bottomName(*this, boldFont(font()), Yellow, Width),
-      bottomRate(*this, font(), Yellow,
-                 Width - bottomButtons[0]->sizeHint().width() -
-                     bottomButtons[1]->sizeHint().width()),
+      bottomRate(*this, font(), Yellow, rateWidth(bottomButtons)),
       bottomTime(*this, boldFont(font()), Yellow, Width)
 {
     setFixedWidth(Width);
