@@ -4,6 +4,8 @@
 #include <QSoundEffect>
 #include <QUrl>
 
+#include <utility>
+
 SoundPlayer::SoundPlayer(SoundSettings& settings, QString programDirectory, QObject* parent)
     : QObject(parent), m_settings(settings), m_programDirectory(std::move(programDirectory))
 {
@@ -11,9 +13,23 @@ SoundPlayer::SoundPlayer(SoundSettings& settings, QString programDirectory, QObj
 
 SoundPlayer::~SoundPlayer() = default;
 
+// A read of server text often brings several events at once (a flood of moves on
+// the observed boards brings dozens a second): each would cut the one before it
+// off before any of it is heard, after a look at its file on disk. The last one
+// asked for plays, once the read has been handled; an event set to no sound
+// leaves the others alone.
 void SoundPlayer::playSound(const QString& name)
 {
-    play(SoundSettings::indexOf(name));
+    const int index = SoundSettings::indexOf(name);
+    if (m_settings.choose(index).kind == SoundSettings::Choice::Kind::Nothing)
+        return;
+    if (std::exchange(m_waiting, index) < 0)
+        QMetaObject::invokeMethod(this, &SoundPlayer::playWaiting, Qt::QueuedConnection);
+}
+
+void SoundPlayer::playWaiting()
+{
+    play(std::exchange(m_waiting, -1));
 }
 
 QSoundEffect* SoundPlayer::effectFor(const QString& path)

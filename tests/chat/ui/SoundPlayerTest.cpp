@@ -1,5 +1,5 @@
-#include "chat/SoundSettings.h"
 #include "chat/ui/SoundPlayer.h"
+#include "chat/SoundSettings.h"
 
 #include "support/ui/PulseNullSink.h"
 
@@ -28,6 +28,8 @@ private Q_SLOTS:
     void ownFileIsPlayedFromDisk();
     void missingFileIsNotedOnce();
     void noneStaysSilent();
+    void aBurstPlaysItsLastSound_data();
+    void aBurstPlaysItsLastSound();
 
 private:
     PulseNullSink m_sink;
@@ -81,7 +83,7 @@ void SoundPlayerTest::ownFileIsPlayedFromDisk()
     QString error;
     QVERIFY2(m_sink.listen(&error), qPrintable(error));
     player.playSound(QStringLiteral("Tells"));
-    QCOMPARE(player.lastPlayed(), own);
+    QTRY_COMPARE(player.lastPlayed(), own);
     QVERIFY(m_sink.heardSound(Patience));
 }
 
@@ -92,10 +94,14 @@ void SoundPlayerTest::missingFileIsNotedOnce()
     SoundPlayer player(settings, m_programDirectory.path());
     QStringList notes;
     player.setLog([&notes](const QString& note) { notes.append(note); });
+    QSignalSpy started(&player, &SoundPlayer::started);
     player.playSound(QStringLiteral("Draw Request"));
+    QTRY_COMPARE(started.size(), 1);
     player.playSound(QStringLiteral("Draw Request"));
+    QTRY_COMPARE(started.size(), 2);
     QCOMPARE(player.lastPlayed(), QStringLiteral(":/sounds/draw.wav"));
-    QCOMPARE(notes, QStringList{"Sound file gone.wav not found; the built-in sound plays instead."});
+    QCOMPARE(notes,
+             QStringList{"Sound file gone.wav not found; the built-in sound plays instead."});
 }
 
 void SoundPlayerTest::noneStaysSilent()
@@ -106,7 +112,41 @@ void SoundPlayerTest::noneStaysSilent()
     QSignalSpy started(&player, &SoundPlayer::started);
     player.playSound(QStringLiteral("Moved"));
     player.playSound(QStringLiteral("no such event"));
+    QCoreApplication::processEvents();
     QCOMPARE(started.size(), 0);
+}
+
+// Events announced by one read of server text: the last that makes a sound
+// plays, once.
+void SoundPlayerTest::aBurstPlaysItsLastSound_data()
+{
+    QTest::addColumn<QStringList>("events");
+    QTest::addColumn<QString>("played");
+    QTest::newRow("moves") << QStringList{"Moved", "Moved", "Moved"}
+                           << QStringLiteral(":/sounds/moved.wav");
+    QTest::newRow("moves and a check")
+        << QStringList{"Moved", "Moved", "Check"} << QStringLiteral(":/sounds/check.wav");
+    QTest::newRow("a silent event last")
+        << QStringList{"Tells", "Moved", "Game Start"} << QStringLiteral(":/sounds/moved.wav");
+}
+
+void SoundPlayerTest::aBurstPlaysItsLastSound()
+{
+    QFETCH(QStringList, events);
+    QFETCH(QString, played);
+
+    SoundSettings settings;
+    settings.sounds[std::size_t(SoundSettings::indexOf(QStringLiteral("Game Start")))].type =
+        SoundSettings::Type::None;
+    SoundPlayer player(settings, m_programDirectory.path());
+    QSignalSpy started(&player, &SoundPlayer::started);
+    for (const QString& event : events)
+        player.playSound(event);
+    QCOMPARE(started.size(), 0);
+    QTRY_COMPARE(started.size(), 1);
+    QCoreApplication::processEvents();
+    QCOMPARE(started.size(), 1);
+    QCOMPARE(player.lastPlayed(), played);
 }
 
 QTEST_MAIN(SoundPlayerTest)
