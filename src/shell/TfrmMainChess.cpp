@@ -26,7 +26,6 @@
 #include "shell/TfrmWhatsMore.h"
 #include "widgets/ControlHint.h"
 #include "widgets/FrameClock.h"
-#include "widgets/FramePace.h"
 #include "widgets/HelpAddresses.h"
 
 #include <QApplication>
@@ -84,8 +83,7 @@ TfrmMainChess::TfrmMainChess(const QString& programDirectory, const QString& req
         if (m_boards->manager().userPlaysOrExamines(nullptr))
             turn();
         else
-            FrameClock::instance().request(&m_session->socket(), FramePace::TurnFrames,
-                                           std::move(turn), 1);
+            FrameClock::instance().requestTurn(&m_session->socket(), std::move(turn), 1);
     });
     m_gameFiles = new MainGameFiles(*this);
     m_connection = new ConnectionController(*this, m_programDirectory);

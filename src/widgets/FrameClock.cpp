@@ -22,7 +22,21 @@ void FrameClock::request(QObject* owner, int every, std::function<void()> due, i
     if (waits(owner))
         return;
     const qint64 now = FramePace::now();
-    m_waiting.push_back({owner, now + FramePace::untilNextFrame(now, every, lead), std::move(due)});
+    wait(owner, now + FramePace::untilNextFrame(now, every, lead), std::move(due), now);
+}
+
+void FrameClock::requestTurn(QObject* owner, std::function<void()> due, int lead)
+{
+    if (waits(owner))
+        return;
+    const qint64 now = FramePace::now();
+    m_turn = FramePace::nextTurn(now, m_turn, lead);
+    wait(owner, m_turn - qint64(qMax(0, lead)) * FramePace::Milliseconds, std::move(due), now);
+}
+
+void FrameClock::wait(QObject* owner, qint64 at, std::function<void()> due, qint64 now)
+{
+    m_waiting.push_back({owner, at, std::move(due)});
     arm(now);
 }
 

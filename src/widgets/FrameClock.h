@@ -23,12 +23,18 @@ public:
     // before it. An owner that already waits keeps its frame and its call; an owner
     // destroyed meanwhile is skipped.
     void request(QObject* owner, int every, std::function<void()> due, int lead = 0);
+    // Runs `due` at the turn (`FramePace::nextTurn`), or `lead` frames before it: server
+    // text, observed games and the socket read that brings them.
+    void requestTurn(QObject* owner, std::function<void()> due, int lead = 0);
+    // The moment of the last turn asked for, on the grid's clock.
+    qint64 lastTurn() const { return m_turn; }
     void cancel(const QObject* owner);
     bool waits(const QObject* owner) const;
 
 private:
     FrameClock();
     void frameDue();
+    void wait(QObject* owner, qint64 at, std::function<void()> due, qint64 now);
     void arm(qint64 now);
 
     struct Waiting
@@ -40,4 +46,5 @@ private:
     std::vector<Waiting> m_waiting;
     std::vector<Waiting> m_due; // the calls of the frame being served
     QTimer m_timer;
+    qint64 m_turn = -(qint64(1) << 40); // the last turn asked for, long ago at first
 };

@@ -18,3 +18,12 @@ int FramePace::untilNextFrame(qint64 now, int every, int lead)
     const qint64 ahead = qint64(qMax(0, lead)) * Milliseconds;
     return period - int((now + ahead) % period);
 }
+
+qint64 FramePace::nextTurn(qint64 now, qint64 previous, int lead)
+{
+    const qint64 ahead = qint64(qMax(0, lead)) * Milliseconds;
+    if (previous - ahead > now)
+        return previous;
+    const qint64 next = now + untilNextFrame(now, TurnFrames, lead) + ahead;
+    return qMax(next, previous + qint64(BusyTurnFrames) * Milliseconds);
+}

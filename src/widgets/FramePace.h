@@ -11,9 +11,12 @@ class FramePace
 public:
     static constexpr int Milliseconds = 16;
     // What the user did not just ask for (server text, observed games) reaches the screen
-    // every sixth frame, about ten times a second: each paint pass costs a round trip to
-    // the display however little it draws, and a faster pace is not read any sooner.
+    // on a turn: the next sixth frame, within a tenth of a second. Each paint pass costs a
+    // round trip to the display and a redraw of every board that changed, however little
+    // it draws, and a faster pace is not read any sooner; so while such text keeps coming,
+    // twelve frames at least lie between two turns (five passes a second in a flood).
     static constexpr int TurnFrames = 6;
+    static constexpr int BusyTurnFrames = 12;
 
     // The grid's clock, in milliseconds.
     static qint64 now();
@@ -24,4 +27,9 @@ public:
     // such a frame: what feeds a pass (a socket's read) runs just ahead of it. `FrameClock`
     // keeps the one timer that waits for them.
     static int untilNextFrame(qint64 now, int every, int lead = 0);
+    // The moment of the turn for what is asked for at `now`, after the turn at `previous`
+    // (the last one served or gathering): that one while it gathers (its frame minus the
+    // lead is still to come), otherwise the next sixth frame, but BusyTurnFrames after
+    // `previous` at the earliest. `previous` lies on the grid, and so does the result.
+    static qint64 nextTurn(qint64 now, qint64 previous, int lead = 0);
 };

@@ -5,8 +5,9 @@
 // (its lines go into the document and the pane repaints what changed), the
 // worst case for a terminal that shows its lines once per frame.
 // "at 40,000/s": lines as they come when the server sends 40,000 a second: the
-// pane shows what gathered at each of its updates (every sixth frame, 96 ms),
-// so an update brings about 3,840 lines and the cut keeps the newest 1000.
+// pane shows what gathered at each of its updates (twelve frames apart while
+// text keeps coming, 192 ms), so an update brings about 7,680 lines and the
+// cut keeps the newest 1000.
 // "flood": 100,000 lines in one chunk, then one frame: the lines that the
 // 1000-line cut drops before they are shown cost only their queueing.
 // "resize": a window edge dragged over twenty widths; each lays every kept line
@@ -116,7 +117,8 @@ int main(int argc, char* argv[])
 
     // Lines that arrive at 40,000 a second between two updates of the pane.
     constexpr int PacedRate = 40000;
-    constexpr int PacedChunk = PacedRate * FramePace::TurnFrames * FramePace::Milliseconds / 1000;
+    constexpr int PacedChunk =
+        PacedRate * FramePace::BusyTurnFrames * FramePace::Milliseconds / 1000;
     constexpr int PacedCount = 40000;
     timer.start();
     feed(PacedCount, PacedChunk);

@@ -69,12 +69,12 @@ private Q_SLOTS:
         QObject reader, waitingPane, fedPane;
         qint64 readAt = -1, waitingAt = -1, fedAt = -1;
         FrameClock& clock = FrameClock::instance();
-        clock.request(&waitingPane, turn, [&] { waitingAt = FramePace::now(); });
-        clock.request(
-            &reader, turn,
+        clock.requestTurn(&waitingPane, [&] { waitingAt = FramePace::now(); });
+        clock.requestTurn(
+            &reader,
             [&] {
                 readAt = FramePace::now();
-                clock.request(&fedPane, turn, [&] { fedAt = FramePace::now(); });
+                clock.requestTurn(&fedPane, [&] { fedAt = FramePace::now(); });
             },
             1);
         QTRY_VERIFY_WITH_TIMEOUT(fedAt >= 0 && waitingAt >= 0, Patience);
@@ -82,6 +82,24 @@ private Q_SLOTS:
         QVERIFY(readAt < waitingAt);
         QVERIFY2(fedAt - waitingAt < turnMilliseconds / 2,
                  qPrintable(QStringLiteral("fed %1 ms after the turn").arg(fedAt - waitingAt)));
+    }
+
+    // Lines that keep coming (each turn brings more) are shown twelve frames apart, not six:
+    // half the paint passes in a flood.
+    void aTurnThatFollowsATurnWaitsTwelveFrames()
+    {
+        QObject pane;
+        FrameClock& clock = FrameClock::instance();
+        qint64 secondAt = -1, secondTurn = -1;
+        clock.requestTurn(&pane, [&] {
+            clock.requestTurn(&pane, [&] { secondAt = FramePace::now(); });
+            secondTurn = clock.lastTurn();
+        });
+        const qint64 firstTurn = clock.lastTurn();
+        QTRY_VERIFY_WITH_TIMEOUT(secondAt >= 0, Patience);
+        QCOMPARE(secondTurn - firstTurn,
+                 qint64(FramePace::BusyTurnFrames * FramePace::Milliseconds));
+        QVERIFY(secondAt >= secondTurn);
     }
 
     void aWaiterAskingAgainKeepsItsFrameAndRunsOnce()

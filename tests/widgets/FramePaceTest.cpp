@@ -35,6 +35,36 @@ private Q_SLOTS:
         QCOMPARE(FramePace::untilNextFrame(now, every, lead), wait);
     }
 
+    // Turns of server text come at the next sixth frame after a quiet while, twelve
+    // frames apart while the text keeps coming, and what comes while one gathers joins it.
+    void turnsAreTwelveFramesApartWhileTextKeepsComing_data()
+    {
+        QTest::addColumn<qint64>("now");
+        QTest::addColumn<qint64>("previous");
+        QTest::addColumn<int>("lead");
+        QTest::addColumn<qint64>("turn");
+        QTest::newRow("after a quiet while") << qint64(1000) << qint64(0) << 0 << qint64(1056);
+        QTest::newRow("a read after a quiet while")
+            << qint64(1000) << qint64(0) << 1 << qint64(1056);
+        QTest::newRow("just after a turn") << qint64(965) << qint64(960) << 0 << qint64(1152);
+        QTest::newRow("half a turn after a turn")
+            << qint64(1010) << qint64(960) << 0 << qint64(1152);
+        QTest::newRow("twelve frames after a turn")
+            << qint64(1152) << qint64(960) << 0 << qint64(1248);
+        QTest::newRow("while a turn gathers") << qint64(1000) << qint64(1152) << 0 << qint64(1152);
+        QTest::newRow("a read ahead of a gathering turn")
+            << qint64(1130) << qint64(1152) << 1 << qint64(1152);
+        QTest::newRow("a read too late for a gathering turn")
+            << qint64(1140) << qint64(1152) << 1 << qint64(1344);
+    }
+    void turnsAreTwelveFramesApartWhileTextKeepsComing()
+    {
+        QFETCH(qint64, now);
+        QFETCH(qint64, previous);
+        QFETCH(int, lead);
+        QTEST(FramePace::nextTurn(now, previous, lead), "turn");
+    }
+
     void waitsStartedInOneFrameEndTogether_data()
     {
         QTest::addColumn<int>("every");

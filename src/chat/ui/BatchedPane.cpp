@@ -4,7 +4,6 @@
 #include "chat/ui/FontSpecConversion.h"
 #include "chat/ui/TerminalScrollBar.h"
 #include "widgets/FrameClock.h"
-#include "widgets/FramePace.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -43,7 +42,7 @@ void BatchedPane::queue(TerminalBacklog::Piece piece)
     // and a server sends a line or two per chunk: the lines of a turn go in together, on
     // the frames observed boards are drawn on, so new text and new positions reach the
     // screen in one paint pass.
-    FrameClock::instance().request(this, FramePace::TurnFrames, [this] { frameDue(); });
+    FrameClock::instance().requestTurn(this, [this] { frameDue(); });
 }
 
 bool BatchedPane::keepsView() const

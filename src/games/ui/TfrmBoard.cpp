@@ -10,7 +10,6 @@
 #include "games/ui/TPieceGrid.h"
 #include "session/SoundSink.h"
 #include "widgets/FrameClock.h"
-#include "widgets/FramePace.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -271,17 +270,19 @@ void TfrmBoard::apply(const BoardGame::Shown& shown)
 
 void TfrmBoard::scheduleRender()
 {
-    FrameClock::instance().request(this, framesPerPosition(), [this] { frameDue(); });
+    if (drawnAtNextFrame())
+        FrameClock::instance().request(this, 1, [this] { frameDue(); });
+    else
+        FrameClock::instance().requestTurn(this, [this] { frameDue(); });
 }
 
 // An observed game's new position waits for the turn, the frame the text panes take:
 // four observed games flooding in share a few paint passes, and a move is still on the
 // screen sooner than an onlooker can tell. The user's own game (played or examined) is
 // drawn at the next frame. Slides keep every frame.
-int TfrmBoard::framesPerPosition() const
+bool TfrmBoard::drawnAtNextFrame() const
 {
-    const bool usersOwnGame = m_game.playing() || m_game.relation() == 2;
-    return usersOwnGame ? 1 : FramePace::TurnFrames;
+    return m_game.playing() || m_game.relation() == 2;
 }
 
 bool TfrmBoard::renderPending() const

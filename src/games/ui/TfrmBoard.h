@@ -70,8 +70,8 @@ public:
     void lookChanged();
     // Draws a pending position now instead of at the next frame.
     void renderNow();
-    // Frames of the shared grid a new position waits for.
-    int framesPerPosition() const;
+    // A new position is drawn at the next frame, not at the turn of server text.
+    bool drawnAtNextFrame() const;
     bool renderPending() const;
     const QString& fullHandle(bool top) const { return top ? m_topHandle : m_bottomHandle; }
 

@@ -4,7 +4,6 @@
 #include "games/ui/TChessBoard.h"
 #include "games/ui/TPieceGrid.h"
 #include "session/NullReceivers.h"
-#include "widgets/FramePace.h"
 
 #include "support/Style12Lines.h"
 
@@ -111,13 +110,13 @@ private Q_SLOTS:
     void theUsersOwnGameIsDrawnFirst_data()
     {
         QTest::addColumn<int>("relation");
-        QTest::addColumn<int>("frames");
-        QTest::newRow("playing, the user's move") << 1 << 1;
-        QTest::newRow("playing, the opponent's move") << -1 << 1;
-        QTest::newRow("examining") << 2 << 1;
-        QTest::newRow("observing a played game") << 0 << FramePace::TurnFrames;
-        QTest::newRow("observing an examined game") << -2 << FramePace::TurnFrames;
-        QTest::newRow("an isolated position") << -3 << FramePace::TurnFrames;
+        QTest::addColumn<bool>("nextFrame");
+        QTest::newRow("playing, the user's move") << 1 << true;
+        QTest::newRow("playing, the opponent's move") << -1 << true;
+        QTest::newRow("examining") << 2 << true;
+        QTest::newRow("observing a played game") << 0 << false;
+        QTest::newRow("observing an examined game") << -2 << false;
+        QTest::newRow("an isolated position") << -3 << false;
     }
     void theUsersOwnGameIsDrawnFirst()
     {
@@ -126,7 +125,7 @@ private Q_SLOTS:
         QVERIFY(shown.show());
         TfrmBoard& board = shown.board;
         board.ShowRecord(ply(0, relation), false);
-        QTEST(board.framesPerPosition(), "frames");
+        QTEST(board.drawnAtNextFrame(), "nextFrame");
         // However long it waits, the position is drawn.
         QTRY_VERIFY_WITH_TIMEOUT(!board.renderPending(), Patience);
         QCOMPARE(board.chsBoard->LastRecord().PlyIndex(), ply(0, relation).PlyIndex());
