@@ -13,6 +13,7 @@
 #ifdef Q_OS_LINUX
 #include <netinet/in.h>
 #include <netinet/tcp.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 #endif
@@ -188,9 +189,11 @@ void ServerSocket::onReadyRead()
         const qint64 arrived = m_socket->bytesAvailable();
         announceAndFollowUp();
         // A stream (a long list, a flood) is read as it comes, its short tail too; a
-        // trickle waits its turn.
+        // trickle waits its turn. A trickle's turn brings what gathered, often more than
+        // a stream's read: the read after it tells which it is.
         const bool small = arrived < TrickleBytes;
-        if (std::exchange(m_lastReadSmall, small) && small)
+        const bool gathered = std::exchange(m_turnBringsGathered, false);
+        if (std::exchange(m_lastReadSmall, small || gathered) && small)
             holdReading();
     }
 }
@@ -209,8 +212,22 @@ void ServerSocket::resumeReading()
 {
     if (!std::exchange(m_readingHeld, false))
         return;
-    if (m_phase == Phase::Connected || m_phase == Phase::Closing)
+    if (m_phase == Phase::Connected || m_phase == Phase::Closing) {
+        m_turnBringsGathered = bytesWaitingInSystem() > 0;
         setLowWater(1);
+    }
+}
+
+// Bytes the system holds for the socket that Qt has not read yet.
+qint64 ServerSocket::bytesWaitingInSystem() const
+{
+    int waiting = 0;
+#ifdef Q_OS_LINUX
+    const qintptr descriptor = m_socket->socketDescriptor();
+    if (descriptor == -1 || ::ioctl(int(descriptor), FIONREAD, &waiting) != 0)
+        waiting = 0;
+#endif
+    return waiting;
 }
 
 // The system's low-water mark for reading: the socket is reported readable once this
@@ -455,6 +472,7 @@ void ServerSocket::resetTransport()
     m_stepTimer->stop();
     m_readingHeld = false; // the next connection's socket starts with the system's mark
     m_lastReadSmall = true;
+    m_turnBringsGathered = false;
     if (m_lookupId != -1) {
         QHostInfo::abortHostLookup(m_lookupId);
         m_lookupId = -1;

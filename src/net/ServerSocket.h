@@ -87,7 +87,9 @@ public:
     // at once, and so does the answer to what the user sends; a read of TrickleBytes or
     // more (a stream) holds nothing back, nor does the small read right after it (the
     // stream's tail, or a sender that waits for each window to be read and sent a short
-    // one). Without a pace every chunk is read as it comes.
+    // one). What gathered while the socket held off tells nothing of a stream however
+    // much it is: the read after it decides. Without a pace every chunk is read as it
+    // comes.
     using AwaitTurn = std::function<void(std::function<void()> turn)>;
     void setReadPace(AwaitTurn awaitTurn) { m_awaitTurn = std::move(awaitTurn); }
     static constexpr int HeldLowWater = 16 * 1024;
@@ -144,6 +146,7 @@ private:
     void holdReading();
     void resumeReading();
     void setLowWater(int bytes);
+    qint64 bytesWaitingInSystem() const;
 
     QTcpSocket* m_socket;
     QTimer* m_stepTimer;
@@ -166,5 +169,6 @@ private:
     std::unique_ptr<SocksNegotiator> m_negotiator;
     AwaitTurn m_awaitTurn;
     bool m_readingHeld = false;
-    bool m_lastReadSmall = true; // a connection starts as a trickle: a greeting, a prompt
+    bool m_lastReadSmall = true;       // a connection starts as a trickle: a greeting, a prompt
+    bool m_turnBringsGathered = false; // the next read is what gathered while held
 };

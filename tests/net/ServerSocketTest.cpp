@@ -493,6 +493,7 @@ void ServerSocketTest::pacedSocketGathersChunksUntilItsTurn_data()
     QTest::newRow("the close wakes the socket at once") << "close";
     QTest::newRow("the answer to a command is read as it comes") << "command";
     QTest::newRow("a stream is read as it comes") << "stream";
+    QTest::newRow("a trickle that gathered much waits again") << "gathered";
 }
 
 void ServerSocketTest::pacedSocketGathersChunksUntilItsTurn()
@@ -533,6 +534,24 @@ void ServerSocketTest::pacedSocketGathersChunksUntilItsTurn()
         target.client()->write("y\n\r");
         QTRY_COMPARE(log.data(), RecordingTcpServer::Greeting + sent + "x\n\ry\n\r");
         QVERIFY(turn); // the second small read in a row is a trickle again
+        return;
+    }
+    if (whileHeld == "gathered") {
+        // More than a stream's read gathers in small chunks while the socket waits.
+        for (int i = 0; i < 6; ++i) {
+            const QByteArray chunk = QByteArray(ServerSocket::TrickleBytes / 4, 'g') + "\n\r";
+            target.client()->write(chunk);
+            target.client()->flush();
+            sent += chunk;
+        }
+        QTest::qWait(100);
+        QCOMPARE(log.data(), RecordingTcpServer::Greeting);
+        std::exchange(turn, {})();
+        QTRY_COMPARE(log.data(), RecordingTcpServer::Greeting + sent);
+        // The next small chunk comes as the trickle goes on: after it, the socket waits.
+        target.client()->write("z\n\r");
+        QTRY_COMPARE(log.data(), RecordingTcpServer::Greeting + sent + "z\n\r");
+        QVERIFY(turn);
         return;
     }
     if (whileHeld == "burst") {
