@@ -10,9 +10,15 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygonF>
+
+#include <algorithm>
 #include <cmath>
 
 namespace {
+
+// Qt's raster engine hands a copy of 96 rows or more to its fill threads and waits for
+// them: waking them costs more than the copy of a board's area.
+constexpr int CopyRows = 64;
 
 TChessBoard::Position startingPosition()
 {
@@ -220,11 +226,16 @@ void TChessBoard::paintEvent(QPaintEvent* event)
     const QImage& shown = m_canvas.hasDragLayer() ? m_canvas.dragLayer() : m_canvas.working();
     const QRegion area = event->region().isEmpty() ? QRegion(rect()) : event->region();
     QPainter painter(this);
-    // A move's squares are copied each on its own, not as the box around both: Qt hands
-    // a copy taller than about a hundred rows to its fill threads and waits for them.
-    for (const QRect& logical : area) {
-        const QRectF source(QPointF(logical.topLeft()) * ratio, QSizeF(logical.size()) * ratio);
-        painter.drawImage(QRectF(logical), shown, source);
+    // A move's squares are copied each on its own, not as the box around both, and a
+    // taller area (a new game's whole board) in strips: see CopyRows.
+    const int strip = std::max(1, int(CopyRows / ratio));
+    for (const QRect& rect : area) {
+        for (int top = rect.top(); top <= rect.bottom(); top += strip) {
+            const QRect logical(rect.left(), top, rect.width(),
+                                std::min(strip, rect.bottom() + 1 - top));
+            const QRectF source(QPointF(logical.topLeft()) * ratio, QSizeF(logical.size()) * ratio);
+            painter.drawImage(QRectF(logical), shown, source);
+        }
     }
     if (m_highlight[0].x() < 0 && m_highlight[1].x() < 0)
         return;

@@ -6,6 +6,7 @@
 #include "games/ui/TPieceGrid.h"
 #include "widgets/FramePace.h"
 
+#include <QDir>
 #include <QTest>
 
 #include <optional>
@@ -289,6 +290,30 @@ private Q_SLOTS:
         QVERIFY(!counter.painted.contains(layout.centre(4, 7)));
         QVERIFY(!counter.painted.contains(layout.centre(4, 1)));
         QVERIFY(!counter.painted.contains(layout.centre(4, 0)));
+    }
+
+    // In perspective a move repaints whole columns of the board. Copied in one piece each,
+    // a column of a tall board would go to Qt's fill threads (one is started the first
+    // time), which the copy waits for, at every move.
+    void tallAreasAreCopiedWithoutFillThreads()
+    {
+        TChessBoard board;
+        QVERIFY(showBoard(board, 480, 0));
+        board.SetPosition(record(Start, true, 1, 0, "none"));
+        QCoreApplication::processEvents();
+        const auto threads = [] { return QDir(QStringLiteral("/proc/self/task")).count(); };
+        const qsizetype before = threads();
+        // Two columns, as a move on the d- and e-files repaints, into an image without
+        // alpha, as an X11 window's backing store is.
+        const QRegion columns = QRegion(180, 0, 60, 480) + QRegion(300, 0, 60, 480);
+        QImage shown(board.size(), QImage::Format_RGB32);
+        shown.fill(Qt::black);
+        board.render(&shown, columns.boundingRect().topLeft(), columns);
+        QCOMPARE(threads(), before);
+        const QImage still = stillImage(record(Start, true, 1, 0, "none"), 480);
+        for (const QRect& column : columns)
+            QCOMPARE(shown.copy(column).convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                     still.copy(column).convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
 
     // Redrawing only what changed must leave the very pixels a fresh drawing of the last
