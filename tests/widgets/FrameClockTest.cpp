@@ -97,8 +97,10 @@ private Q_SLOTS:
         });
         const qint64 firstTurn = clock.lastTurn();
         QTRY_VERIFY_WITH_TIMEOUT(secondAt >= 0, Patience);
-        QCOMPARE(secondTurn - firstTurn,
-                 qint64(FramePace::BusyTurnFrames * FramePace::Milliseconds));
+        // At least: a first call late by more than a short turn (a loaded machine) puts the
+        // next sixth frame further out.
+        QVERIFY2(secondTurn - firstTurn >= FramePace::BusyTurnFrames * FramePace::Milliseconds,
+                 qPrintable(QStringLiteral("%1 ms apart").arg(secondTurn - firstTurn)));
         QVERIFY(secondAt >= secondTurn);
     }
 
