@@ -14,9 +14,9 @@ public:
     // on a turn: the next sixth frame, within a tenth of a second. Each paint pass costs a
     // round trip to the display and a redraw of every board that changed, however little
     // it draws, and a faster pace is not read any sooner; so while such text keeps coming,
-    // twelve frames at least lie between two turns (five passes a second in a flood).
+    // fifteen frames at least lie between two turns (four passes a second in a flood).
     static constexpr int TurnFrames = 6;
-    static constexpr int BusyTurnFrames = 12;
+    static constexpr int BusyTurnFrames = 15;
 
     // The grid's clock, in milliseconds.
     static qint64 now();

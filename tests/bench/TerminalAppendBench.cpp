@@ -5,8 +5,8 @@
 // (its lines go into the document and the pane repaints what changed), the
 // worst case for a terminal that shows its lines once per frame.
 // "at 40,000/s": lines as they come when the server sends 40,000 a second: the
-// pane shows what gathered at each of its updates (twelve frames apart while
-// text keeps coming, 192 ms), so an update brings about 7,680 lines and the
+// pane shows what gathered at each of its updates (fifteen frames apart while
+// text keeps coming, 240 ms), so an update brings about 9,600 lines and the
 // cut keeps the newest 1000.
 // "flood": 100,000 lines in one chunk, then one frame: the lines that the
 // 1000-line cut drops before they are shown cost only their queueing.

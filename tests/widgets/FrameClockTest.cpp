@@ -84,9 +84,9 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("fed %1 ms after the turn").arg(fedAt - waitingAt)));
     }
 
-    // Lines that keep coming (each turn brings more) are shown twelve frames apart, not six:
-    // half the paint passes in a flood.
-    void aTurnThatFollowsATurnWaitsTwelveFrames()
+    // Lines that keep coming (each turn brings more) are shown fifteen frames apart, not
+    // six: fewer than half the paint passes in a flood.
+    void aTurnThatFollowsATurnWaitsFifteenFrames()
     {
         QObject pane;
         FrameClock& clock = FrameClock::instance();

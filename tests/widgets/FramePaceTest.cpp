@@ -35,9 +35,9 @@ private Q_SLOTS:
         QCOMPARE(FramePace::untilNextFrame(now, every, lead), wait);
     }
 
-    // Turns of server text come at the next sixth frame after a quiet while, twelve
+    // Turns of server text come at the next sixth frame after a quiet while, fifteen
     // frames apart while the text keeps coming, and what comes while one gathers joins it.
-    void turnsAreTwelveFramesApartWhileTextKeepsComing_data()
+    void turnsAreFifteenFramesApartWhileTextKeepsComing_data()
     {
         QTest::addColumn<qint64>("now");
         QTest::addColumn<qint64>("previous");
@@ -46,18 +46,18 @@ private Q_SLOTS:
         QTest::newRow("after a quiet while") << qint64(1000) << qint64(0) << 0 << qint64(1056);
         QTest::newRow("a read after a quiet while")
             << qint64(1000) << qint64(0) << 1 << qint64(1056);
-        QTest::newRow("just after a turn") << qint64(965) << qint64(960) << 0 << qint64(1152);
+        QTest::newRow("just after a turn") << qint64(965) << qint64(960) << 0 << qint64(1200);
         QTest::newRow("half a turn after a turn")
-            << qint64(1010) << qint64(960) << 0 << qint64(1152);
-        QTest::newRow("twelve frames after a turn")
-            << qint64(1152) << qint64(960) << 0 << qint64(1248);
+            << qint64(1010) << qint64(960) << 0 << qint64(1200);
+        QTest::newRow("fifteen frames after a turn")
+            << qint64(1200) << qint64(960) << 0 << qint64(1248);
         QTest::newRow("while a turn gathers") << qint64(1000) << qint64(1152) << 0 << qint64(1152);
         QTest::newRow("a read ahead of a gathering turn")
             << qint64(1130) << qint64(1152) << 1 << qint64(1152);
         QTest::newRow("a read too late for a gathering turn")
-            << qint64(1140) << qint64(1152) << 1 << qint64(1344);
+            << qint64(1140) << qint64(1152) << 1 << qint64(1392);
     }
-    void turnsAreTwelveFramesApartWhileTextKeepsComing()
+    void turnsAreFifteenFramesApartWhileTextKeepsComing()
     {
         QFETCH(qint64, now);
         QFETCH(qint64, previous);
