@@ -31,7 +31,7 @@ void FrameClock::requestTurn(QObject* owner, std::function<void()> due, int lead
         return;
     const qint64 now = FramePace::now();
     m_turn = FramePace::nextTurn(now, m_turn, lead);
-    wait(owner, m_turn - qint64(qMax(0, lead)) * FramePace::Milliseconds, std::move(due), now);
+    wait(owner, m_turn - FramePace::leadMilliseconds(lead), std::move(due), now);
 }
 
 void FrameClock::wait(QObject* owner, qint64 at, std::function<void()> due, qint64 now)

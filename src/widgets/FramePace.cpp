@@ -15,13 +15,12 @@ qint64 FramePace::now()
 int FramePace::untilNextFrame(qint64 now, int every, int lead)
 {
     const int period = qMax(1, every) * Milliseconds;
-    const qint64 ahead = qint64(qMax(0, lead)) * Milliseconds;
-    return period - int((now + ahead) % period);
+    return period - int((now + leadMilliseconds(lead)) % period);
 }
 
 qint64 FramePace::nextTurn(qint64 now, qint64 previous, int lead)
 {
-    const qint64 ahead = qint64(qMax(0, lead)) * Milliseconds;
+    const qint64 ahead = leadMilliseconds(lead);
     if (previous - ahead > now)
         return previous;
     const qint64 next = now + untilNextFrame(now, TurnFrames, lead) + ahead;

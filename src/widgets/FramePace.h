@@ -32,4 +32,6 @@ public:
     // lead is still to come), otherwise the next sixth frame, but BusyTurnFrames after
     // `previous` at the earliest. `previous` lies on the grid, and so does the result.
     static qint64 nextTurn(qint64 now, qint64 previous, int lead = 0);
+    // How far ahead of its frame a call with this lead runs; a negative lead is none.
+    static qint64 leadMilliseconds(int lead) { return qint64(qMax(0, lead)) * Milliseconds; }
 };
